@@ -1,0 +1,12 @@
+#pragma once
+
+class QApplication;
+class QTranslator;
+
+namespace app {
+
+// Name, version and icon of the program, and Qt's own texts (the text boxes'
+// context menu) in Polish whatever the system's language.
+void ConfigureApplication(QApplication& application, QTranslator& qtTranslation);
+
+}  // namespace app

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace app {
+
+// The part of the window under the menu bar. Nothing on it follows its size
+// but the toolbar, which keeps to its full width, and the chart's sheet,
+// which covers all of it.
+class ClientArea : public QWidget {
+    Q_OBJECT
+
+public:
+    ClientArea(QColor background, QWidget* parent);
+
+    void setToolbar(QWidget* toolbar) { toolbar_ = toolbar; }
+    void setSheet(QWidget* sheet) { sheet_ = sheet; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QColor background_;
+    QWidget* toolbar_ = nullptr;
+    QWidget* sheet_ = nullptr;
+};
+
+}  // namespace app

@@ -1,0 +1,15 @@
+#pragma once
+
+class QMainWindow;
+
+namespace chart {
+class ChartLayer;
+}
+
+namespace app {
+
+// Creates the menus, the controls, the toolbar and the timer of the main
+// window from its description; returns the sheet the chart is drawn on.
+chart::ChartLayer& BuildWindow(QMainWindow& form);
+
+}  // namespace app

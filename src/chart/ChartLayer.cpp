@@ -1,0 +1,116 @@
+#include "chart/ChartLayer.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace chart {
+
+namespace {
+
+constexpr double millimetresPerInch = 25.4;
+
+}  // namespace
+
+ChartLayer::ChartLayer(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    // The window's initial pen: width 1 in the button-text colour.
+    pen_ = QPen(palette().color(QPalette::ButtonText), 1, Qt::SolidLine, Qt::SquareCap,
+                Qt::MiterJoin);
+    pen_.setCosmetic(false);
+}
+
+void ChartLayer::SetPenWidth(int pixels) { pen_.setWidth(pixels); }
+
+void ChartLayer::SetPenColour(Rgb colour) { pen_.setColor(QColor(colour.r, colour.g, colour.b)); }
+
+void ChartLayer::MoveTo(float x, float y) { current_ = toPixels(x, y); }
+
+void ChartLayer::LineTo(float x, float y) {
+    const QPointF to = toPixels(x, y);
+    coverWholeLayer();
+    {
+        QPainter painter(&drawing_);
+        painter.setPen(pen_);
+        painter.drawLine(current_, to);
+    }
+    const qreal reach = pen_.widthF();
+    markDrawn(QRectF(current_, to).normalized().adjusted(-reach, -reach, reach, reach));
+    current_ = to;
+}
+
+void ChartLayer::PlotPoint(float x, float y) {
+    const QPointF centre = toPixels(x, y);
+    const qreal radius = pen_.widthF() / 2;
+    coverWholeLayer();
+    {
+        QPainter painter(&drawing_);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(pen_.color());
+        painter.drawEllipse(centre, radius, radius);
+    }
+    markDrawn(QRectF(centre, centre).adjusted(-radius - 1, -radius - 1, radius + 1, radius + 1));
+    current_ = centre;
+}
+
+// The window never really leaves the screen: emptying the kept drawing is its
+// hiding, and repainting it is its showing again, without a flicker.
+void ChartLayer::Hide() {
+    if (!drawing_.isNull()) drawing_.fill(Qt::transparent);
+}
+
+void ChartLayer::Show() { update(); }
+
+void ChartLayer::paintEvent(QPaintEvent* event) {
+    if (drawing_.isNull()) return;
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.drawImage(area, drawing_, QRectF(area.topLeft() * drawing_.devicePixelRatio(),
+                                             area.size() * drawing_.devicePixelRatio()));
+}
+
+void ChartLayer::resizeEvent(QResizeEvent*) {
+    if (!drawing_.isNull()) coverWholeLayer();
+}
+
+QPointF ChartLayer::toPixels(float x, float y) const {
+    return {x * logicalDpiX() / millimetresPerInch, y * logicalDpiY() / millimetresPerInch};
+}
+
+// The drawing grows with the layer and keeps what it holds; it never shrinks,
+// so a window made smaller and larger again gets its chart back.
+void ChartLayer::coverWholeLayer() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize needed = size() * ratio;
+    if (!drawing_.isNull() && drawing_.width() >= needed.width() &&
+        drawing_.height() >= needed.height()) {
+        return;
+    }
+    QImage larger(needed.expandedTo(drawing_.size()), QImage::Format_ARGB32_Premultiplied);
+    larger.setDevicePixelRatio(ratio);
+    larger.fill(Qt::transparent);
+    if (!drawing_.isNull()) {
+        QPainter painter(&larger);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPointF(0, 0), drawing_);
+    }
+    drawing_ = larger;
+}
+
+// Repaints are gathered into one per pass of the event loop: two thousand
+// dots would otherwise make a region of two thousand rectangles.
+void ChartLayer::markDrawn(const QRectF& area) {
+    const bool firstSincePaint = pendingRepaint_.isNull();
+    pendingRepaint_ |= area.toAlignedRect();
+    if (firstSincePaint) {
+        QMetaObject::invokeMethod(this, &ChartLayer::repaintDrawn, Qt::QueuedConnection);
+    }
+}
+
+void ChartLayer::repaintDrawn() {
+    update(pendingRepaint_);
+    pendingRepaint_ = QRect();
+}
+
+}  // namespace chart

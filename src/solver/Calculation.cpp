@@ -1,0 +1,122 @@
+#include "solver/Calculation.h"
+
+#include <array>
+#include <cmath>
+
+#include "solver/ExactRational.h"
+#include "solver/NumberText.h"
+
+namespace solver {
+
+namespace {
+
+const char* const missingA = "Podaj parametr a funkcji";
+const char* const resultOutOfRange = "Wynik jest poza zakresem liczb";
+
+// Beyond these powers of ten a non-zero decimal is out of the double range
+// either way; within them the exact check below decides.
+constexpr std::int64_t largestMagnitude = 309;
+constexpr std::int64_t smallestMagnitude = -325;
+
+struct CoefficientValue {
+    ExactRational exact;
+    double value = 0;
+};
+
+using CoefficientOrMessage = std::variant<CoefficientValue, CalculationMessage>;
+
+CalculationMessage coefficientMessage(Coefficient which, const char* complaint) {
+    static const std::array<const char*, 3> names{"a", "b", "c"};
+    return {std::string("Parametr ") + names[int(which)] + " " + complaint, which};
+}
+
+CoefficientOrMessage readCoefficient(std::string_view text, Coefficient which) {
+    const ReadResult read = ReadNumber(text);
+    if (read.status == ReadStatus::Blank) {
+        if (which == Coefficient::A) return CalculationMessage{missingA, which};
+        return CoefficientValue{};
+    }
+    if (read.status == ReadStatus::NotANumber) return coefficientMessage(which, "musi być liczbą");
+
+    const DecimalNumber& number = read.number;
+    if (number.isZero()) {
+        if (which == Coefficient::A) {
+            return coefficientMessage(which, "musi być różny od zera");
+        }
+        return CoefficientValue{};
+    }
+    const CalculationMessage outOfRange = coefficientMessage(which, "jest poza zakresem liczb");
+    if (number.magnitude() > largestMagnitude || number.magnitude() < smallestMagnitude) {
+        return outOfRange;
+    }
+    CoefficientValue coefficient{ExactValue(number), 0};
+    coefficient.value = NearestDouble(coefficient.exact);
+    if (std::isinf(coefficient.value) || coefficient.value == 0) return outOfRange;
+    return coefficient;
+}
+
+// A non-zero exact value that rounds to zero does not fit either: its sign
+// would be lost.
+bool fitsDouble(const ExactRational& exact, double nearest) {
+    return std::isfinite(nearest) && (nearest != 0 || exact.sign() == 0);
+}
+
+// The zeros (-b - s) / 2a and (-b + s) / 2a without the cancellation between
+// -b and s: the larger one in magnitude from q = -(b + sign(b) s) / 2, the
+// other from the product of the zeros, c / a.
+std::pair<double, double> distinctZeros(double a, double b, double c, double delta) {
+    const double s = std::sqrt(delta);
+    // Halving first keeps q finite for b near the end of the range.
+    const double q = -(0.5 * b + 0.5 * std::copysign(s, b));
+    const double larger = q / a;
+    const double smaller = c / q;
+    if (std::signbit(b)) return {smaller, larger};
+    return {larger, smaller};
+}
+
+}  // namespace
+
+CalculationOutcome Calculate(std::string_view textA, std::string_view textB,
+                             std::string_view textC, const SolutionState& previous) {
+    std::array<CoefficientValue, 3> coefficients;
+    const std::array<std::string_view, 3> texts{textA, textB, textC};
+    for (int i = 0; i < 3; ++i) {
+        auto read = readCoefficient(texts[i], Coefficient(i));
+        if (auto* message = std::get_if<CalculationMessage>(&read)) return *message;
+        coefficients[i] = std::get<CoefficientValue>(std::move(read));
+    }
+    const auto& [a, b, c] = coefficients;
+
+    const ExactRational exactDelta = b.exact * b.exact - ExactValue(4) * a.exact * c.exact;
+    SolutionState state = previous;
+    state.a = a.value;
+    state.b = b.value;
+    state.c = c.value;
+    state.delta = NearestDouble(exactDelta);
+    if (!fitsDouble(exactDelta, state.delta)) return CalculationMessage{resultOutOfRange, {}};
+
+    CalculationResult result{state, {"Delta wynosi " + NumberToText(state.delta), {}, {}}};
+    ResultLines& lines = result.lines;
+    if (exactDelta.sign() < 0) {
+        lines.x1 = "Delta mniejsza od zera";
+        lines.x2 = "Brak miejsc zeowych";
+    } else if (exactDelta.sign() == 0) {
+        const ExactRational exactX0 = -b.exact / (ExactValue(2) * a.exact);
+        result.state.x0 = NearestDouble(exactX0);
+        if (!std::isfinite(result.state.x0)) return CalculationMessage{resultOutOfRange, {}};
+        lines.x1 = "Funkcja posiada jedno miejsce zerowe";
+        lines.x2 = "Xo = " + NumberToText(result.state.x0);
+    } else {
+        const auto [x1, x2] = distinctZeros(a.value, b.value, c.value, state.delta);
+        result.state.x1 = x1;
+        result.state.x2 = static_cast<float>(x2);
+        if (!std::isfinite(result.state.x1) || !std::isfinite(result.state.x2)) {
+            return CalculationMessage{resultOutOfRange, {}};
+        }
+        lines.x1 = "X1 = " + NumberToText(result.state.x1);
+        lines.x2 = "X2 = " + NumberToText(result.state.x2);
+    }
+    return result;
+}
+
+}  // namespace solver

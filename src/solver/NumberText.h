@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace solver {
+
+// A decimal number as typed: value = (negative ? -1 : 1) * digits * 10^exponent.
+// digits holds the significant digits without leading or trailing zeros;
+// it is empty for zero.
+struct DecimalNumber {
+    bool negative = false;
+    std::string digits;
+    std::int64_t exponent = 0;
+
+    bool isZero() const { return digits.empty(); }
+    // The power of ten of the leading digit; meaningless for zero.
+    std::int64_t magnitude() const { return std::int64_t(digits.size()) - 1 + exponent; }
+};
+
+enum class ReadStatus { Blank, Number, NotANumber };
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::Blank;
+    DecimalNumber number;
+};
+
+// Reads a whole text as one number: blanks, a sign, digits with at most one
+// decimal point or comma, an exponent, blanks. Independent of the locale.
+ReadResult ReadNumber(std::string_view text);
+
+// The shortest text of the value at 15 (double) or 7 (float) significant
+// digits in the manner of %G, led by "-" or by one blank; never "-0".
+std::string NumberToText(double value);
+std::string NumberToText(float value);
+
+}  // namespace solver

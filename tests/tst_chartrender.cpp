@@ -1,0 +1,116 @@
+#include <QtTest>
+
+#include "FormFixture.h"
+
+// What the chart looks like on the window, read back from its pixels at the
+// chart's millimetre positions (96 DPI: 1 mm = 3.78 px).
+class ChartRenderTest : public QObject {
+    Q_OBJECT
+
+    FormFixture f;
+
+    QImage picture() const { return f.form->centralWidget()->grab().toImage(); }
+
+    static QPoint at(double xMillimetres, double yMillimetres) {
+        return QPoint(int(xMillimetres * 96 / 25.4), int(yMillimetres * 96 / 25.4));
+    }
+
+    // Whether a pixel of the colour lies within a pixel or so of the point.
+    static bool near(const QImage& image, QPoint point, QRgb colour) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                if (image.pixel(point + QPoint(dx, dy)) == colour) return true;
+            }
+        }
+        return false;
+    }
+
+    // Within the chart box, below its red caption.
+    static int count(const QImage& image, QRgb colour) {
+        int found = 0;
+        for (int y = at(0, 25).y(); y < at(0, 108).y(); ++y) {
+            for (int x = at(68, 0).x(); x < at(152, 0).x(); ++x) found += image.pixel(x, y) == colour;
+        }
+        return found;
+    }
+
+    void calculateAndShow(const char* a, const char* b, const char* c) {
+        f.enterCoefficients(a, b, c);
+        f.form->Calculate();
+        f.form->ShowOnChart();
+    }
+
+    static constexpr QRgb black = 0xff000000, red = 0xffff0000, blue = 0xff0000ff;
+    static constexpr QRgb chartBox = 0xff804040;
+
+private slots:
+    void initTestCase() { FormFixture::configure(); }
+    void init() { f.create(); }
+    void cleanup() { f.destroy(); }
+
+    void frameAfterStartUp_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("x axis") << 90.0 << 65.0 << true;
+        QTest::newRow("y axis") << 110.0 << 45.0 << true;
+        QTest::newRow("x arrow") << 148.5 << 64.0 << true;
+        QTest::newRow("y arrow") << 109.0 << 26.5 << true;
+        QTest::newRow("column at 74") << 74.0 << 100.0 << true;
+        QTest::newRow("row at 29") << 130.0 << 29.0 << true;
+        QTest::newRow("row at 101") << 130.0 << 101.0 << true;
+        QTest::newRow("between rows") << 132.0 << 31.0 << false;
+        QTest::newRow("outside the frame") << 152.0 << 80.0 << false;
+    }
+
+    void frameAfterStartUp() {
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(bool, drawn);
+        QCOMPARE(near(picture(), at(x, y), black), drawn);
+    }
+
+    void curveAndMarkers() {
+        calculateAndShow("1", "0", "-4");
+        const QImage image = picture();
+        QVERIFY(near(image, at(110, 65 + 16), red));  // the vertex (0, -4)
+        QVERIFY(near(image, at(110 + 4 * 3, 65 - 4 * 5), red));  // (3, 5)
+        QVERIFY(near(image, at(102, 65), blue));
+        QVERIFY(near(image, at(118, 65), blue));
+        QVERIFY(!near(image, at(110 + 4 * 3.9, 65 - 4 * 5.21), red));  // above the frame
+    }
+
+    void clearChartLeavesABlackFrameOnly() {
+        calculateAndShow("1", "0", "-4");
+        f.give("menu", "Command1", "mnuWyczyść", "wyczyść");
+        const QImage image = picture();
+        QCOMPARE(count(image, red), 0);
+        QCOMPARE(count(image, blue), 0);
+        QVERIFY(near(image, at(130, 30), black));  // a 5 mm row
+        QVERIFY(near(image, at(130, 29), black));  // the activation's 4 mm row comes after
+        QVERIFY(near(image, at(90, 65), black));
+    }
+
+    void activationFrameTakesTheLastPen() {
+        calculateAndShow("1", "0", "1");
+        f.form->OnActivate();
+        const QImage image = picture();
+        QVERIFY(near(image, at(90, 65), blue));
+        QVERIFY(near(image, at(130, 29), blue));
+    }
+
+    void drawingSurvivesARepaint() {
+        calculateAndShow("1", "-3", "2");
+        f.form->centralWidget()->repaint();
+        f.named("Label4")->repaint();
+        const QImage image = picture();
+        QVERIFY(near(image, at(114, 65), blue));
+        QVERIFY(near(image, at(118, 65), blue));
+        QVERIFY(count(image, red) > 100);
+        // The chart lies over the chart box but under nothing else.
+        QVERIFY(image.pixel(at(152, 50)) == chartBox);
+    }
+};
+
+QTEST_MAIN(ChartRenderTest)
+#include "tst_chartrender.moc"

@@ -1,0 +1,58 @@
+#include <QtTest>
+
+#include "FormFixture.h"
+
+// Ending the program runs the application's own event loop, so each test
+// starts it and sees whether it comes back, and how.
+class ExitTest : public QObject {
+    Q_OBJECT
+
+    FormFixture f;
+
+    // Runs the event loop until the program ends; 99 if it never does.
+    static int runUntilEnd() {
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(10'000);
+        return QApplication::exec();
+    }
+
+private slots:
+    void initTestCase() { FormFixture::configure(); }
+    void init() { f.create(); }
+    void cleanup() { f.destroy(); }
+
+    void enterAnswersYesAndEnds() {
+        bool asked = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if (QWidget* box = QApplication::activeModalWidget(); box && !asked) {
+                asked = true;
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        poll.start(10);
+        QTimer::singleShot(0, [this] { QTest::mouseClick(f.toolbarButton("koniec"), Qt::LeftButton); });
+        QCOMPARE(runUntilEnd(), 0);
+        QVERIFY(asked);
+    }
+
+    void closingTheWindowEndsWithoutAQuestion() {
+        bool asked = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                asked = true;
+                box->close();
+            }
+        });
+        poll.start(10);
+        QTimer::singleShot(0, [this] { f.form->close(); });
+        QCOMPARE(runUntilEnd(), 0);
+        QVERIFY(!asked);
+    }
+};
+
+QTEST_MAIN(ExitTest)
+#include "tst_exit.moc"

@@ -1,0 +1,125 @@
+#include <QtTest>
+
+#include <clocale>
+#include <limits>
+
+#include "solver/NumberText.h"
+
+using solver::ReadNumber;
+using solver::ReadStatus;
+
+Q_DECLARE_METATYPE(ReadStatus)
+
+class NumberTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Under Polish settings printf and strtod would use the comma.
+    void initTestCase() { std::setlocale(LC_ALL, "pl_PL.UTF-8"); }
+
+    void reads_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<ReadStatus>("status");
+        QTest::addColumn<bool>("negative");
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<qint64>("exponent");
+
+        const auto number = ReadStatus::Number;
+        const auto notANumber = ReadStatus::NotANumber;
+        QTest::newRow("integer") << "12" << number << false << "12" << qint64(0);
+        QTest::newRow("decimal point") << "1.5" << number << false << "15" << qint64(-1);
+        QTest::newRow("decimal comma") << "1,5" << number << false << "15" << qint64(-1);
+        QTest::newRow("plus sign") << "+3" << number << false << "3" << qint64(0);
+        QTest::newRow("minus sign") << "-0.25" << number << true << "25" << qint64(-2);
+        QTest::newRow("blanks around") << "  \t7 \t" << number << false << "7" << qint64(0);
+        QTest::newRow("leading point") << ".5" << number << false << "5" << qint64(-1);
+        QTest::newRow("trailing comma") << "5," << number << false << "5" << qint64(0);
+        QTest::newRow("exponent") << "1E+15" << number << false << "1" << qint64(15);
+        QTest::newRow("small exponent") << "2,5e-3" << number << false << "25" << qint64(-4);
+        QTest::newRow("zeros dropped") << "00120.0300" << number << false << "12003" << qint64(-2);
+        QTest::newRow("zero") << "0.000" << number << false << "" << qint64(0);
+        QTest::newRow("negative zero") << "-0" << number << true << "" << qint64(0);
+        QTest::newRow("huge exponent saturates")
+            << "1e99999999999999999999999" << number << false << "1" << qint64(1'000'000'000'000'000);
+
+        QTest::newRow("empty") << "" << ReadStatus::Blank << false << "" << qint64(0);
+        QTest::newRow("blanks only") << " \t " << ReadStatus::Blank << false << "" << qint64(0);
+
+        for (const char* text : {"abc", "1,5,5", "1.5,5", "1..5", ".", "-", "+-1", "--1", "1e",
+                                 "1e+", "e5", "1 2", "1a", "0x10", "nan", "inf", "1_000",
+                                 "١", "1\xc2\xa0", "12%"}) {
+            QTest::newRow(text) << QString::fromUtf8(text) << notANumber << false << "" << qint64(0);
+        }
+        QTest::newRow("embedded NUL")
+            << QString::fromUtf8("1\0" "2", 3) << notANumber << false << "" << qint64(0);
+    }
+
+    void reads() {
+        QFETCH(QString, text);
+        QFETCH(ReadStatus, status);
+        const auto read = ReadNumber(text.toStdString());
+        QCOMPARE(read.status, status);
+        if (status != ReadStatus::Number) return;
+        QFETCH(bool, negative);
+        QFETCH(QString, digits);
+        QFETCH(qint64, exponent);
+        QCOMPARE(read.number.negative, negative);
+        QCOMPARE(QString::fromStdString(read.number.digits), digits);
+        if (!digits.isEmpty()) QCOMPARE(qint64(read.number.exponent), exponent);
+    }
+
+    void megabyteOfDigitsIsOneNumber() {
+        const std::string text = "1." + std::string(1'000'000, '0') + "1";
+        const auto read = ReadNumber(text);
+        QCOMPARE(read.status, ReadStatus::Number);
+        QCOMPARE(read.number.digits.size(), std::size_t(1'000'002));
+        QCOMPARE(read.number.magnitude(), std::int64_t(0));
+    }
+
+    void writesDoubles_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one") << 1.0 << " 1";
+        QTest::newRow("minus one") << -1.0 << "-1";
+        QTest::newRow("zero") << 0.0 << " 0";
+        QTest::newRow("negative zero") << -0.0 << " 0";
+        QTest::newRow("half has its zero") << 0.5 << " 0.5";
+        QTest::newRow("15 digits") << 123456789012345.0 << " 123456789012345";
+        QTest::newRow("1E+15") << 1e15 << " 1E+15";
+        QTest::newRow("rounds to 15 digits") << 1.0 / 3 << " 0.333333333333333";
+        QTest::newRow("sqrt 2 loses its trailing zero") << 1.4142135623730951 << " 1.4142135623731";
+        QTest::newRow("carry into exponent") << 999999999999999.9 << " 1E+15";
+        QTest::newRow("0.0001 stays fixed") << 0.0001 << " 0.0001";
+        QTest::newRow("1E-05") << 1e-5 << " 1E-05";
+        QTest::newRow("negative exponent form") << -2.5e-7 << "-2.5E-07";
+        QTest::newRow("three digit exponent") << 1.7976931348623157e308 << " 1.79769313486232E+308";
+        QTest::newRow("tenth") << -0.1 << "-0.1";
+    }
+
+    void writesDoubles() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(solver::NumberToText(value)), text);
+    }
+
+    void writesFloats_data() {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("two") << 2.0f << " 2";
+        QTest::newRow("sqrt 2 at 7 digits") << 1.41421356f << " 1.414214";
+        QTest::newRow("float of a tenth") << 0.1f << " 0.1";
+        QTest::newRow("1E+07") << 1e7f << " 1E+07";
+        QTest::newRow("1234567") << 1234567.0f << " 1234567";
+        QTest::newRow("negative zero") << -0.0f << " 0";
+        QTest::newRow("negative") << -0.003f << "-0.003";
+    }
+
+    void writesFloats() {
+        QFETCH(float, value);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(solver::NumberToText(value)), text);
+    }
+};
+
+QTEST_APPLESS_MAIN(NumberTextTest)
+#include "tst_numbertext.moc"
