@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/ClientArea.h"
+#include "app/FittingLabel.h"
 #include "app/TaggedTimer.h"
 #include "app/WindowDescription.h"
 #include "chart/ChartLayer.h"
@@ -136,7 +137,7 @@ private:
             break;
         }
         case Kind::Label: {
-            auto* label = new QLabel(QString::fromUtf8(control.text), client_);
+            auto* label = new FittingLabel(QString::fromUtf8(control.text), client_);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             widget = label;
