@@ -4,6 +4,7 @@
 
 #include "FormFixture.h"
 #include "ModalAnswerer.h"
+#include "app/ImageList.h"
 #include "app/TaggedTimer.h"
 
 namespace {
@@ -174,9 +175,12 @@ private slots:
 
     void toolbarButtons() {
         auto* toolbar = f.named<QToolBar>("Toolbar1");
+        const auto* images = f.named<app::ImageList>("ImageList1");
         QStringList seen;
         int left = -1;
+        int image = 1;
         for (QAction* action : toolbar->actions()) {
+            QCOMPARE(action->icon().cacheKey(), images->image(image++).cacheKey());
             seen << action->data().toString() + ":" + action->toolTip();
             QWidget* button = toolbar->widgetForAction(action);
             QCOMPARE(button->size(), QSize(23, 22));
@@ -206,6 +210,10 @@ private slots:
         QCOMPARE(widget->objectName(), QStringLiteral("TxtA"));
         QTest::keyClick(f.named("TxtA"), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), f.named("TxtB"));
+    }
+
+    void qtTextsArePolish() {
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Cofnij"));
     }
 
     void entryBoxesAreCaptionedForScreenReaders() {

@@ -19,6 +19,7 @@
 
 #include "app/ClientArea.h"
 #include "app/FittingLabel.h"
+#include "app/ImageList.h"
 #include "app/TaggedTimer.h"
 #include "app/WindowDescription.h"
 #include "chart/ChartLayer.h"
@@ -72,6 +73,7 @@ public:
         form_.setCentralWidget(client_);
         dpi_ = client_->logicalDpiX();
         for (const Control& control : Controls()) buildControl(control);
+        addToolbarButtons();
         for (const Caption& caption : EntryCaptions()) {
             named<QLabel>(caption.label)->setBuddy(named<QWidget>(caption.box));
         }
@@ -149,7 +151,9 @@ private:
         case Kind::Timer:
             buildTimer(control.name);
             return;
-        case Kind::ImageList:  // the toolbar takes its pictures straight from the images
+        case Kind::ImageList:
+            images_ = new ImageList(&form_);
+            images_->setObjectName(QString::fromUtf8(control.name));
             return;
         }
         widget->setObjectName(QString::fromUtf8(control.name));
@@ -166,19 +170,23 @@ private:
         toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
         toolbar->layout()->setContentsMargins(0, 0, 0, 0);
         toolbar->layout()->setSpacing(0);
+        client_->setToolbar(toolbar);
+        toolbar_ = toolbar;
+        return toolbar;
+    }
+
+    // Once the image list exists, which is created after the toolbar.
+    void addToolbarButtons() {
         const QSize buttonSize(pixels(Window().toolbarButtonWidth),
                                pixels(Window().toolbarButtonHeight));
         for (const ToolbarButton& button : ToolbarButtons()) {
             const QString toolTip = QString::fromUtf8(button.toolTip);
             // The text is never shown; screen readers announce it.
-            QAction* action = toolbar->addAction(
-                QIcon(QString::fromUtf8(Images()[button.image - 1])), toolTip);
+            QAction* action = toolbar_->addAction(images_->image(button.image), toolTip);
             action->setToolTip(toolTip);
             action->setData(QString::fromUtf8(button.key));
-            toolbar->widgetForAction(action)->setFixedSize(buttonSize);
+            toolbar_->widgetForAction(action)->setFixedSize(buttonSize);
         }
-        client_->setToolbar(toolbar);
-        return toolbar;
     }
 
     void buildTimer(const char* name) {
@@ -218,6 +226,8 @@ private:
 
     QMainWindow& form_;
     ClientArea* client_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    ImageList* images_ = nullptr;
     double dpi_ = 96;
 };
 
