@@ -1,0 +1,193 @@
+#include <QtTest>
+
+#include <gmpxx.h>
+
+#include <charconv>
+#include <random>
+#include <set>
+
+#include "solver/Calculation.h"
+
+using solver::CalculationMessage;
+using solver::CalculationResult;
+using solver::SolutionState;
+
+namespace {
+
+// A coefficient made by the generator, whose exact value is known without
+// reading its text: mantissa * 10^exponent.
+struct Known {
+    long mantissa;
+    int exponent;
+    std::string text;
+
+    mpq_class exact() const {
+        mpz_class power;
+        mpz_ui_pow_ui(power.get_mpz_t(), 10, unsigned(std::abs(exponent)));
+        mpq_class value(mantissa);
+        if (exponent >= 0) return value * power;
+        return value / power;
+    }
+};
+
+class Generator {
+public:
+    explicit Generator(unsigned seed) : random_(seed) {}
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    // A short decimal in any of the accepted spellings.
+    Known number() {
+        const int digits = 1 + below(7);
+        long mantissa = below(9) + 1;
+        for (int i = 1; i < digits; ++i) mantissa = mantissa * 10 + below(10);
+        if (below(2)) mantissa = -mantissa;
+        const int fraction = below(std::min(digits, 5));
+        const int written = below(4) == 0 ? below(7) - 3 : 0;  // the exponent that is typed
+        return {mantissa, written - fraction, spell(mantissa, fraction, written)};
+    }
+
+    // Anything at all: garbage, huge exponents, long texts, Unicode, control
+    // characters and NUL.
+    std::string anything() {
+        switch (below(8)) {
+        case 0: return number().text + junk(1 + below(3));
+        case 1: return junk(below(12));
+        case 2: return std::to_string(below(100)) + "e" + std::string(1 + below(30), char('0' + below(10)));
+        case 3: return std::string(below(2) ? "-" : "") + "1e-" + std::to_string(300 + below(100));
+        case 4: return std::string(1 + below(100'000), char('0' + below(10)));
+        case 5: return below(2) ? "" : std::string(1 + below(5), ' ');
+        case 6: return "1" + std::string(below(3) ? "," : ".") + std::string(below(400), '0') + "1";
+        default: return number().text;
+        }
+    }
+
+private:
+    std::string spell(long mantissa, int fraction, int written) {
+        std::string digits = std::to_string(std::abs(mantissa));
+        std::string text;
+        if (fraction > 0) {
+            const std::string whole = digits.substr(0, digits.size() - fraction);
+            const std::string separator = below(2) ? "," : ".";
+            text = (whole.empty() && below(2) ? "0" : whole) + separator + digits.substr(whole.size());
+        } else {
+            text = digits;
+        }
+        if (written != 0 || below(10) == 0) {
+            text += below(2) ? "e" : "E";
+            if (written >= 0 && below(2)) text += "+";
+            text += std::to_string(written);
+        }
+        const std::string sign = mantissa < 0 ? "-" : (below(4) == 0 ? "+" : "");
+        return std::string(below(3) == 0 ? below(3) : 0, ' ') + sign + text +
+               std::string(below(3) == 0 ? 1 : 0, '\t');
+    }
+
+    std::string junk(int length) {
+        static const std::vector<std::string> pieces{
+            "a", "x", "-", "+", ".", ",", "e", "E", " ", "\t", "\n", "\r", std::string(1, '\0'),
+            "\x01", "\x7f", "ą", "ż", "€", "١", "\xc2\xa0", "\xff", "\xed\xa0\x80", "0x", "nan",
+            "inf", "%", "1", "9"};
+        std::string text;
+        for (int i = 0; i < length; ++i) text += pieces[below(int(pieces.size()))];
+        return text;
+    }
+
+    std::mt19937 random_;
+};
+
+double shown(const std::string& line, std::size_t prefixLength) {
+    double value = 0;
+    const char* start = line.data() + prefixLength;
+    if (*start == ' ') ++start;
+    const auto parsed = std::from_chars(start, line.data() + line.size(), value);
+    if (parsed.ec != std::errc() || parsed.ptr != line.data() + line.size()) {
+        qFatal("unreadable result line '%s'", line.c_str());
+    }
+    return value;
+}
+
+// Within a relative tolerance of the reference; a zero must be shown as zero.
+bool agrees(double value, const mpf_class& reference, double tolerance) {
+    if (reference == 0) return value == 0;
+    const mpf_class error = abs(mpf_class(value, 256) - reference);
+    return error <= abs(reference) * tolerance;
+}
+
+const std::set<std::string> messages{
+    "Podaj parametr a funkcji",          "Parametr a musi być liczbą",
+    "Parametr b musi być liczbą",        "Parametr c musi być liczbą",
+    "Parametr a musi być różny od zera", "Parametr a jest poza zakresem liczb",
+    "Parametr b jest poza zakresem liczb", "Parametr c jest poza zakresem liczb",
+    "Wynik jest poza zakresem liczb"};
+
+}  // namespace
+
+class RandomizedTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Short decimals against an exact rational reference, with the zeros
+    // taken to 256 bits.
+    void knownNumbersAgreeWithTheReference() {
+        Generator generate(20261208);
+        const SolutionState previous{1, 2, 3, 4, 5, 6, 7};
+        int cases = 0;
+        for (; cases < 60'000; ++cases) {
+            const Known a = generate.number(), b = generate.number(), c = generate.number();
+            const auto outcome = solver::Calculate(a.text, b.text, c.text, previous);
+            const std::string what = a.text + " | " + b.text + " | " + c.text;
+            QVERIFY2(std::holds_alternative<CalculationResult>(outcome), what.c_str());
+            const auto& [state, lines] = std::get<CalculationResult>(outcome);
+
+            const mpq_class delta = b.exact() * b.exact() - 4 * a.exact() * c.exact();
+            QVERIFY2(agrees(shown(lines.delta, 13), mpf_class(delta, 256), 1e-14), what.c_str());
+            if (sgn(delta) < 0) {
+                QCOMPARE(lines.x1, std::string("Delta mniejsza od zera"));
+                QVERIFY(state.x0 == previous.x0 && state.x1 == previous.x1 && state.x2 == previous.x2);
+            } else if (sgn(delta) == 0) {
+                QCOMPARE(lines.x1, std::string("Funkcja posiada jedno miejsce zerowe"));
+                const mpq_class x0 = -b.exact() / (2 * a.exact());
+                QVERIFY2(agrees(shown(lines.x2, 5), mpf_class(x0, 256), 1e-14), what.c_str());
+                QVERIFY(state.x1 == previous.x1);
+            } else {
+                mpf_class root(delta, 256);
+                root = sqrt(root);
+                const mpf_class twiceA(2 * a.exact(), 256), minusB(-b.exact(), 256);
+                const mpf_class x1 = (minusB - root) / twiceA, x2 = (minusB + root) / twiceA;
+                QVERIFY2(agrees(shown(lines.x1, 5), x1, 1e-14), what.c_str());
+                QVERIFY2(agrees(shown(lines.x2, 5), x2, 6e-7), what.c_str());
+                QVERIFY(state.x0 == previous.x0);
+            }
+        }
+        QCOMPARE(cases, 60'000);
+    }
+
+    // Whatever is typed: a message that leaves everything, or a complete result.
+    void anyTextGivesAMessageOrAResult() {
+        Generator generate(8122026);
+        const SolutionState previous{1, 2, 3, 4, 5, 6, 7};
+        int results = 0, cases = 0;
+        for (; cases < 40'000; ++cases) {
+            const std::string a = generate.anything(), b = generate.anything(), c = generate.anything();
+            const auto outcome = solver::Calculate(a, b, c, previous);
+            if (const auto* message = std::get_if<CalculationMessage>(&outcome)) {
+                QVERIFY2(messages.count(message->text), message->text.c_str());
+                continue;
+            }
+            ++results;
+            const auto& [state, lines] = std::get<CalculationResult>(outcome);
+            QVERIFY(std::isfinite(state.delta) && state.a != 0);
+            QVERIFY(lines.delta.rfind("Delta wynosi ", 0) == 0);
+            QVERIFY(!lines.x1.empty() && !lines.x2.empty());
+            for (const std::string& line : {lines.delta, lines.x1, lines.x2}) {
+                QVERIFY2(!line.ends_with(" -0"), line.c_str());
+            }
+        }
+        QCOMPARE(cases, 40'000);
+        QVERIFY(results > 1000);  // the generator reaches both branches
+    }
+};
+
+QTEST_APPLESS_MAIN(RandomizedTest)
+#include "tst_randomized.moc"
