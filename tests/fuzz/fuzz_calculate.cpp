@@ -1,0 +1,56 @@
+// The calculation on any three texts (the input split at its first two
+// newlines): a known message, or a complete and consistent result.
+#include <cmath>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "solver/Calculation.h"
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) __builtin_trap();
+}
+
+const std::set<std::string> messages{
+    "Podaj parametr a funkcji",          "Parametr a musi być liczbą",
+    "Parametr b musi być liczbą",        "Parametr c musi być liczbą",
+    "Parametr a musi być różny od zera", "Parametr a jest poza zakresem liczb",
+    "Parametr b jest poza zakresem liczb", "Parametr c jest poza zakresem liczb",
+    "Wynik jest poza zakresem liczb"};
+
+std::string_view next(std::string_view& rest) {
+    const auto end = rest.find('\n');
+    const std::string_view piece = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    return piece;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    const std::string_view a = next(rest), b = next(rest), c = rest;
+    const solver::SolutionState previous{1, 2, 3, 4, 5, 6, 7};
+    const auto outcome = solver::Calculate(a, b, c, previous);
+    if (const auto* message = std::get_if<solver::CalculationMessage>(&outcome)) {
+        require(messages.count(message->text) == 1);
+        return 0;
+    }
+    const auto& [state, lines] = std::get<solver::CalculationResult>(outcome);
+    require(state.a != 0 && std::isfinite(state.a) && std::isfinite(state.b) && std::isfinite(state.c));
+    require(std::isfinite(state.delta));
+    require(lines.delta.rfind("Delta wynosi ", 0) == 0);
+    if (state.delta < 0) {
+        require(lines.x1 == "Delta mniejsza od zera" && state.x0 == previous.x0);
+    } else if (state.delta == 0) {
+        require(lines.x1 == "Funkcja posiada jedno miejsce zerowe" && std::isfinite(state.x0));
+        require(state.x1 == previous.x1);
+    } else {
+        require(std::isfinite(state.x1) && std::isfinite(state.x2) && state.x0 == previous.x0);
+        require(lines.x1.rfind("X1 = ", 0) == 0 && lines.x2.rfind("X2 = ", 0) == 0);
+    }
+    return 0;
+}
