@@ -1,0 +1,113 @@
+// A long run of the real window: banner ticks and random commands with random
+// texts from every source, every message box answered (the Exit question with
+// No). Prints resident memory before and after, and fails if it grew beyond
+// the allowed kibibytes.
+// Usage: soak TICKS COMMANDS ALLOWED_GROWTH_KIB
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "FormFixture.h"
+#include "TextGenerator.h"
+#include "app/CommandTable.h"
+
+namespace {
+
+long residentKib() {
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Any box that opens is answered at the next pass of its event loop.
+void answerEveryBox(QTimer& poll) {
+    QObject::connect(&poll, &QTimer::timeout, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        QAbstractButton* no = box->button(QMessageBox::No);
+        (no ? no : box->button(QMessageBox::Ok))->click();
+    });
+    poll.start(0);
+}
+
+class Soak {
+public:
+    explicit Soak(FormFixture& window) : window_(window), generate_(20261208) {}
+
+    void run(long ticks, long commands) {
+        const long ticksPerCommand = commands > 0 ? ticks / commands : ticks;
+        long ticked = 0;
+        for (long command = 0; command < commands || ticked < ticks; ++command) {
+            for (long i = 0; i < ticksPerCommand && ticked < ticks; ++i, ++ticked) {
+                window_.form->OnTimerTick();
+                if (ticked % 1000 == 0) QCoreApplication::processEvents();
+            }
+            if (command < commands) randomCommand();
+            QCoreApplication::processEvents();
+        }
+    }
+
+private:
+    void randomCommand() {
+        const auto table = app::CommandTable();
+        const app::CommandSources& row = table[generate_.below(int(table.size()))];
+        if (row.command == app::Command::Calculate) {
+            for (const char* box : {"TxtA", "TxtB", "TxtC"}) {
+                const std::string text = generate_.below(2) ? generate_.number().text : generate_.anything();
+                window_.named<QLineEdit>(box)->setText(QString::fromStdString(text.substr(0, 2000)));
+            }
+        }
+        static const char* const sources[] = {"button", "menu", "toolbar"};
+        window_.give(sources[generate_.below(3)], row.button, row.menuItem,
+                     QString::fromUtf8(row.toolbarKey));
+    }
+
+    FormFixture& window_;
+    Generator generate_;
+};
+
+QtMessageHandler standardHandler = nullptr;
+
+// The offscreen platform says this for every message box; nothing to learn.
+void quietSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    standardHandler(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: soak TICKS COMMANDS ALLOWED_GROWTH_KIB\n");
+        return 2;
+    }
+    const long ticks = std::atol(argv[1]), commands = std::atol(argv[2]);
+    const long allowedGrowth = std::atol(argv[3]);
+    standardHandler = qInstallMessageHandler(quietSizeHints);
+    QApplication application(argc, argv);
+    FormFixture::configure();
+    FormFixture window;
+    window.create();
+    QTimer poll;
+    answerEveryBox(poll);
+
+    // A tenth of the run first, so that caches and pools have their size.
+    Soak soak(window);
+    soak.run(ticks / 10, commands / 10);
+    const long before = residentKib();
+    soak.run(ticks, commands);
+    const long after = residentKib();
+
+    std::printf("ticks %ld, commands %ld: resident %ld KiB before, %ld KiB after, growth %ld KiB\n",
+                ticks, commands, before, after, after - before);
+    if (after - before > allowedGrowth) {
+        std::printf("resident memory grew by more than %ld KiB\n", allowedGrowth);
+        return 1;
+    }
+    return 0;
+}
