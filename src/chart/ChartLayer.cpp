@@ -1,7 +1,6 @@
 #include "chart/ChartLayer.h"
 
 #include <QPaintEvent>
-#include <QPainter>
 
 namespace chart {
 
@@ -29,12 +28,9 @@ void ChartLayer::MoveTo(float x, float y) { current_ = toPixels(x, y); }
 
 void ChartLayer::LineTo(float x, float y) {
     const QPointF to = toPixels(x, y);
-    coverWholeLayer();
-    {
-        QPainter painter(&drawing_);
-        painter.setPen(pen_);
-        painter.drawLine(current_, to);
-    }
+    QPainter& onDrawing = painter();
+    onDrawing.setPen(pen_);
+    onDrawing.drawLine(current_, to);
     const qreal reach = pen_.widthF();
     markDrawn(QRectF(current_, to).normalized().adjusted(-reach, -reach, reach, reach));
     current_ = to;
@@ -43,13 +39,10 @@ void ChartLayer::LineTo(float x, float y) {
 void ChartLayer::PlotPoint(float x, float y) {
     const QPointF centre = toPixels(x, y);
     const qreal radius = pen_.widthF() / 2;
-    coverWholeLayer();
-    {
-        QPainter painter(&drawing_);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(pen_.color());
-        painter.drawEllipse(centre, radius, radius);
-    }
+    QPainter& onDrawing = painter();
+    onDrawing.setPen(Qt::NoPen);
+    onDrawing.setBrush(pen_.color());
+    onDrawing.drawEllipse(centre, radius, radius);
     markDrawn(QRectF(centre, centre).adjusted(-radius - 1, -radius - 1, radius + 1, radius + 1));
     current_ = centre;
 }
@@ -57,12 +50,14 @@ void ChartLayer::PlotPoint(float x, float y) {
 // The window never really leaves the screen: emptying the kept drawing is its
 // hiding, and repainting it is its showing again, without a flicker.
 void ChartLayer::Hide() {
+    endPainting();
     if (!drawing_.isNull()) drawing_.fill(Qt::transparent);
 }
 
 void ChartLayer::Show() { update(); }
 
 void ChartLayer::paintEvent(QPaintEvent* event) {
+    endPainting();
     if (drawing_.isNull()) return;
     QPainter painter(this);
     const QRect area = event->rect();
@@ -71,8 +66,23 @@ void ChartLayer::paintEvent(QPaintEvent* event) {
 }
 
 void ChartLayer::resizeEvent(QResizeEvent*) {
-    if (!drawing_.isNull()) coverWholeLayer();
+    if (!drawing_.isNull()) {
+        endPainting();
+        coverWholeLayer();
+    }
 }
+
+// One painter serves all the strokes of a command: opening one for each of
+// two thousand dots would cost more than the dots.
+QPainter& ChartLayer::painter() {
+    if (!painter_) {
+        coverWholeLayer();
+        painter_.emplace(&drawing_);
+    }
+    return *painter_;
+}
+
+void ChartLayer::endPainting() { painter_.reset(); }
 
 QPointF ChartLayer::toPixels(float x, float y) const {
     return {x * logicalDpiX() / millimetresPerInch, y * logicalDpiY() / millimetresPerInch};
@@ -109,6 +119,7 @@ void ChartLayer::markDrawn(const QRectF& area) {
 }
 
 void ChartLayer::repaintDrawn() {
+    endPainting();
     update(pendingRepaint_);
     pendingRepaint_ = QRect();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPen>
 #include <QRect>
 #include <QWidget>
+
+#include <optional>
 
 #include "chart/ChartCanvas.h"
 
@@ -33,11 +36,14 @@ protected:
 
 private:
     QPointF toPixels(float x, float y) const;
+    QPainter& painter();
+    void endPainting();
     void coverWholeLayer();
     void markDrawn(const QRectF& area);
     void repaintDrawn();
 
     QImage drawing_;
+    std::optional<QPainter> painter_;  // open from the first stroke to the next repaint
     QPen pen_;
     QPointF current_;
     QRect pendingRepaint_;

@@ -1,0 +1,65 @@
+// Each command through the real window on the offscreen platform, with the
+// repaint it causes.
+#include <QtTest>
+
+#include "FormFixture.h"
+
+class CommandsBenchmark : public QObject {
+    Q_OBJECT
+
+    FormFixture f;
+
+    void repaint() {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void initTestCase() { FormFixture::configure(); }
+    void init() { f.create(); }
+    void cleanup() { f.destroy(); }
+
+    void calculate_data() {
+        QTest::addColumn<QString>("a");
+        QTest::newRow("short coefficients") << "1";
+        QTest::newRow("15-digit coefficients") << "1.23456789012345";
+        QTest::newRow("1 MB text") << "1." + QString(1'000'000, '0') + "1";
+    }
+
+    void calculate() {
+        QFETCH(QString, a);
+        f.named<QLineEdit>("TxtA")->setText(a);
+        f.named<QLineEdit>("TxtB")->setText(a.size() > 20 ? "-3" : "-3.45678901234567");
+        f.named<QLineEdit>("TxtC")->setText(a.size() > 20 ? "2" : "2.34567890123456");
+        QBENCHMARK {
+            f.form->Calculate();
+        }
+        QVERIFY(!f.text("LblDelta").isEmpty());
+    }
+
+    void showOnChart() {
+        f.enterCoefficients("1", "0", "-4");
+        f.form->Calculate();
+        QBENCHMARK {
+            f.form->ShowOnChart();
+            repaint();
+        }
+    }
+
+    void clearChart() {
+        QBENCHMARK {
+            f.form->ClearChart();
+            repaint();
+        }
+    }
+
+    void bannerTick() {
+        QBENCHMARK {
+            f.form->OnTimerTick();
+            repaint();
+        }
+    }
+};
+
+QTEST_MAIN(CommandsBenchmark)
+#include "bench_commands.moc"
