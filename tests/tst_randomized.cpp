@@ -6,6 +6,7 @@
 #include <set>
 
 #include "TextGenerator.h"
+#include "KnownMessages.h"
 #include "solver/Calculation.h"
 
 using solver::CalculationMessage;
@@ -32,12 +33,6 @@ bool agrees(double value, const mpf_class& reference, double tolerance) {
     return error <= abs(reference) * tolerance;
 }
 
-const std::set<std::string> messages{
-    "Podaj parametr a funkcji",          "Parametr a musi być liczbą",
-    "Parametr b musi być liczbą",        "Parametr c musi być liczbą",
-    "Parametr a musi być różny od zera", "Parametr a jest poza zakresem liczb",
-    "Parametr b jest poza zakresem liczb", "Parametr c jest poza zakresem liczb",
-    "Wynik jest poza zakresem liczb"};
 
 }  // namespace
 
@@ -90,7 +85,7 @@ private slots:
             const std::string a = generate.anything(), b = generate.anything(), c = generate.anything();
             const auto outcome = solver::Calculate(a, b, c, previous);
             if (const auto* message = std::get_if<CalculationMessage>(&outcome)) {
-                QVERIFY2(messages.count(message->text), message->text.c_str());
+                QVERIFY2(knownMessages.count(message->text), message->text.c_str());
                 continue;
             }
             ++results;

@@ -88,6 +88,10 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::OnLoad() {
     LblNapis->clear();
+    clearEntriesAndResults();
+}
+
+void Form1::clearEntriesAndResults() {
     TxtA->clear();
     TxtB->clear();
     TxtC->clear();
@@ -119,14 +123,7 @@ void Form1::Calculate() {
     LblX2->setText(QString::fromStdString(result.lines.x2));
 }
 
-void Form1::NewFunction() {
-    TxtA->clear();
-    TxtB->clear();
-    TxtC->clear();
-    LblDelta->clear();
-    LblX1->clear();
-    LblX2->clear();
-}
+void Form1::NewFunction() { clearEntriesAndResults(); }
 
 void Form1::ShowOnChart() { chart::ShowOnChart(canvas_, module_.solution); }
 

@@ -45,6 +45,7 @@ private:
     void bindControls();
     void routeCommands();
     void run(Command command);
+    void clearEntriesAndResults();
     QLineEdit* entryBox(solver::Coefficient coefficient) const;
 
     Module1& module_;
