@@ -16,7 +16,7 @@ void ConfigureApplication(QApplication& application, QTranslator& qtTranslation)
     // No display name: Qt would append it to the window's title.
     QCoreApplication::setApplicationName(QStringLiteral("Zerowik"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("zerowik"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.zerowik.Zerowik"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zerowik.svg")));
     if (qtTranslation.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
                            QStringLiteral("_"),
