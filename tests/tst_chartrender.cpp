@@ -99,6 +99,13 @@ private slots:
         QVERIFY(near(image, at(130, 29), blue));
     }
 
+    void zeroFarOffTheChartDrawsNothingThere() {
+        calculateAndShow("1", "-1e30", "0");  // zeros 0 and 1e30
+        const QImage image = picture();
+        QVERIFY(near(image, at(110, 65), blue));
+        QCOMPARE(count(image, blue) > 0, true);
+    }
+
     void drawingSurvivesARepaint() {
         calculateAndShow("1", "-3", "2");
         f.form->centralWidget()->repaint();

@@ -39,12 +39,15 @@ void ChartLayer::LineTo(float x, float y) {
 void ChartLayer::PlotPoint(float x, float y) {
     const QPointF centre = toPixels(x, y);
     const qreal radius = pen_.widthF() / 2;
+    current_ = centre;
+    // A zero far off the chart puts its dot millions of pixels away, where
+    // pixel coordinates no longer fit an int: nothing of it could be seen.
+    if (!QRectF(rect()).adjusted(-radius, -radius, radius, radius).contains(centre)) return;
     QPainter& onDrawing = painter();
     onDrawing.setPen(Qt::NoPen);
     onDrawing.setBrush(pen_.color());
     onDrawing.drawEllipse(centre, radius, radius);
     markDrawn(QRectF(centre, centre).adjusted(-radius - 1, -radius - 1, radius + 1, radius + 1));
-    current_ = centre;
 }
 
 // The window never really leaves the screen: emptying the kept drawing is its
@@ -112,7 +115,7 @@ void ChartLayer::coverWholeLayer() {
 // dots would otherwise make a region of two thousand rectangles.
 void ChartLayer::markDrawn(const QRectF& area) {
     const bool firstSincePaint = pendingRepaint_.isNull();
-    pendingRepaint_ |= area.toAlignedRect();
+    pendingRepaint_ |= area.intersected(QRectF(rect())).toAlignedRect();
     if (firstSincePaint) {
         QMetaObject::invokeMethod(this, &ChartLayer::repaintDrawn, Qt::QueuedConnection);
     }
