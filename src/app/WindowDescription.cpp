@@ -83,8 +83,7 @@ constexpr ToolbarButton toolbarButtons[] = {
 };
 
 constexpr const char* images[] = {
-    ":/icons/oblicz.svg", ":/icons/nowa.svg", ":/icons/wykres.svg",
-    ":/icons/koniec.svg", ":/icons/wyczysc.svg",
+    "oblicz", "nowa", "wykres", "koniec", "wyczysc",
 };
 
 constexpr Caption entryCaptions[] = {

@@ -91,7 +91,7 @@ std::span<const Font> Fonts();
 std::span<const LookStyle> Looks();
 std::span<const MenuEntry> Menus();
 std::span<const ToolbarButton> ToolbarButtons();
-std::span<const char* const> Images();  // image 1 first
+std::span<const char* const> Images();  // picture names, image 1 first
 
 // Which label captions which entry box, for screen readers.
 struct Caption {
