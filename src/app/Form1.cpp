@@ -100,7 +100,13 @@ void Form1::clearEntriesAndResults() {
     LblX2->clear();
 }
 
-void Form1::OnActivate() { chart::DrawActivationFrame(canvas_); }
+// Drawing the frame again over itself would change no pixel: the first
+// showing and the activation that follows it draw it once.
+void Form1::OnActivate() {
+    if (frameOnTop_) return;
+    chart::DrawActivationFrame(canvas_);
+    frameOnTop_ = true;
+}
 
 QLineEdit* Form1::entryBox(solver::Coefficient coefficient) const {
     QLineEdit* const boxes[] = {TxtA, TxtB, TxtC};
@@ -125,9 +131,16 @@ void Form1::Calculate() {
 
 void Form1::NewFunction() { clearEntriesAndResults(); }
 
-void Form1::ShowOnChart() { chart::ShowOnChart(canvas_, module_.solution); }
+void Form1::ShowOnChart() {
+    chart::ShowOnChart(canvas_, module_.solution);
+    frameOnTop_ = false;
+}
 
-void Form1::ClearChart() { chart::ClearChart(canvas_); }
+// Ends with the activation's frame, in the pen that will draw the next one.
+void Form1::ClearChart() {
+    chart::ClearChart(canvas_);
+    frameOnTop_ = true;
+}
 
 void Form1::ExitProgram() {
     if (AskYesNo(this, QStringLiteral("Czy napewno chcesz zakończyć program ?"),

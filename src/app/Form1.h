@@ -50,6 +50,7 @@ private:
 
     Module1& module_;
     bool shownBefore_ = false;
+    bool frameOnTop_ = false;  // nothing drawn since the last activation frame
     chart::ChartLayer& canvas_;
 
     QLineEdit* TxtA = nullptr;
