@@ -39,12 +39,21 @@ QFont qFont(const Font& font) {
     qfont.setPointSizeF(font.points);
     qfont.setBold(true);
     qfont.setItalic(font.italic);
+    // Drawn in the faces' own shapes and widths, as Qt does on dense screens
+    // anyway: fitting them to the pixel grid first (the auto-hinter) costs
+    // start-up time for every face and every glyph.
+    qfont.setHintingPreference(QFont::PreferNoHinting);
     return qfont;
 }
 
 void applyLook(QWidget& widget, Look look) {
     const LookStyle& style = StyleOf(look);
-    widget.setFont(qFont(FontOf(style.font)));
+    QFont font = qFont(FontOf(style.font));
+    // Only a text box shows what the pupil types; every other text is the
+    // program's own and its faces have all its letters, so no other face
+    // need be looked for, which costs start-up time for each face.
+    if (look != Look::Entry) font.setStyleStrategy(QFont::NoFontMerging);
+    widget.setFont(font);
     QPalette palette = widget.palette();
     if (style.fill == Fill::Colour) {
         palette.setColor(QPalette::Window, qColour(style.background));
