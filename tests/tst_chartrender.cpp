@@ -99,6 +99,20 @@ private slots:
         QVERIFY(near(image, at(130, 29), blue));
     }
 
+    // Drawn while the window was too small to show it, seen once it is not.
+    void chartDrawnInASmallWindowShowsWhenItGrows() {
+        const QSize designed = f.form->size();
+        f.form->resize(300, 200);
+        QCoreApplication::processEvents();
+        f.form->ClearChart();
+        QCoreApplication::processEvents();
+        f.form->resize(designed);
+        QCoreApplication::processEvents();
+        const QImage image = picture();
+        QVERIFY(near(image, at(130, 29), black));
+        QVERIFY(near(image, at(90, 65), black));
+    }
+
     void zeroFarOffTheChartDrawsNothingThere() {
         calculateAndShow("1", "-1e30", "0");  // zeros 0 and 1e30
         const QImage image = picture();

@@ -55,15 +55,18 @@ void ChartLayer::PlotPoint(float x, float y) {
 void ChartLayer::Hide() {
     endPainting();
     if (!drawing_.isNull()) drawing_.fill(Qt::transparent);
+    inked_ = QRect();
 }
 
 void ChartLayer::Show() { update(); }
 
+// Only where something was drawn: the rest of the layer is clear, and
+// blending it over the window would change nothing.
 void ChartLayer::paintEvent(QPaintEvent* event) {
     endPainting();
-    if (drawing_.isNull()) return;
+    const QRect area = event->rect() & inked_;
+    if (area.isEmpty()) return;
     QPainter painter(this);
-    const QRect area = event->rect();
     painter.drawImage(area, drawing_, QRectF(area.topLeft() * drawing_.devicePixelRatio(),
                                              area.size() * drawing_.devicePixelRatio()));
 }
@@ -116,6 +119,8 @@ void ChartLayer::coverWholeLayer() {
 void ChartLayer::markDrawn(const QRectF& area) {
     const bool firstSincePaint = pendingRepaint_.isNull();
     pendingRepaint_ |= area.intersected(QRectF(rect())).toAlignedRect();
+    // Also beyond the layer's edge: a larger window shows that part again.
+    inked_ |= area.toAlignedRect();
     if (firstSincePaint) {
         QMetaObject::invokeMethod(this, &ChartLayer::repaintDrawn, Qt::QueuedConnection);
     }

@@ -47,6 +47,7 @@ private:
     QPen pen_;
     QPointF current_;
     QRect pendingRepaint_;
+    QRect inked_;  // holds everything drawn since the layer was last emptied
 };
 
 }  // namespace chart
