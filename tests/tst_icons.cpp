@@ -8,7 +8,7 @@
 
 #include "FormFixture.h"
 #include "app/DeferredIcon.h"
-#include "app/ImageList.h"
+#include "app/PictureIcon.h"
 
 // The pictures the build made, and icons that are only made when drawn.
 class IconsTest : public QObject {

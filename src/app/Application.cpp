@@ -6,7 +6,7 @@
 #include <QTranslator>
 
 #include "app/DeferredIcon.h"
-#include "app/ImageList.h"
+#include "app/PictureIcon.h"
 
 namespace app {
 

@@ -6,9 +6,6 @@
 
 namespace app {
 
-// The picture NAME in all the sizes there are of it.
-QIcon PictureIcon(const QString& name);
-
 // The toolbar's pictures, never shown by themselves; image 1 is the first.
 class ImageList : public QObject {
     Q_OBJECT
