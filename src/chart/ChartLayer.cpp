@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 
+#include "chart/LevelStroke.h"
+
 namespace chart {
 
 namespace {
@@ -29,8 +31,16 @@ void ChartLayer::MoveTo(float x, float y) { current_ = toPixels(x, y); }
 void ChartLayer::LineTo(float x, float y) {
     const QPointF to = toPixels(x, y);
     QPainter& onDrawing = painter();
-    onDrawing.setPen(pen_);
-    onDrawing.drawLine(current_, to);
+    const auto rectangle =
+        pen_.style() == Qt::SolidLine && pen_.capStyle() == Qt::SquareCap
+            ? LevelStrokeAsRectangle(current_, to, pen_.widthF(), drawing_.devicePixelRatio())
+            : std::nullopt;
+    if (rectangle) {
+        onDrawing.fillRect(*rectangle, pen_.color());
+    } else {
+        onDrawing.setPen(pen_);
+        onDrawing.drawLine(current_, to);
+    }
     const qreal reach = pen_.widthF();
     markDrawn(QRectF(current_, to).normalized().adjusted(-reach, -reach, reach, reach));
     current_ = to;
