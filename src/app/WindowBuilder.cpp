@@ -43,6 +43,10 @@ QFont qFont(const Font& font) {
     // anyway: fitting them to the pixel grid first (the auto-hinter) costs
     // start-up time for every face and every glyph.
     qfont.setHintingPreference(QFont::PreferNoHinting);
+    // Letters set side by side, without kerning; a script that needs shaping
+    // still gets it. Preparing the shaper for each face and size cost
+    // start-up time.
+    qfont.setStyleStrategy(QFont::PreferNoShaping);
     return qfont;
 }
 
@@ -52,7 +56,9 @@ void applyLook(QWidget& widget, Look look) {
     // Only a text box shows what the pupil types; every other text is the
     // program's own and its faces have all its letters, so no other face
     // need be looked for, which costs start-up time for each face.
-    if (look != Look::Entry) font.setStyleStrategy(QFont::NoFontMerging);
+    if (look != Look::Entry) {
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    }
     widget.setFont(font);
     QPalette palette = widget.palette();
     if (style.fill == Fill::Colour) {
