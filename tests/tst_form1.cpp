@@ -155,6 +155,20 @@ private slots:
         }
     }
 
+    // What the pupil types may hold letters the designed face lacks: they
+    // are drawn from another face instead of as empty boxes.
+    void textBoxesDrawLettersTheirFaceLacks() {
+        const QChar fourthRoot(0x221C);
+        for (const char* name : {"TxtA", "TxtB", "TxtC"}) {
+            const QFont font = f.named(name)->font();
+            QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+            QFont designedFaceOnly = font;
+            designedFaceOnly.setStyleStrategy(QFont::NoFontMerging);
+            QVERIFY(!QFontMetrics(designedFaceOnly).inFont(fourthRoot));
+            QVERIFY(QFontMetrics(font).inFont(fourthRoot));
+        }
+    }
+
     void menus() {
         const QList<QAction*> titles = f.form->menuBar()->actions();
         QCOMPARE(titles.size(), 2);

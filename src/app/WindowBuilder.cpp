@@ -55,9 +55,13 @@ void applyLook(QWidget& widget, Look look) {
     QFont font = qFont(FontOf(style.font));
     // Only a text box shows what the pupil types; every other text is the
     // program's own and its faces have all its letters, so no other face
-    // need be looked for, which costs start-up time for each face.
+    // need be looked for, which costs start-up time for each face. A text
+    // box names its first face alone: Qt then looks for other faces only
+    // when a letter is missing, instead of listing them all at start-up.
     if (look != Look::Entry) {
         font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    } else {
+        font.setFamilies({font.families().first()});
     }
     widget.setFont(font);
     QPalette palette = widget.palette();
