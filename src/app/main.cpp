@@ -2,13 +2,16 @@
 #include <QTranslator>
 
 #include "app/Application.h"
+#include "app/FontConfigWarmUp.h"
 #include "app/Form1.h"
 #include "app/Module1.h"
 
 int main(int argc, char* argv[]) {
+    app::FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
     QTranslator qtTranslation;
     app::ConfigureApplication(application, qtTranslation);
+    fontConfig.wait();
 
     app::Module1 module;
     app::Form1 form(module);
