@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 
+#include <cstdlib>
+
 #include "chart/LevelStroke.h"
 
 namespace chart {
@@ -113,9 +115,15 @@ void ChartLayer::coverWholeLayer() {
         drawing_.height() >= needed.height()) {
         return;
     }
-    QImage larger(needed.expandedTo(drawing_.size()), QImage::Format_ARGB32_Premultiplied);
+    const QSize covered = needed.expandedTo(drawing_.size());
+    // Zeroed memory is transparent already, and memory the system hands out
+    // zeroed is only touched where something is drawn.
+    const qsizetype bytesPerLine = qsizetype(covered.width()) * 4;
+    void* pixels = std::calloc(size_t(bytesPerLine) * size_t(covered.height()), 1);
+    QImage larger(static_cast<uchar*>(pixels), covered.width(), covered.height(), bytesPerLine,
+                  QImage::Format_ARGB32_Premultiplied,
+                  [](void* memory) { std::free(memory); }, pixels);
     larger.setDevicePixelRatio(ratio);
-    larger.fill(Qt::transparent);
     if (!drawing_.isNull()) {
         QPainter painter(&larger);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
