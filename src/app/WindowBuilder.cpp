@@ -50,9 +50,10 @@ QFont qFont(const Font& font) {
     return qfont;
 }
 
-void applyLook(QWidget& widget, Look look) {
-    const LookStyle& style = StyleOf(look);
-    QFont font = qFont(FontOf(style.font));
+}  // namespace
+
+QFont LookFont(design::Look look) {
+    QFont font = qFont(FontOf(StyleOf(look).font));
     // Only a text box shows what the pupil types; every other text is the
     // program's own and its faces have all its letters, so no other face
     // need be looked for, which costs start-up time for each face. A text
@@ -63,7 +64,14 @@ void applyLook(QWidget& widget, Look look) {
     } else {
         font.setFamilies({font.families().first()});
     }
-    widget.setFont(font);
+    return font;
+}
+
+namespace {
+
+void applyLook(QWidget& widget, Look look) {
+    const LookStyle& style = StyleOf(look);
+    widget.setFont(LookFont(look));
     QPalette palette = widget.palette();
     if (style.fill == Fill::Colour) {
         palette.setColor(QPalette::Window, qColour(style.background));

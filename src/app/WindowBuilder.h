@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QFont>
+
+#include "app/WindowDescription.h"
+
 class QMainWindow;
 
 namespace chart {
@@ -11,5 +15,8 @@ namespace app {
 // Creates the menus, the controls, the toolbar and the timer of the main
 // window from its description; returns the sheet the chart is drawn on.
 chart::ChartLayer& BuildWindow(QMainWindow& form);
+
+// The font of the controls of one look.
+QFont LookFont(design::Look look);
 
 }  // namespace app
