@@ -2,16 +2,17 @@
 #include <QTranslator>
 
 #include "app/Application.h"
-#include "app/FontConfigWarmUp.h"
+#include "app/FontWarmUp.h"
 #include "app/Form1.h"
 #include "app/Module1.h"
 
 int main(int argc, char* argv[]) {
-    app::FontConfigWarmUp fontConfig;
+    app::FontWarmUp fonts;
     QApplication application(argc, argv);
+    fonts.applicationReady();
     QTranslator qtTranslation;
     app::ConfigureApplication(application, qtTranslation);
-    fontConfig.wait();
+    fonts.waitForConfiguration();
 
     app::Module1 module;
     app::Form1 form(module);
