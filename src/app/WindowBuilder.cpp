@@ -50,25 +50,6 @@ QFont qFont(const Font& font) {
     return qfont;
 }
 
-}  // namespace
-
-QFont LookFont(design::Look look) {
-    QFont font = qFont(FontOf(StyleOf(look).font));
-    // Only a text box shows what the pupil types; every other text is the
-    // program's own and its faces have all its letters, so no other face
-    // need be looked for, which costs start-up time for each face. A text
-    // box names its first face alone: Qt then looks for other faces only
-    // when a letter is missing, instead of listing them all at start-up.
-    if (look != Look::Entry) {
-        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
-    } else {
-        font.setFamilies({font.families().first()});
-    }
-    return font;
-}
-
-namespace {
-
 void applyLook(QWidget& widget, Look look) {
     const LookStyle& style = StyleOf(look);
     widget.setFont(LookFont(look));
@@ -261,5 +242,20 @@ private:
 }  // namespace
 
 chart::ChartLayer& BuildWindow(QMainWindow& form) { return Builder(form).build(); }
+
+QFont LookFont(design::Look look) {
+    QFont font = qFont(FontOf(StyleOf(look).font));
+    // Only a text box shows what the pupil types; every other text is the
+    // program's own and its faces have all its letters, so no other face
+    // need be looked for, which costs start-up time for each face. A text
+    // box names its first face alone: Qt then looks for other faces only
+    // when a letter is missing, instead of listing them all at start-up.
+    if (look != Look::Entry) {
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    } else {
+        font.setFamilies({font.families().first()});
+    }
+    return font;
+}
 
 }  // namespace app
