@@ -1,9 +1,8 @@
 #include "app/PictureIcon.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIconEngine>
-#include <QImageReader>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -12,18 +11,20 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/EmbeddedPictures.h"
+
 namespace app {
 
 namespace {
 
-// Like Qt's own engine for pictures in files, except that a size is read when
-// it is first needed: a screen of ordinary density never reads the larger ones.
+// Like Qt's own engine for pictures in files, except that the pictures are
+// compiled in and a size becomes a pixmap only when it is first needed.
 class PictureEngine : public QIconEngine {
 public:
     struct Size {
         int pixels;
-        QString file;
-        QPixmap read;  // empty until first needed
+        const std::uint32_t* argb;
+        QPixmap made;  // empty until first needed
     };
 
     explicit PictureEngine(std::vector<Size> sizes) : sizes_(std::move(sizes)) {}
@@ -75,14 +76,12 @@ private:
 
     const QPixmap& bestFor(const QSize& size) {
         Size& best = entryFor(size);
-        if (best.read.isNull()) {
-            // Read as PNG by name: guessing the format would load and ask
-            // every image plugin there is first.
-            QImageReader reader(best.file, "png");
-            reader.setAutoDetectImageFormat(false);
-            best.read = QPixmap::fromImage(reader.read());
+        if (best.made.isNull()) {
+            const QImage pixels(reinterpret_cast<const uchar*>(best.argb), best.pixels,
+                                best.pixels, best.pixels * 4, QImage::Format_ARGB32_Premultiplied);
+            best.made = QPixmap::fromImage(pixels);
         }
-        return best.read;
+        return best.made;
     }
 
     std::vector<Size> sizes_;  // smallest first
@@ -92,9 +91,8 @@ private:
 
 QIcon PictureIcon(const QString& name) {
     std::vector<PictureEngine::Size> sizes;
-    for (int pixels : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QString file = QStringLiteral(":/icons/%1-%2.png").arg(name).arg(pixels);
-        if (QFile::exists(file)) sizes.push_back({pixels, file, {}});
+    for (const EmbeddedPicture& picture : EmbeddedPictures()) {
+        if (name == QLatin1String(picture.name)) sizes.push_back({picture.pixels, picture.argb, {}});
     }
     return QIcon(new PictureEngine(std::move(sizes)));
 }
