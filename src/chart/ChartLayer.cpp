@@ -12,6 +12,10 @@ namespace {
 
 constexpr double millimetresPerInch = 25.4;
 
+// A chart's frames are a few dozen strokes each, cheaper drawn afresh on a
+// repaint than kept in a layer-sized image; a plot of two thousand dots is not.
+constexpr std::size_t mostStrokesKept = 256;
+
 }  // namespace
 
 ChartLayer::ChartLayer(QWidget* parent) : QWidget(parent) {
@@ -32,19 +36,17 @@ void ChartLayer::MoveTo(float x, float y) { current_ = toPixels(x, y); }
 
 void ChartLayer::LineTo(float x, float y) {
     const QPointF to = toPixels(x, y);
-    QPainter& onDrawing = painter();
     const auto rectangle =
         pen_.style() == Qt::SolidLine && pen_.capStyle() == Qt::SquareCap
-            ? LevelStrokeAsRectangle(current_, to, pen_.widthF(), drawing_.devicePixelRatio())
+            ? LevelStrokeAsRectangle(current_, to, pen_.widthF(), pixelRatio())
             : std::nullopt;
-    if (rectangle) {
-        onDrawing.fillRect(*rectangle, pen_.color());
-    } else {
-        onDrawing.setPen(pen_);
-        onDrawing.drawLine(current_, to);
-    }
     const qreal reach = pen_.widthF();
-    markDrawn(QRectF(current_, to).normalized().adjusted(-reach, -reach, reach, reach));
+    const QRectF covered = QRectF(current_, to).normalized().adjusted(-reach, -reach, reach, reach);
+    if (rectangle) {
+        draw({Stroke::Shape::Rectangle, *rectangle, {}, pen_}, covered);
+    } else {
+        draw({Stroke::Shape::Line, {}, QLineF(current_, to), pen_}, covered);
+    }
     current_ = to;
 }
 
@@ -55,17 +57,49 @@ void ChartLayer::PlotPoint(float x, float y) {
     // A zero far off the chart puts its dot millions of pixels away, where
     // pixel coordinates no longer fit an int: nothing of it could be seen.
     if (!QRectF(rect()).adjusted(-radius, -radius, radius, radius).contains(centre)) return;
+    const QRectF square(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    draw({Stroke::Shape::Dot, square, {}, pen_}, square.adjusted(-1, -1, 1, 1));
+}
+
+void ChartLayer::draw(const Stroke& stroke, const QRectF& reach) {
+    if (drawing_.isNull()) {
+        strokes_.push_back(stroke);
+        if (strokes_.size() > mostStrokesKept) keepAsPixels();
+    } else {
+        paintStroke(painter(), stroke);
+    }
+    markDrawn(reach);
+}
+
+void ChartLayer::paintStroke(QPainter& painter, const Stroke& stroke) {
+    switch (stroke.shape) {
+    case Stroke::Shape::Rectangle:
+        painter.fillRect(stroke.area, stroke.pen.color());
+        break;
+    case Stroke::Shape::Line:
+        painter.setPen(stroke.pen);
+        painter.drawLine(stroke.line);
+        break;
+    case Stroke::Shape::Dot:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(stroke.pen.color());
+        painter.drawEllipse(stroke.area);
+        break;
+    }
+}
+
+// The strokes kept so far become the first pixels of the image.
+void ChartLayer::keepAsPixels() {
     QPainter& onDrawing = painter();
-    onDrawing.setPen(Qt::NoPen);
-    onDrawing.setBrush(pen_.color());
-    onDrawing.drawEllipse(centre, radius, radius);
-    markDrawn(QRectF(centre, centre).adjusted(-radius - 1, -radius - 1, radius + 1, radius + 1));
+    for (const Stroke& stroke : strokes_) paintStroke(onDrawing, stroke);
+    strokes_.clear();
 }
 
 // The window never really leaves the screen: emptying the kept drawing is its
 // hiding, and repainting it is its showing again, without a flicker.
 void ChartLayer::Hide() {
     endPainting();
+    strokes_.clear();
     if (!drawing_.isNull()) drawing_.fill(Qt::transparent);
     inked_ = QRect();
 }
@@ -79,6 +113,10 @@ void ChartLayer::paintEvent(QPaintEvent* event) {
     const QRect area = event->rect() & inked_;
     if (area.isEmpty()) return;
     QPainter painter(this);
+    if (drawing_.isNull()) {
+        for (const Stroke& stroke : strokes_) paintStroke(painter, stroke);
+        return;
+    }
     painter.drawImage(area, drawing_, QRectF(area.topLeft() * drawing_.devicePixelRatio(),
                                              area.size() * drawing_.devicePixelRatio()));
 }
@@ -104,6 +142,11 @@ void ChartLayer::endPainting() { painter_.reset(); }
 
 QPointF ChartLayer::toPixels(float x, float y) const {
     return {x * logicalDpiX() / millimetresPerInch, y * logicalDpiY() / millimetresPerInch};
+}
+
+// Of the image where there is one, else of the screen the strokes go to.
+qreal ChartLayer::pixelRatio() const {
+    return drawing_.isNull() ? devicePixelRatioF() : drawing_.devicePixelRatio();
 }
 
 // The drawing grows with the layer and keeps what it holds; it never shrinks,
