@@ -6,7 +6,11 @@
 namespace app {
 
 ClientArea::ClientArea(QColor background, QWidget* parent)
-    : QWidget(parent), background_(background) {}
+    : QWidget(parent), background_(background) {
+    // It covers every pixel itself: the window need not fill its own
+    // background underneath first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 // Painted rather than set in the palette, so that the buttons, boxes and the
 // toolbar keep the standard colours instead of inheriting the lavender.
