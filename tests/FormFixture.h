@@ -69,15 +69,21 @@ public:
         qFatal("no toolbar button %s", qPrintable(key));
     }
 
-    // Clicks the source of a command: its command button, menu item or
-    // toolbar button, as the user would.
-    void give(const QString& source, const char* button, const char* menuItem, const QString& key) {
+    // Clicks the source of a command, as the user would: "button", "menu"
+    // or "toolbar", as the command table names them.
+    void give(const QString& source, const app::CommandSources& row) {
         if (source == "button") {
-            QTest::mouseClick(named<QPushButton>(button), Qt::LeftButton);
+            QTest::mouseClick(form->controls().*row.button, Qt::LeftButton);
         } else if (source == "menu") {
-            named<QAction>(menuItem)->trigger();
+            (form->controls().*row.menuItem)->trigger();
         } else {
-            QTest::mouseClick(toolbarButton(key), Qt::LeftButton);
+            QTest::mouseClick(toolbarButton(QString::fromUtf8(row.toolbarKey)), Qt::LeftButton);
+        }
+    }
+
+    void give(const QString& source, app::Command command) {
+        for (const app::CommandSources& row : app::CommandTable()) {
+            if (row.command == command) return give(source, row);
         }
     }
 

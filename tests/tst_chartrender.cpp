@@ -1,8 +1,6 @@
 #include <QtTest>
 
 #include "FormFixture.h"
-#include "chart/ChartFrame.h"
-#include "chart/ChartLayer.h"
 
 // What the chart looks like on the window, read back from its pixels at the
 // chart's millimetre positions (96 DPI: 1 mm = 3.78 px).
@@ -84,7 +82,7 @@ private slots:
 
     void clearChartLeavesABlackFrameOnly() {
         calculateAndShow("1", "0", "-4");
-        f.give("menu", "Command1", "mnuWyczyść", "wyczyść");
+        f.give("menu", app::Command::ClearChart);
         const QImage image = picture();
         QCOMPARE(count(image, red), 0);
         QCOMPARE(count(image, blue), 0);
@@ -120,47 +118,6 @@ private slots:
         const QImage image = picture();
         QVERIFY(near(image, at(110, 65), blue));
         QCOMPARE(count(image, blue) > 0, true);
-    }
-
-    // A small drawing is kept as its strokes, a large one as pixels: both
-    // must look alike, for every kind of stroke.
-    void strokesAndPixelsLookAlike_data() {
-        QTest::addColumn<int>("penWidth");
-        QTest::newRow("1 px") << 1;
-        QTest::newRow("2 px") << 2;
-        QTest::newRow("5 px") << 5;
-    }
-
-    void strokesAndPixelsLookAlike() {
-        QFETCH(int, penWidth);
-        const auto drawing = [penWidth](int times) {
-            QWidget sheet;
-            sheet.resize(594, 440);
-            QPalette palette;
-            palette.setColor(QPalette::Window, QColor(chartBox));
-            sheet.setPalette(palette);
-            chart::ChartLayer layer(&sheet);
-            layer.resize(sheet.size());
-            // Drawn over itself, the same strokes change no pixel; enough
-            // times over, they are kept as pixels.
-            for (int i = 0; i < times; ++i) {
-                layer.SetPenColour(chart::Black);
-                chart::DrawActivationFrame(layer);
-                layer.SetPenWidth(penWidth);
-                layer.SetPenColour(chart::Blue);
-                layer.PlotPoint(102, 65);
-                layer.PlotPoint(118.3f, 64.7f);
-                layer.SetPenColour(chart::Red);
-                layer.MoveTo(80, 100);
-                layer.LineTo(140.5f, 33.2f);
-            }
-            QCoreApplication::processEvents();
-            return sheet.grab().toImage();
-        };
-        const QImage asStrokes = drawing(1);
-        const QImage asPixels = drawing(10);
-        QVERIFY(asStrokes.pixel(at(90, 65)) != chartBox);  // something was drawn
-        QCOMPARE(asStrokes, asPixels);
     }
 
     void drawingSurvivesARepaint() {

@@ -169,6 +169,27 @@ private slots:
         }
     }
 
+    // A caption too wide for its label is drawn smaller, but starts where
+    // its neighbours' captions start.
+    void fittedCaptionStartsLikeTheOthers() {
+        f.enterCoefficients("1", "2", "1");
+        f.form->Calculate();
+        const auto firstInkRow = [this](const char* name) {
+            const QImage image = f.named(name)->grab().toImage();
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixel(x, y) == qRgb(255, 255, 0)) return y;
+                }
+            }
+            return -1;
+        };
+        QVERIFY(f.named<QLabel>("LblX1")->fontMetrics().horizontalAdvance(f.text("LblX1")) >
+                f.named<QLabel>("LblX1")->contentsRect().width());
+        const int fitted = firstInkRow("LblX1");
+        QVERIFY(fitted >= 0);
+        QVERIFY2(qAbs(fitted - firstInkRow("LblDelta")) <= 1, qPrintable(QString::number(fitted)));
+    }
+
     void menus() {
         const QList<QAction*> titles = f.form->menuBar()->actions();
         QCOMPARE(titles.size(), 2);
@@ -283,25 +304,25 @@ private slots:
         QFETCH(QString, source);
         f.enterCoefficients("1", "-3", "2");
         if (command == "Calculate") {
-            f.give(source, "CmdOblicz", "mnuOblicz", "oblicz");
+            f.give(source, app::Command::Calculate);
             QCOMPARE(f.text("LblDelta"), QStringLiteral("Delta wynosi  1"));
             QCOMPARE(f.text("LblX1"), QStringLiteral("X1 =  1"));
             QCOMPARE(f.text("LblX2"), QStringLiteral("X2 =  2"));
             QCOMPARE(f.module->solution.x2, 2.0f);
         } else if (command == "NewFunction") {
             f.form->Calculate();
-            f.give(source, "CmdNowaFunkcja", "mnuNowafunkcja", "nowa");
+            f.give(source, app::Command::NewFunction);
             for (const char* name : {"TxtA", "TxtB", "TxtC", "LblDelta", "LblX1", "LblX2"}) {
                 QCOMPARE(f.text(name), QString());
             }
             QCOMPARE(f.module->solution.x1, 1.0);
         } else if (command == "ShowOnChart") {
             QVERIFY(!chartShowsRed());
-            f.give(source, "CmdWykres", "mnuPokaż", "wykres");
+            f.give(source, app::Command::ShowOnChart);
             QVERIFY(chartShowsRed());
         } else if (command == "Exit") {
             ModalAnswerer no("Nie");
-            f.give(source, "CmdKoniec", "mnuKoniec", "koniec");
+            f.give(source, app::Command::Exit);
             QVERIFY(no.answered);
             QCOMPARE(no.text, QStringLiteral("Czy napewno chcesz zakończyć program ?"));
             QCOMPARE(no.title, QStringLiteral("Koniec programu"));
@@ -313,7 +334,7 @@ private slots:
         } else {
             f.form->ShowOnChart();
             QVERIFY(chartShowsRed());
-            f.give(source, "Command1", "mnuWyczyść", "wyczyść");
+            f.give(source, app::Command::ClearChart);
             QVERIFY(!chartShowsRed());
         }
     }

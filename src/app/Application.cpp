@@ -5,18 +5,16 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/DeferredIcon.h"
-#include "app/PictureIcon.h"
+#include "app/ImageList.h"
 
 namespace app {
 
 void ConfigureApplication(QApplication& application, QTranslator& qtTranslation) {
-    QApplication::setStyle(new DeferredIconStyle);
     // No display name: Qt would append it to the window's title.
     QCoreApplication::setApplicationName(QStringLiteral("Zerowik"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.zerowik.Zerowik"));
-    QGuiApplication::setWindowIcon(PictureIcon(QStringLiteral("zerowik")));
+    QGuiApplication::setWindowIcon(Picture(QStringLiteral("zerowik")));
     if (qtTranslation.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
                            QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -20,7 +20,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
 
 void ClientArea::resizeEvent(QResizeEvent*) {
     if (toolbar_) toolbar_->resize(width(), toolbar_->height());
-    if (sheet_) sheet_->resize(size());
+    if (canvas_) canvas_->resize(size());
 }
 
 }  // namespace app

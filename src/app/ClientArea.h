@@ -6,7 +6,7 @@
 namespace app {
 
 // The part of the window under the menu bar. Nothing on it follows its size
-// but the toolbar, which keeps to its full width, and the chart's sheet,
+// but the toolbar, which keeps to its full width, and the chart's canvas,
 // which covers all of it.
 class ClientArea : public QWidget {
     Q_OBJECT
@@ -15,7 +15,7 @@ public:
     ClientArea(QColor background, QWidget* parent);
 
     void setToolbar(QWidget* toolbar) { toolbar_ = toolbar; }
-    void setSheet(QWidget* sheet) { sheet_ = sheet; }
+    void setCanvas(QWidget* canvas) { canvas_ = canvas; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,7 +24,7 @@ protected:
 private:
     QColor background_;
     QWidget* toolbar_ = nullptr;
-    QWidget* sheet_ = nullptr;
+    QWidget* canvas_ = nullptr;
 };
 
 }  // namespace app

@@ -6,12 +6,14 @@ namespace app {
 
 namespace {
 
+using F = Form1Controls;
+
 constexpr CommandSources commands[] = {
-    {Command::Calculate, "CmdOblicz", "mnuOblicz", "oblicz"},
-    {Command::NewFunction, "CmdNowaFunkcja", "mnuNowafunkcja", "nowa"},
-    {Command::ShowOnChart, "CmdWykres", "mnuPokaż", "wykres"},
-    {Command::Exit, "CmdKoniec", "mnuKoniec", "koniec"},
-    {Command::ClearChart, "Command1", "mnuWyczyść", "wyczyść"},
+    {Command::Calculate, &F::CmdOblicz, &F::mnuOblicz, "oblicz"},
+    {Command::NewFunction, &F::CmdNowaFunkcja, &F::mnuNowafunkcja, "nowa"},
+    {Command::ShowOnChart, &F::CmdWykres, &F::mnuPokaż, "wykres"},
+    {Command::Exit, &F::CmdKoniec, &F::mnuKoniec, "koniec"},
+    {Command::ClearChart, &F::Command1, &F::mnuWyczyść, "wyczyść"},
 };
 
 }  // namespace

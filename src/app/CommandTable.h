@@ -5,6 +5,8 @@
 
 #include <QStringView>
 
+#include "app/Form1Controls.h"
+
 namespace app {
 
 enum class Command { Calculate, NewFunction, ShowOnChart, Exit, ClearChart };
@@ -13,8 +15,8 @@ enum class Command { Calculate, NewFunction, ShowOnChart, Exit, ClearChart };
 // toolbar's keys are tried.
 struct CommandSources {
     Command command;
-    const char* button;
-    const char* menuItem;
+    QPushButton* Form1Controls::* button;
+    QAction* Form1Controls::* menuItem;
     const char* toolbarKey;
 };
 

@@ -6,10 +6,15 @@
 namespace app {
 
 void FittingLabel::paintEvent(QPaintEvent* event) {
-    const QRect room = contentsRect();
+    QRect room = contentsRect();
     if (fontMetrics().horizontalAdvance(text()) <= room.width()) {
         QLabel::paintEvent(event);
         return;
+    }
+    // Where QLabel itself would start the caption: a framed label without an
+    // indent of its own keeps half an "x" of its font from the frame.
+    if (frameWidth() > 0 && indent() < 0) {
+        room.setTop(room.top() + fontMetrics().horizontalAdvance(u'x') / 2);
     }
     // Hinting makes widths grow unevenly with the size: step down until it fits.
     QFont smaller = font();

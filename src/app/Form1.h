@@ -3,20 +3,14 @@
 #include <QMainWindow>
 
 #include "app/CommandTable.h"
+#include "app/Form1Controls.h"
 #include "app/Module1.h"
 #include "solver/Calculation.h"
 
 class QAction;
-class QLabel;
 class QLineEdit;
 
-namespace chart {
-class ChartLayer;
-}
-
 namespace app {
-
-class TaggedTimer;
 
 // The one window of the program. Each action reads controls, calls the
 // logic and writes controls; the command buttons, menu items and toolbar
@@ -37,30 +31,21 @@ public:
     void OnToolbarButtonClick(QAction* button);
     void OnTimerTick();
 
+    const Form1Controls& controls() const { return c_; }
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void bindControls();
     void routeCommands();
     void run(Command command);
     void clearEntriesAndResults();
     QLineEdit* entryBox(solver::Coefficient coefficient) const;
 
     Module1& module_;
+    const Form1Controls c_;
     bool shownBefore_ = false;
-    bool frameOnTop_ = false;  // nothing drawn since the last activation frame
-    chart::ChartLayer& canvas_;
-
-    QLineEdit* TxtA = nullptr;
-    QLineEdit* TxtB = nullptr;
-    QLineEdit* TxtC = nullptr;
-    QLabel* LblNapis = nullptr;
-    QLabel* LblDelta = nullptr;
-    QLabel* LblX1 = nullptr;
-    QLabel* LblX2 = nullptr;
-    TaggedTimer* Timer1 = nullptr;
 };
 
 }  // namespace app

@@ -19,4 +19,8 @@ private:
     QList<QIcon> images_;
 };
 
+// The picture NAME in every size the build made of it, so that each screen
+// density gets a sharp one.
+QIcon Picture(const QString& name);
+
 }  // namespace app

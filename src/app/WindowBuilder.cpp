@@ -1,28 +1,25 @@
 #include "app/WindowBuilder.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
-#include <QToolButton>
 
 #include <algorithm>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 #include "app/ClientArea.h"
 #include "app/FittingLabel.h"
 #include "app/ImageList.h"
 #include "app/TaggedTimer.h"
-#include "app/WindowDescription.h"
-#include "chart/ChartLayer.h"
+#include "app/WindowCanvas.h"
 
 namespace app {
 
@@ -31,24 +28,6 @@ namespace {
 using namespace design;
 
 QColor qColour(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
-
-QFont qFont(const Font& font) {
-    QFont qfont;
-    qfont.setFamilies({QString::fromUtf8(font.faces[0]), QString::fromUtf8(font.faces[1])});
-    qfont.setStyleHint(font.italic ? QFont::Serif : QFont::SansSerif);
-    qfont.setPointSizeF(font.points);
-    qfont.setBold(true);
-    qfont.setItalic(font.italic);
-    // Drawn in the faces' own shapes and widths, as Qt does on dense screens
-    // anyway: fitting them to the pixel grid first (the auto-hinter) costs
-    // start-up time for every face and every glyph.
-    qfont.setHintingPreference(QFont::PreferNoHinting);
-    // Letters set side by side, without kerning; a script that needs shaping
-    // still gets it. Preparing the shaper for each face and size cost
-    // start-up time.
-    qfont.setStyleStrategy(QFont::PreferNoShaping);
-    return qfont;
-}
 
 void applyLook(QWidget& widget, Look look) {
     const LookStyle& style = StyleOf(look);
@@ -73,105 +52,69 @@ class Builder {
 public:
     explicit Builder(QMainWindow& form) : form_(form) {}
 
-    chart::ChartLayer& build() {
+    Form1Controls build() {
         form_.setObjectName(QStringLiteral("Form1"));
         form_.setWindowTitle(QString::fromUtf8(Window().title));
         buildMenus();
         client_ = new ClientArea(qColour(Window().background), &form_);
         form_.setCentralWidget(client_);
         dpi_ = client_->logicalDpiX();
-        for (const Control& control : Controls()) buildControl(control);
-        addToolbarButtons();
-        for (const Caption& caption : EntryCaptions()) {
-            named<QLabel>(caption.label)->setBuddy(named<QWidget>(caption.box));
+        for (const Control& control : Controls()) {
+            std::visit([&](auto slot) { c_.*slot = make(slot, control); }, control.slot);
         }
-        auto* sheet = new chart::ChartLayer(client_);
-        client_->setSheet(sheet);
-        stackSheetUnderInputs(*sheet);
+        addToolbarButtons();
+        for (const Caption& caption : EntryCaptions()) (c_.*caption.label)->setBuddy(c_.*caption.box);
+        c_.canvas = new WindowCanvas(client_);
+        client_->setCanvas(c_.canvas);
+        stackCanvasUnderInputs();
         setTabOrder();
         form_.resize(pixels(Window().clientWidth),
                      pixels(Window().clientHeight) + form_.menuBar()->sizeHint().height());
-        return *sheet;
+        return c_;
     }
 
 private:
     int pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
 
-    QRect place(const Twips& twips) const {
-        return QRect(pixels(twips.left), pixels(twips.top), pixels(twips.width),
-                     pixels(twips.height));
-    }
-
-    template <typename T>
-    T* named(const char* name) const {
-        return form_.findChild<T*>(QString::fromUtf8(name));
-    }
-
     void buildMenus() {
-        QMap<QString, QMenu*> menus;
+        QMenu* menu = nullptr;
         for (const MenuEntry& entry : Menus()) {
             const QString caption = QString::fromUtf8(entry.caption);
-            QAction* action = nullptr;
-            switch (entry.kind) {
-            case MenuKind::Title: {
-                QMenu* menu = form_.menuBar()->addMenu(caption);
-                menu->setObjectName(QString::fromUtf8(entry.name));
-                menus.insert(menu->objectName(), menu);
-                continue;
+            QObject* made = nullptr;
+            if (auto* title = std::get_if<QMenu* Form1Controls::*>(&entry.slot)) {
+                menu = c_.*(*title) = form_.menuBar()->addMenu(caption);
+                made = menu;
+            } else {
+                QAction* item = caption == u"-" ? menu->addSeparator() : menu->addAction(caption);
+                c_.*std::get<QAction* Form1Controls::*>(entry.slot) = item;
+                made = item;
             }
-            case MenuKind::Command:
-                action = menus.value(QString::fromUtf8(entry.menu))->addAction(caption);
-                break;
-            case MenuKind::Separator:
-                action = menus.value(QString::fromUtf8(entry.menu))->addSeparator();
-                break;
-            }
-            action->setObjectName(QString::fromUtf8(entry.name));
+            made->setObjectName(QString::fromUtf8(entry.name));
         }
     }
 
-    void buildControl(const Control& control) {
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-        case Kind::CommandButton: {
-            auto* button = new QPushButton(QString::fromUtf8(control.text), client_);
-            button->setAutoDefault(false);
-            widget = button;
-            break;
-        }
-        case Kind::TextBox: {
-            auto* box = new QLineEdit(QString::fromUtf8(control.text), client_);
-            box->setMaxLength(std::numeric_limits<int>::max());
-            box->setAlignment(Qt::AlignCenter);
-            widget = box;
-            break;
-        }
-        case Kind::Label: {
-            auto* label = new FittingLabel(QString::fromUtf8(control.text), client_);
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            widget = label;
-            break;
-        }
-        case Kind::Toolbar:
-            widget = buildToolbar();
-            break;
-        case Kind::Timer:
-            buildTimer(control.name);
-            return;
-        case Kind::ImageList:
-            images_ = new ImageList(&form_);
-            images_->setObjectName(QString::fromUtf8(control.name));
-            return;
-        }
-        widget->setObjectName(QString::fromUtf8(control.name));
-        widget->setGeometry(place(control.place));
-        if (control.toolTip) widget->setToolTip(QString::fromUtf8(control.toolTip));
-        if (control.look != Look::None) applyLook(*widget, control.look);
+    QPushButton* make(QPushButton* Form1Controls::*, const Control& control) {
+        auto* button = placed(new QPushButton(QString::fromUtf8(control.text), client_), control);
+        button->setAutoDefault(false);
+        return button;
     }
 
-    QToolBar* buildToolbar() {
-        auto* toolbar = new QToolBar(client_);
+    QLineEdit* make(QLineEdit* Form1Controls::*, const Control& control) {
+        auto* box = placed(new QLineEdit(QString::fromUtf8(control.text), client_), control);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setAlignment(Qt::AlignCenter);
+        return box;
+    }
+
+    QLabel* make(QLabel* Form1Controls::*, const Control& control) {
+        auto* label = placed(new FittingLabel(QString::fromUtf8(control.text), client_), control);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return label;
+    }
+
+    QToolBar* make(QToolBar* Form1Controls::*, const Control& control) {
+        auto* toolbar = placed(new QToolBar(client_), control);
         toolbar->setMovable(false);
         toolbar->setFloatable(false);
         toolbar->setIconSize(QSize(16, 16));
@@ -179,8 +122,33 @@ private:
         toolbar->layout()->setContentsMargins(0, 0, 0, 0);
         toolbar->layout()->setSpacing(0);
         client_->setToolbar(toolbar);
-        toolbar_ = toolbar;
         return toolbar;
+    }
+
+    ImageList* make(ImageList* Form1Controls::*, const Control& control) {
+        auto* images = new ImageList(&form_);
+        images->setObjectName(QString::fromUtf8(control.name));
+        return images;
+    }
+
+    TaggedTimer* make(TaggedTimer* Form1Controls::*, const Control& control) {
+        auto* timer = new TaggedTimer(&form_);
+        timer->setObjectName(QString::fromUtf8(control.name));
+        timer->Tag = QString::fromUtf8(Window().timerTag);
+        timer->setInterval(Window().timerInterval);
+        timer->start();
+        return timer;
+    }
+
+    template <typename W>
+    W* placed(W* widget, const Control& control) {
+        widget->setObjectName(QString::fromUtf8(control.name));
+        const Twips& at = control.place;
+        widget->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
+        if (control.toolTip) widget->setToolTip(QString::fromUtf8(control.toolTip));
+        if (control.look != Look::None) applyLook(*widget, control.look);
+        widgets_.push_back({control.tabIndex, widget});
+        return widget;
     }
 
     // Once the image list exists, which is created after the toolbar.
@@ -190,71 +158,57 @@ private:
         for (const ToolbarButton& button : ToolbarButtons()) {
             const QString toolTip = QString::fromUtf8(button.toolTip);
             // The text is never shown; screen readers announce it.
-            QAction* action = toolbar_->addAction(images_->image(button.image), toolTip);
+            QAction* action = c_.Toolbar1->addAction(c_.ImageList1->image(button.image), toolTip);
             action->setToolTip(toolTip);
             action->setData(QString::fromUtf8(button.key));
-            toolbar_->widgetForAction(action)->setFixedSize(buttonSize);
+            c_.Toolbar1->widgetForAction(action)->setFixedSize(buttonSize);
         }
-    }
-
-    void buildTimer(const char* name) {
-        auto* timer = new TaggedTimer(&form_);
-        timer->setObjectName(QString::fromUtf8(name));
-        timer->Tag = QString::fromUtf8(Window().timerTag);
-        timer->setInterval(Window().timerInterval);
-        timer->start();
     }
 
     // The chart is drawn over the labels, the chart box among them, but the
     // boxes, buttons and toolbar stay above it.
-    void stackSheetUnderInputs(QWidget& sheet) {
-        sheet.raise();
-        for (const Control& control : Controls()) {
-            if (control.kind == Kind::CommandButton || control.kind == Kind::TextBox ||
-                control.kind == Kind::Toolbar) {
-                named<QWidget>(control.name)->raise();
-            }
+    void stackCanvasUnderInputs() {
+        c_.canvas->raise();
+        for (const auto& [tabIndex, widget] : widgets_) {
+            if (!qobject_cast<QLabel*>(widget)) widget->raise();
         }
     }
 
     void setTabOrder() {
-        std::vector<const Control*> focusable;
-        for (const Control& control : Controls()) {
-            if (control.kind == Kind::CommandButton || control.kind == Kind::TextBox) {
-                focusable.push_back(&control);
-            }
-        }
+        std::vector<Placed> focusable;
+        std::copy_if(widgets_.begin(), widgets_.end(), std::back_inserter(focusable),
+                     [](const Placed& p) { return p.widget->focusPolicy() & Qt::TabFocus; });
         std::sort(focusable.begin(), focusable.end(),
-                  [](const Control* x, const Control* y) { return x->tabIndex < y->tabIndex; });
+                  [](const Placed& x, const Placed& y) { return x.tabIndex < y.tabIndex; });
         for (std::size_t i = 1; i < focusable.size(); ++i) {
-            QWidget::setTabOrder(named<QWidget>(focusable[i - 1]->name),
-                                 named<QWidget>(focusable[i]->name));
+            QWidget::setTabOrder(focusable[i - 1].widget, focusable[i].widget);
         }
     }
 
+    struct Placed {
+        int tabIndex;
+        QWidget* widget;
+    };
+
     QMainWindow& form_;
+    Form1Controls c_;
     ClientArea* client_ = nullptr;
-    QToolBar* toolbar_ = nullptr;
-    ImageList* images_ = nullptr;
+    std::vector<Placed> widgets_;
     double dpi_ = 96;
 };
 
 }  // namespace
 
-chart::ChartLayer& BuildWindow(QMainWindow& form) { return Builder(form).build(); }
+Form1Controls BuildWindow(QMainWindow& form) { return Builder(form).build(); }
 
 QFont LookFont(design::Look look) {
-    QFont font = qFont(FontOf(StyleOf(look).font));
-    // Only a text box shows what the pupil types; every other text is the
-    // program's own and its faces have all its letters, so no other face
-    // need be looked for, which costs start-up time for each face. A text
-    // box names its first face alone: Qt then looks for other faces only
-    // when a letter is missing, instead of listing them all at start-up.
-    if (look != Look::Entry) {
-        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
-    } else {
-        font.setFamilies({font.families().first()});
-    }
+    const Font& designed = FontOf(StyleOf(look).font);
+    QFont font;
+    font.setFamilies({QString::fromUtf8(designed.faces[0]), QString::fromUtf8(designed.faces[1])});
+    font.setStyleHint(designed.italic ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(designed.points);
+    font.setBold(true);
+    font.setItalic(designed.italic);
     return font;
 }
 

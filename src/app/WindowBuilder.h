@@ -2,19 +2,16 @@
 
 #include <QFont>
 
+#include "app/Form1Controls.h"
 #include "app/WindowDescription.h"
 
 class QMainWindow;
 
-namespace chart {
-class ChartLayer;
-}
-
 namespace app {
 
-// Creates the menus, the controls, the toolbar and the timer of the main
-// window from its description; returns the sheet the chart is drawn on.
-chart::ChartLayer& BuildWindow(QMainWindow& form);
+// Creates the menus, the controls, the toolbar, the timer and the chart's
+// canvas of the main window from its description, as uic-made code would.
+Form1Controls BuildWindow(QMainWindow& form);
 
 // The font of the controls of one look.
 QFont LookFont(design::Look look);

@@ -20,29 +20,31 @@ constexpr WindowSettings window{
     "     Program wyznacza miejsca zerowe funkcji kwadratowej     ",
 };
 
+using F = Form1Controls;
+
 // Creation order; no two visible controls overlap.
 constexpr Control controls[] = {
-    // order name              kind                 left   top  width height
-    {1, "Command1", Kind::CommandButton, {240, 5040, 3495, 375}, "Wyczyść wykres", 16, nullptr, Look::Button},
-    {2, "Toolbar1", Kind::Toolbar, {0, 0, 8910, 420}, nullptr, 15, nullptr, Look::None},
-    {3, "ImageList1", Kind::ImageList, {}, nullptr, -1, nullptr, Look::None},
-    {4, "CmdWykres", Kind::CommandButton, {1920, 4080, 1815, 375}, "Pokaż na wykresie", 13, "Pokazuje miejsca zerowe na wykresie", Look::Button},
-    {5, "CmdKoniec", Kind::CommandButton, {1920, 4560, 1815, 375}, "Koniec", 9, "Kończy program", Look::Button},
-    {6, "CmdNowaFunkcja", Kind::CommandButton, {240, 4560, 1575, 375}, "Nowa funkcja", 8, "Czyści formularz z wprowadzonych danych", Look::Button},
-    {7, "CmdOblicz", Kind::CommandButton, {240, 4080, 1575, 375}, "Oblicz", 7, "Oblicza miejsca zerowe funkcji", Look::Button},
-    {8, "TxtC", Kind::TextBox, {2400, 2160, 735, 375}, "Text3", 6, "Podaj parametr c funkcji", Look::Entry},
-    {9, "TxtB", Kind::TextBox, {2400, 1680, 735, 375}, "Text2", 5, "Podaj parametr b funkcji", Look::Entry},
-    {10, "TxtA", Kind::TextBox, {2400, 1200, 735, 375}, "Text1", 4, "Podaj parametr a funkcji", Look::Entry},
-    {11, "Timer1", Kind::Timer, {}, nullptr, -1, nullptr, Look::None},
-    {12, "Label5", Kind::Label, {240, 5640, 3495, 495}, "Przyjemnej pracy !", 17, nullptr, Look::Greeting},
-    {13, "Label4", Kind::Label, {3840, 1200, 4815, 4935}, "Wykres funkcji", 14, nullptr, Look::ChartBox},
-    {14, "LblX2", Kind::Label, {240, 3600, 3495, 375}, "Label4", 12, nullptr, Look::Result},
-    {15, "LblX1", Kind::Label, {240, 3120, 3495, 375}, "Label4", 11, nullptr, Look::Result},
-    {16, "LblDelta", Kind::Label, {240, 2640, 3495, 375}, "Label4", 10, nullptr, Look::Result},
-    {17, "Label3", Kind::Label, {240, 2160, 2055, 375}, "Podaj parametr c ", 3, nullptr, Look::Prompt},
-    {18, "Label2", Kind::Label, {240, 1680, 2055, 375}, "Podaj parametr b", 2, nullptr, Look::Prompt},
-    {19, "Label1", Kind::Label, {240, 1200, 2055, 375}, "Podaj parametr a", 1, nullptr, Look::Prompt},
-    {20, "LblNapis", Kind::Label, {240, 600, 8415, 375}, "Label1", 0, nullptr, Look::Banner},
+    // slot               name              left   top  width height
+    {&F::Command1, "Command1", {240, 5040, 3495, 375}, "Wyczyść wykres", 16, nullptr, Look::Button},
+    {&F::Toolbar1, "Toolbar1", {0, 0, 8910, 420}, nullptr, 15, nullptr, Look::None},
+    {&F::ImageList1, "ImageList1", {}, nullptr, -1, nullptr, Look::None},
+    {&F::CmdWykres, "CmdWykres", {1920, 4080, 1815, 375}, "Pokaż na wykresie", 13, "Pokazuje miejsca zerowe na wykresie", Look::Button},
+    {&F::CmdKoniec, "CmdKoniec", {1920, 4560, 1815, 375}, "Koniec", 9, "Kończy program", Look::Button},
+    {&F::CmdNowaFunkcja, "CmdNowaFunkcja", {240, 4560, 1575, 375}, "Nowa funkcja", 8, "Czyści formularz z wprowadzonych danych", Look::Button},
+    {&F::CmdOblicz, "CmdOblicz", {240, 4080, 1575, 375}, "Oblicz", 7, "Oblicza miejsca zerowe funkcji", Look::Button},
+    {&F::TxtC, "TxtC", {2400, 2160, 735, 375}, "Text3", 6, "Podaj parametr c funkcji", Look::Entry},
+    {&F::TxtB, "TxtB", {2400, 1680, 735, 375}, "Text2", 5, "Podaj parametr b funkcji", Look::Entry},
+    {&F::TxtA, "TxtA", {2400, 1200, 735, 375}, "Text1", 4, "Podaj parametr a funkcji", Look::Entry},
+    {&F::Timer1, "Timer1", {}, nullptr, -1, nullptr, Look::None},
+    {&F::Label5, "Label5", {240, 5640, 3495, 495}, "Przyjemnej pracy !", 17, nullptr, Look::Greeting},
+    {&F::Label4, "Label4", {3840, 1200, 4815, 4935}, "Wykres funkcji", 14, nullptr, Look::ChartBox},
+    {&F::LblX2, "LblX2", {240, 3600, 3495, 375}, "Label4", 12, nullptr, Look::Result},
+    {&F::LblX1, "LblX1", {240, 3120, 3495, 375}, "Label4", 11, nullptr, Look::Result},
+    {&F::LblDelta, "LblDelta", {240, 2640, 3495, 375}, "Label4", 10, nullptr, Look::Result},
+    {&F::Label3, "Label3", {240, 2160, 2055, 375}, "Podaj parametr c ", 3, nullptr, Look::Prompt},
+    {&F::Label2, "Label2", {240, 1680, 2055, 375}, "Podaj parametr b", 2, nullptr, Look::Prompt},
+    {&F::Label1, "Label1", {240, 1200, 2055, 375}, "Podaj parametr a", 1, nullptr, Look::Prompt},
+    {&F::LblNapis, "LblNapis", {240, 600, 8415, 375}, "Label1", 0, nullptr, Look::Banner},
 };
 
 constexpr Font fonts[] = {
@@ -64,22 +66,23 @@ constexpr LookStyle looks[] = {
 };
 
 constexpr MenuEntry menus[] = {
-    {nullptr, "mnuPlik", "Plik", MenuKind::Title},
-    {"mnuPlik", "mnuNowafunkcja", "Nowa funkcja", MenuKind::Command},
-    {"mnuPlik", "mnuOblicz", "Oblicz", MenuKind::Command},
-    {"mnuPlik", "mnuseparator", "-", MenuKind::Separator},
-    {"mnuPlik", "mnuKoniec", "Koniec", MenuKind::Command},
-    {nullptr, "mnuWykres", "Wykres", MenuKind::Title},
-    {"mnuWykres", "mnuPokaż", "Pokaż na wykresie", MenuKind::Command},
-    {"mnuWykres", "mnuWyczyść", "Wyczyść wykres", MenuKind::Command},
+    {&F::mnuPlik, "mnuPlik", "Plik"},
+    {&F::mnuNowafunkcja, "mnuNowafunkcja", "Nowa funkcja"},
+    {&F::mnuOblicz, "mnuOblicz", "Oblicz"},
+    {&F::mnuseparator, "mnuseparator", "-"},
+    {&F::mnuKoniec, "mnuKoniec", "Koniec"},
+    {&F::mnuWykres, "mnuWykres", "Wykres"},
+    {&F::mnuPokaż, "mnuPokaż", "Pokaż na wykresie"},
+    {&F::mnuWyczyść, "mnuWyczyść", "Wyczyść wykres"},
 };
 
+// In index order, from the left; each shows its image of the image list.
 constexpr ToolbarButton toolbarButtons[] = {
-    {1, "oblicz", "Oblicz", 1},
-    {2, "nowa", "Nowa funkcja", 2},
-    {3, "wykres", "Pokaż miejsca zerowe na wykresie", 3},
-    {4, "koniec", "Zakończ program", 4},
-    {5, "wyczyść", "Wyczyść wykres", 5},
+    {"oblicz", "Oblicz", 1},
+    {"nowa", "Nowa funkcja", 2},
+    {"wykres", "Pokaż miejsca zerowe na wykresie", 3},
+    {"koniec", "Zakończ program", 4},
+    {"wyczyść", "Wyczyść wykres", 5},
 };
 
 constexpr const char* images[] = {
@@ -87,9 +90,9 @@ constexpr const char* images[] = {
 };
 
 constexpr Caption entryCaptions[] = {
-    {"Label1", "TxtA"},
-    {"Label2", "TxtB"},
-    {"Label3", "TxtC"},
+    {&F::Label1, &F::TxtA},
+    {&F::Label2, &F::TxtB},
+    {&F::Label3, &F::TxtC},
 };
 
 }  // namespace

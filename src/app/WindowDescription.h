@@ -2,7 +2,9 @@
 
 #include <optional>
 #include <span>
+#include <variant>
 
+#include "app/Form1Controls.h"
 #include "chart/Rgb.h"
 
 // The main window as designed: every control by name with its place in
@@ -20,15 +22,18 @@ struct Twips {
     int height = 0;
 };
 
-enum class Kind { CommandButton, Toolbar, ImageList, TextBox, Timer, Label };
-
 // How a control looks; the looks table says what each means.
 enum class Look { None, Button, Entry, Banner, Prompt, Result, ChartBox, Greeting };
 
+// Where the builder keeps a control; its type says what kind of control it is.
+using ControlSlot =
+    std::variant<QPushButton* Form1Controls::*, QToolBar* Form1Controls::*,
+                 ImageList* Form1Controls::*, QLineEdit* Form1Controls::*,
+                 TaggedTimer* Form1Controls::*, QLabel* Form1Controls::*>;
+
 struct Control {
-    int order;
+    ControlSlot slot;
     const char* name;
-    Kind kind;
     Twips place;
     const char* text;  // caption, or the text a box starts with
     int tabIndex;      // -1: no place in the tab order
@@ -58,17 +63,15 @@ struct LookStyle {
     bool sunkenBorder;
 };
 
-enum class MenuKind { Title, Command, Separator };
-
+// A title on the menu bar, or an item of the last title above it; the
+// caption "-" makes an item a separator line.
 struct MenuEntry {
-    const char* menu;  // nullptr: a title on the menu bar
+    std::variant<QMenu* Form1Controls::*, QAction* Form1Controls::*> slot;
     const char* name;
     const char* caption;
-    MenuKind kind;
 };
 
 struct ToolbarButton {
-    int index;
     const char* key;
     const char* toolTip;
     int image;  // index into the image list
@@ -86,7 +89,7 @@ struct WindowSettings {
 };
 
 const WindowSettings& Window();
-std::span<const Control> Controls();
+std::span<const Control> Controls();  // in creation order
 std::span<const Font> Fonts();
 std::span<const LookStyle> Looks();
 std::span<const MenuEntry> Menus();
@@ -95,8 +98,8 @@ std::span<const char* const> Images();  // picture names, image 1 first
 
 // Which label captions which entry box, for screen readers.
 struct Caption {
-    const char* label;
-    const char* box;
+    QLabel* Form1Controls::* label;
+    QLineEdit* Form1Controls::* box;
 };
 std::span<const Caption> EntryCaptions();
 

@@ -2,10 +2,6 @@
 
 namespace banner {
 
-QString InitialText() {
-    return QStringLiteral("     Program wyznacza miejsca zerowe funkcji kwadratowej     ");
-}
-
 QString RotatedLeft(const QString& text) {
     if (text.isEmpty()) return text;
     return text.mid(1) + text.front();

@@ -4,10 +4,6 @@
 
 namespace banner {
 
-// The sentence with five blanks on either side: 61 characters, one more
-// than the banner line shows, so one character is always out of sight.
-QString InitialText();
-
 // The text moved one character to the left, the first character wrapping
 // round to the end.
 QString RotatedLeft(const QString& text);

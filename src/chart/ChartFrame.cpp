@@ -1,47 +1,49 @@
 #include "chart/ChartFrame.h"
 
+#include "chart/ChartMapping.h"
+
 namespace chart {
 
 namespace {
 
 struct Stroke {
-    float fromX, fromY, toX, toY;
+    int fromX, fromY, toX, toY;
 };
+
+// Each arrowhead's strokes go 3 mm back from its tip and 2 mm to either side.
+constexpr int arrowBack = 3, arrowSide = 2;
 
 // Axes first, then the arrowheads at their tips.
 constexpr Stroke axesAndArrows[] = {
-    {70, 65, 150, 65},   // x axis
-    {110, 25, 110, 105}, // y axis
-    {110, 25, 108, 28},  // y arrowhead, left
-    {110, 25, 112, 28},  // y arrowhead, right
-    {150, 65, 147, 63},  // x arrowhead, upper
-    {150, 65, 147, 67},  // x arrowhead, lower
+    {FrameLeft, OriginY, FrameRight, OriginY},
+    {OriginX, FrameTop, OriginX, FrameBottom},
+    {OriginX, FrameTop, OriginX - arrowSide, FrameTop + arrowBack},
+    {OriginX, FrameTop, OriginX + arrowSide, FrameTop + arrowBack},
+    {FrameRight, OriginY, FrameRight - arrowBack, OriginY - arrowSide},
+    {FrameRight, OriginY, FrameRight - arrowBack, OriginY + arrowSide},
 };
 
-constexpr int gridLeft = 70, gridRight = 150, gridTop = 25, gridBottom = 105;
-constexpr int columnStep = 4;
-
-void stroke(ChartCanvas& canvas, float fromX, float fromY, float toX, float toY) {
-    canvas.MoveTo(fromX, fromY);
-    canvas.LineTo(toX, toY);
+void stroke(ChartCanvas& canvas, const Stroke& s) {
+    canvas.MoveTo(float(s.fromX), float(s.fromY));
+    canvas.LineTo(float(s.toX), float(s.toY));
 }
 
 }  // namespace
 
 void DrawChartFrame(ChartCanvas& canvas, int rowStep) {
     canvas.SetPenWidth(2);
-    for (const Stroke& s : axesAndArrows) stroke(canvas, s.fromX, s.fromY, s.toX, s.toY);
-    for (int gx = gridLeft; gx <= gridRight; gx += columnStep) {
+    for (const Stroke& s : axesAndArrows) stroke(canvas, s);
+    for (int gx = FrameLeft; gx <= FrameRight; gx += MillimetresPerUnit) {
         canvas.SetPenWidth(1);
-        stroke(canvas, gx, gridTop, gx, gridBottom);
+        stroke(canvas, {gx, FrameTop, gx, FrameBottom});
     }
-    for (int gy = gridTop; gy <= gridBottom; gy += rowStep) {
+    for (int gy = FrameTop; gy <= FrameBottom; gy += rowStep) {
         canvas.SetPenWidth(1);
-        stroke(canvas, gridLeft, gy, gridRight, gy);
+        stroke(canvas, {FrameLeft, gy, FrameRight, gy});
     }
 }
 
-void DrawActivationFrame(ChartCanvas& canvas) { DrawChartFrame(canvas, 4); }
+void DrawActivationFrame(ChartCanvas& canvas) { DrawChartFrame(canvas, MillimetresPerUnit); }
 
 void ClearChart(ChartCanvas& canvas) {
     canvas.Hide();

@@ -63,8 +63,7 @@ private:
             }
         }
         static const char* const sources[] = {"button", "menu", "toolbar"};
-        window_.give(sources[generate_.below(3)], row.button, row.menuItem,
-                     QString::fromUtf8(row.toolbarKey));
+        window_.give(sources[generate_.below(3)], row);
     }
 
     FormFixture& window_;
