@@ -23,6 +23,14 @@ BANNER = (16, 40)
 
 RED, BLUE, BLACK = (255, 0, 0), (0, 0, 255), (0, 0, 0)
 
+BANNER_TEXT = "     Program wyznacza miejsca zerowe funkcji kwadratowej     "
+
+
+def banner_after(ticks):
+    """What the banner line shows after so many ticks."""
+    shift = ticks % len(BANNER_TEXT)
+    return (BANNER_TEXT[shift:] + BANNER_TEXT[:shift])[:60]
+
 
 def wait_for(condition, what, seconds=10.0):
     deadline = time.monotonic() + seconds
@@ -46,7 +54,6 @@ def extents(accessible):
 def click(accessible):
     x, y, width, height = extents(accessible)
     xdotool("mousemove", x + width // 2, y + height // 2, "click", "1")
-    time.sleep(0.15)
 
 
 def descendants(root):
@@ -112,10 +119,18 @@ class Zerowik:
         self.frame = wait_for(self._frame, "the window on the accessibility bus")
         # The client area is the frame's own filler; the chart's sheet is another, inside it.
         self.client = next(child for child in self.frame if child.getRoleName() == "filler")
-        # Let the window manager finish placing it.
-        wait_for(lambda: subprocess.run(["xdotool", "search", "--name", TITLE],
-                                        capture_output=True).returncode == 0, "the X window")
-        time.sleep(0.3)
+        # Placed by the window manager, and known there to the program: the
+        # positions it reports are then those of the screen.
+        wait_for(self._placed, "the window placed where the program says it is")
+
+    def _placed(self):
+        info = subprocess.run(["xwininfo", "-name", TITLE], capture_output=True, text=True)
+        if info.returncode != 0 or "IsViewable" not in info.stdout:
+            return False
+        absolute = dict(line.strip().split(":  ", 1) for line in info.stdout.splitlines()
+                        if line.strip().startswith("Absolute upper-left"))
+        return extents(self.frame)[:2] == (int(absolute["Absolute upper-left X"]),
+                                           int(absolute["Absolute upper-left Y"]))
 
     def _frame(self):
         desktop = pyatspi.Registry.getDesktop(0)
@@ -147,10 +162,13 @@ class Zerowik:
         return find(self.client, "text", caption)
 
     def type_into(self, caption, text):
-        click(self.box(caption))
+        box = self.box(caption)
+        click(box)
+        wait_for(lambda: box.getState().contains(pyatspi.STATE_FOCUSED), f"the focus in {caption!r}")
         xdotool("key", "ctrl+a", "BackSpace")
         if text:
             xdotool("type", "--delay", "10", "--", text)
+        wait_for(lambda: box.queryText().getText(0, -1) == text, f"{text!r} in {caption!r}")
 
     def enter(self, a, b, c):
         self.type_into("Podaj parametr a", a)
@@ -216,11 +234,17 @@ class WindowTest(unittest.TestCase):
             self.assertEqual(p.box(caption).queryText().getText(0, -1), "")
         for line in RESULT_LINES:
             self.assertEqual(p.line(line), "")
-        picture = p.picture()
-        for x, y in ((90, 65), (110, 45), (74, 100), (130, 29), (130, 101)):
-            self.assertTrue(picture.near_mm(x, y, BLACK), (x, y))
-        banner = wait_for(lambda: p.label_at(BANNER).name, "the first banner tick", 3)
-        self.assertEqual(banner, "    Program wyznacza miejsca zerowe funkcji kwadratowej     ")
+        frame = ((90, 65), (110, 45), (74, 100), (130, 29), (130, 101))
+        wait_for(lambda: all(p.picture().near_mm(x, y, BLACK) for x, y in frame), "the chart frame")
+        # However late it is read, the banner shows the text rotated by the
+        # ticks so far, and the next tick rotates it by one more.
+        banner = p.label_at(BANNER)
+        shown = wait_for(lambda: banner.name, "the first banner tick", 5)
+        ticks = next((t for t in range(1, 62) if banner_after(t) == shown), None)
+        self.assertIsNotNone(ticks, repr(shown))
+        following = wait_for(lambda: (lambda name: name != shown and name)(banner.name),
+                             "the next banner tick", 5)
+        self.assertEqual(following, banner_after(ticks + 1))
 
     def test_screen_reader_names(self):
         p = self.program
@@ -255,16 +279,15 @@ class WindowTest(unittest.TestCase):
         p.enter("1", "0", "-4")
         click(p.toolbar_button("Oblicz"))
         p.pick_menu("Wykres", "Pokaż na wykresie")
-        time.sleep(0.3)
-        picture = p.picture()
+        picture = wait_for(lambda: (lambda shot: shot.near_mm(118, 65, BLUE) and shot)(p.picture()),
+                           "the zeros on the chart")
         self.assertTrue(picture.near_mm(102, 65, BLUE))
-        self.assertTrue(picture.near_mm(118, 65, BLUE))
         self.assertTrue(picture.near_mm(110, 65 + 16, RED))  # the vertex (0, -4)
         self.assertGreater(picture.count_in_chart(RED), 500)
 
         click(p.toolbar_button("Wyczyść wykres"))
-        time.sleep(0.3)
-        picture = p.picture()
+        picture = wait_for(lambda: (lambda shot: not shot.near_mm(118, 65, BLUE) and shot)(p.picture()),
+                           "the chart cleared")
         self.assertEqual(picture.count_in_chart(RED), 0)
         self.assertEqual(picture.count_in_chart(BLUE), 0)
         self.assertTrue(picture.near_mm(90, 65, BLACK))
