@@ -45,8 +45,8 @@ private slots:
         QTest::newRow("empty") << "" << ReadStatus::Blank << false << "" << qint64(0);
         QTest::newRow("blanks only") << " \t " << ReadStatus::Blank << false << "" << qint64(0);
 
-        for (const char* text : {"abc", "1,5,5", "1.5,5", "1..5", ".", "-", "+-1", "--1", "1e",
-                                 "1e+", "e5", "1 2", "1a", "0x10", "nan", "inf", "1_000",
+        for (const char* text : {"abc", "1,5,5", "1.5,5", "1..5", ".", "-", "+-1", "-+1", "--1", "1e",
+                                 "1e+", "1e+-5", "1e-+5", "e5", "1 2", "1a", "0x10", "nan", "inf", "1_000",
                                  "١", "1\xc2\xa0", "12%"}) {
             QTest::newRow(text) << QString::fromUtf8(text) << notANumber << false << "" << qint64(0);
         }

@@ -45,8 +45,8 @@ private slots:
     void knownNumbersAgreeWithTheReference() {
         Generator generate(20261208);
         const SolutionState previous{1, 2, 3, 4, 5, 6, 7};
-        int cases = 0;
-        for (; cases < 60'000; ++cases) {
+        int negative = 0, single = 0, two = 0;
+        for (int cases = 0; cases < 60'000; ++cases) {
             const Known a = generate.number(), b = generate.number(), c = generate.number();
             const auto outcome = solver::Calculate(a.text, b.text, c.text, previous);
             const std::string what = a.text + " | " + b.text + " | " + c.text;
@@ -56,14 +56,17 @@ private slots:
             const mpq_class delta = b.exact() * b.exact() - 4 * a.exact() * c.exact();
             QVERIFY2(agrees(shown(lines.delta, 13), mpf_class(delta, 256), 1e-14), what.c_str());
             if (sgn(delta) < 0) {
+                ++negative;
                 QCOMPARE(lines.x1, std::string("Delta mniejsza od zera"));
                 QVERIFY(state.x0 == previous.x0 && state.x1 == previous.x1 && state.x2 == previous.x2);
             } else if (sgn(delta) == 0) {
+                ++single;
                 QCOMPARE(lines.x1, std::string("Funkcja posiada jedno miejsce zerowe"));
                 const mpq_class x0 = -b.exact() / (2 * a.exact());
                 QVERIFY2(agrees(shown(lines.x2, 5), mpf_class(x0, 256), 1e-14), what.c_str());
                 QVERIFY(state.x1 == previous.x1);
             } else {
+                ++two;
                 mpf_class root(delta, 256);
                 root = sqrt(root);
                 const mpf_class twiceA(2 * a.exact(), 256), minusB(-b.exact(), 256);
@@ -73,19 +76,21 @@ private slots:
                 QVERIFY(state.x0 == previous.x0);
             }
         }
-        QCOMPARE(cases, 60'000);
+        // The generator reaches each of the three cases; one zero is rare by chance.
+        QVERIFY(negative > 1000 && single > 0 && two > 1000);
     }
 
     // Whatever is typed: a message that leaves everything, or a complete result.
     void anyTextGivesAMessageOrAResult() {
         Generator generate(8122026);
         const SolutionState previous{1, 2, 3, 4, 5, 6, 7};
-        int results = 0, cases = 0;
-        for (; cases < 40'000; ++cases) {
+        int results = 0, messages = 0;
+        for (int cases = 0; cases < 40'000; ++cases) {
             const std::string a = generate.anything(), b = generate.anything(), c = generate.anything();
             const auto outcome = solver::Calculate(a, b, c, previous);
             if (const auto* message = std::get_if<CalculationMessage>(&outcome)) {
                 QVERIFY2(knownMessages.count(message->text), message->text.c_str());
+                ++messages;
                 continue;
             }
             ++results;
@@ -97,8 +102,7 @@ private slots:
                 QVERIFY2(!line.ends_with(" -0"), line.c_str());
             }
         }
-        QCOMPARE(cases, 40'000);
-        QVERIFY(results > 1000);  // the generator reaches both branches
+        QVERIFY(results > 1000 && messages > 1000);  // the generator reaches both branches
     }
 };
 

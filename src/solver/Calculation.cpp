@@ -102,7 +102,10 @@ CalculationOutcome Calculate(std::string_view textA, std::string_view textB,
         lines.x2 = "Brak miejsc zeowych";
     } else if (exactDelta.sign() == 0) {
         const ExactRational exactX0 = -b.exact / (ExactValue(2) * a.exact);
-        result.state.x0 = NearestDouble(exactX0);
+        // A zero at 0 keeps the sign that double arithmetic gives it (-0 for
+        // a > 0); the text never shows it.
+        result.state.x0 =
+            exactX0.sign() == 0 ? -b.value / (2 * a.value) : NearestDouble(exactX0);
         if (!std::isfinite(result.state.x0)) return CalculationMessage{resultOutOfRange, {}};
         lines.x1 = "Funkcja posiada jedno miejsce zerowe";
         lines.x2 = "Xo = " + NumberToText(result.state.x0);
