@@ -3,18 +3,25 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
-// Answers the next modal message box by pressing the button with the given
-// text, and remembers what the box showed.
+#include <functional>
+
+// Answers modal message boxes by pressing the button with the given text
+// ("Return" presses that key, so the default button answers; a box without
+// such a button is rejected), and remembers what the last box showed. It
+// answers the next box only, or every box; and only once READY holds, if
+// given.
 class ModalAnswerer : public QObject {
 public:
-    explicit ModalAnswerer(QString buttonText) : buttonText_(std::move(buttonText)) {
+    explicit ModalAnswerer(QString buttonText, std::function<bool()> ready = {}, bool everyBox = false)
+        : buttonText_(std::move(buttonText)), ready_(std::move(ready)), everyBox_(everyBox) {
         connect(&poll_, &QTimer::timeout, this, &ModalAnswerer::answer);
-        poll_.start(10);
+        poll_.start(everyBox ? 0 : 10);
     }
 
-    bool answered = false;
+    int answered = 0;
     QString title, text;
     QStringList buttons;
     QString defaultButton;
@@ -23,19 +30,22 @@ public:
 private:
     void answer() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || answered) return;
-        answered = true;
-        poll_.stop();
+        if (!box || (ready_ && !ready_())) return;
+        ++answered;
+        if (!everyBox_) poll_.stop();
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
-        if (box->defaultButton()) defaultButton = box->defaultButton()->text();
+        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        buttons.clear();
         QAbstractButton* chosen = nullptr;
         for (QAbstractButton* button : box->buttons()) {
             buttons << button->text();
             if (button->text() == buttonText_) chosen = button;
         }
-        if (chosen) {
+        if (buttonText_ == u"Return") {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else if (chosen) {
             chosen->click();
         } else {
             box->reject();
@@ -43,5 +53,7 @@ private:
     }
 
     QString buttonText_;
+    std::function<bool()> ready_;
+    bool everyBox_;
     QTimer poll_;
 };

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "FormFixture.h"
+#include "ModalAnswerer.h"
 
 // Ending the program runs the application's own event loop, so each test
 // starts it and sees whether it comes back, and how.
@@ -24,33 +25,17 @@ private slots:
     void cleanup() { f.destroy(); }
 
     void enterAnswersYesAndEnds() {
-        bool asked = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            if (QWidget* box = QApplication::activeModalWidget(); box && !asked) {
-                asked = true;
-                QTest::keyClick(box, Qt::Key_Return);
-            }
-        });
-        poll.start(10);
+        ModalAnswerer yes(QStringLiteral("Return"));
         QTimer::singleShot(0, [this] { QTest::mouseClick(f.toolbarButton("koniec"), Qt::LeftButton); });
         QCOMPARE(runUntilEnd(), 0);
-        QVERIFY(asked);
+        QVERIFY(yes.answered);
     }
 
     void closingTheWindowEndsWithoutAQuestion() {
-        bool asked = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            if (QWidget* box = QApplication::activeModalWidget()) {
-                asked = true;
-                box->close();
-            }
-        });
-        poll.start(10);
+        ModalAnswerer anyBox(QStringLiteral("Nie"));
         QTimer::singleShot(0, [this] { f.form->close(); });
         QCOMPARE(runUntilEnd(), 0);
-        QVERIFY(!asked);
+        QVERIFY(!anyBox.answered);
     }
 };
 

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "FormFixture.h"
+#include "ModalAnswerer.h"
 #include "TextGenerator.h"
 #include "app/CommandTable.h"
 
@@ -22,17 +23,6 @@ long residentKib() {
     long pages = 0, resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// Any box that opens is answered at the next pass of its event loop.
-void answerEveryBox(QTimer& poll) {
-    QObject::connect(&poll, &QTimer::timeout, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        QAbstractButton* no = box->button(QMessageBox::No);
-        (no ? no : box->button(QMessageBox::Ok))->click();
-    });
-    poll.start(0);
 }
 
 class Soak {
@@ -92,8 +82,8 @@ int main(int argc, char* argv[]) {
     FormFixture::configure();
     FormFixture window;
     window.create();
-    QTimer poll;
-    answerEveryBox(poll);
+    // Every box is answered at the next pass of its event loop: No, or OK.
+    ModalAnswerer everyBox(QStringLiteral("Nie"), {}, true);
 
     // A tenth of the run first, so that caches and pools have their size.
     Soak soak(window);
