@@ -25,11 +25,13 @@ class ChartRenderTest : public QObject {
         return false;
     }
 
-    // Within the chart box, below its red caption.
-    static int count(const QImage& image, QRgb colour) {
+    // Pixels of the colour within the area; by default the chart box below
+    // its red caption.
+    static int count(const QImage& image, QRgb colour,
+                     QRect area = QRect(at(68, 25), at(152, 108)).adjusted(0, 0, -1, -1)) {
         int found = 0;
-        for (int y = at(0, 25).y(); y < at(0, 108).y(); ++y) {
-            for (int x = at(68, 0).x(); x < at(152, 0).x(); ++x) found += image.pixel(x, y) == colour;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) found += image.pixel(x, y) == colour;
         }
         return found;
     }
@@ -116,11 +118,7 @@ private slots:
     // Along the band of the x axis across the whole client area, where a
     // far zero's dot would land if it were pulled back onto the window.
     static int countAlongTheXAxis(const QImage& image, QRgb colour) {
-        int found = 0;
-        for (int y = at(0, 60).y(); y < at(0, 70).y(); ++y) {
-            for (int x = 0; x < image.width(); ++x) found += image.pixel(x, y) == colour;
-        }
-        return found;
+        return count(image, colour, QRect(0, at(0, 60).y(), image.width(), at(0, 70).y() - at(0, 60).y()));
     }
 
     void zeroFarOffTheChartDrawsNothingThere() {

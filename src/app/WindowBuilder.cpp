@@ -169,8 +169,8 @@ private:
     // boxes, buttons and toolbar stay above it.
     void stackCanvasUnderInputs() {
         c_.canvas->raise();
-        for (const auto& [tabIndex, widget] : widgets_) {
-            if (!qobject_cast<QLabel*>(widget)) widget->raise();
+        for (const Placed& placed : widgets_) {
+            if (!qobject_cast<QLabel*>(placed.widget)) placed.widget->raise();
         }
     }
 
