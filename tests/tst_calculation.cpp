@@ -65,6 +65,28 @@ private slots:
             << "X1 = -100000000" << "X2 = -1E-08";
         QTest::newRow("large coefficients")
             << "1E+15" << "-3E+15" << "2E+15" << "Delta wynosi  1E+30" << "X1 =  1" << "X2 =  2";
+        // Every digit shown is the exact value's, correctly rounded.
+        QTest::newRow("delta's 15th digit")
+            << "5.300e-13" << "-70,8598" << "-95667809" << "Delta wynosi  5021.11145885576"
+            << "X1 = -1350099.88786212" << "X2 =  1.336977E+14";
+        QTest::newRow("x1's 15th digit")
+            << "-8,599" << "82162675" << "-13" << "Delta wynosi  6.75070516315518E+15"
+            << "X1 =  9554910.45470388" << "X2 =  1.582227E-07";
+        QTest::newRow("x2's 7th digit") << "-10" << "11" << "12" << "Delta wynosi  601"
+                                        << "X1 =  1.77576506721313" << "X2 = -0.6757651";
+        QTest::newRow("x2 halfway at the 7th digit, to even")
+            << "1" << "-126.45675" << "370.37025" << "Delta wynosi  14509.8286205625"
+            << "X1 =  3" << "X2 =  123.4568";
+        QTest::newRow("halfway, carried into the next power of ten")
+            << "1" << "-12.9999995" << "29.9999985" << "Delta wynosi  48.9999930000002"
+            << "X1 =  3" << "X2 =  10";
+        QTest::newRow("x1 halfway at the 15th digit, to even")
+            << "1" << "-1.1000000000000005" << "0.1000000000000005"
+            << "Delta wynosi  0.809999999999999" << "X1 =  0.1" << "X2 =  1";
+        QTest::newRow("huge delta, a second zero below the float range")
+            << "1" << "1e154" << "1" << "Delta wynosi  1E+308" << "X1 = -1E+154" << "X2 = -1E-154";
+        QTest::newRow("tiny delta") << "1" << "1e-160" << "0" << "Delta wynosi  1E-320"
+                                    << "X1 = -1E-160" << "X2 =  0";
     }
 
     void resultLines() {
@@ -158,8 +180,9 @@ private slots:
     void smallZeroIsAccurate() {
         const auto outcome = calculate("1", "100000000", "1");
         const SolutionState& state = std::get<CalculationResult>(outcome).state;
-        // The zeros are -1e8 and -1e-8, each to a part in 1e16.
-        QVERIFY(std::abs(state.x1 + 1e8) <= 1e-8);
+        // The zeros are -1e8 + 1e-8 and -1e-8 (to a part in 1e16): x1 is the
+        // double just above -1e8, which lies 0.49e-8 from it.
+        QCOMPARE(state.x1, std::nextafter(-1e8, 0.0));
         QCOMPARE(state.x2, -1e-8f);  // the textbook formula gives -7.45e-09
     }
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <random>
 
-#include "solver/ExactRational.h"
+#include "solver/ExactReal.h"
 
 using solver::ExactRational;
 using solver::NearestDouble;

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <limits>
 
+#include "solver/ExactReal.h"
 #include "solver/NumberText.h"
 
 using solver::ReadNumber;
@@ -99,7 +100,7 @@ private slots:
     void writesDoubles() {
         QFETCH(double, value);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(solver::NumberToText(value)), text);
+        QCOMPARE(QString::fromStdString(solver::NumberToText(solver::BinaryValue(value), 15)), text);
     }
 
     void writesFloats_data() {
@@ -117,7 +118,7 @@ private slots:
     void writesFloats() {
         QFETCH(float, value);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(solver::NumberToText(value)), text);
+        QCOMPARE(QString::fromStdString(solver::NumberToText(solver::BinaryValue(value), 7)), text);
     }
 };
 

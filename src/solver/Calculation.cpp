@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "solver/ExactRational.h"
+#include "solver/ExactReal.h"
 #include "solver/NumberText.h"
 
 namespace solver {
@@ -61,19 +61,6 @@ bool fitsDouble(const ExactRational& exact, double nearest) {
     return std::isfinite(nearest) && (nearest != 0 || exact.sign() == 0);
 }
 
-// The zeros (-b - s) / 2a and (-b + s) / 2a without the cancellation between
-// -b and s: the larger one in magnitude from q = -(b + sign(b) s) / 2, the
-// other from the product of the zeros, c / a.
-std::pair<double, double> distinctZeros(double a, double b, double c, double delta) {
-    const double s = std::sqrt(delta);
-    // Halving first keeps q finite for b near the end of the range.
-    const double q = -(0.5 * b + 0.5 * std::copysign(s, b));
-    const double larger = q / a;
-    const double smaller = c / q;
-    if (std::signbit(b)) return {smaller, larger};
-    return {larger, smaller};
-}
-
 }  // namespace
 
 CalculationOutcome Calculate(std::string_view textA, std::string_view textB,
@@ -95,29 +82,29 @@ CalculationOutcome Calculate(std::string_view textA, std::string_view textB,
     state.delta = NearestDouble(exactDelta);
     if (!fitsDouble(exactDelta, state.delta)) return CalculationMessage{resultOutOfRange, {}};
 
-    CalculationResult result{state, {"Delta wynosi " + NumberToText(state.delta), {}, {}}};
+    CalculationResult result{state, {"Delta wynosi " + NumberToText(exactDelta, 15), {}, {}}};
     ResultLines& lines = result.lines;
     if (exactDelta.sign() < 0) {
         lines.x1 = "Delta mniejsza od zera";
         lines.x2 = "Brak miejsc zeowych";
     } else if (exactDelta.sign() == 0) {
-        const ExactRational exactX0 = -b.exact / (ExactValue(2) * a.exact);
+        const ExactRational x0 = -b.exact / (ExactValue(2) * a.exact);
         // A zero at 0 keeps the sign that double arithmetic gives it (-0 for
         // a > 0); the text never shows it.
-        result.state.x0 =
-            exactX0.sign() == 0 ? -b.value / (2 * a.value) : NearestDouble(exactX0);
+        result.state.x0 = x0.sign() == 0 ? -b.value / (2 * a.value) : NearestDouble(x0);
         if (!std::isfinite(result.state.x0)) return CalculationMessage{resultOutOfRange, {}};
         lines.x1 = "Funkcja posiada jedno miejsce zerowe";
-        lines.x2 = "Xo = " + NumberToText(result.state.x0);
+        lines.x2 = "Xo = " + NumberToText(x0, 15);
     } else {
-        const auto [x1, x2] = distinctZeros(a.value, b.value, c.value, state.delta);
-        result.state.x1 = x1;
-        result.state.x2 = static_cast<float>(x2);
+        const auto x1 = ExactReal::ZeroOf(a.exact, b.exact, c.exact, exactDelta, true);
+        const auto x2 = ExactReal::ZeroOf(a.exact, b.exact, c.exact, exactDelta, false);
+        result.state.x1 = NearestDouble(x1);
+        result.state.x2 = NearestFloat(x2);
         if (!std::isfinite(result.state.x1) || !std::isfinite(result.state.x2)) {
             return CalculationMessage{resultOutOfRange, {}};
         }
-        lines.x1 = "X1 = " + NumberToText(result.state.x1);
-        lines.x2 = "X2 = " + NumberToText(result.state.x2);
+        lines.x1 = "X1 = " + NumberToText(x1, 15);
+        lines.x2 = "X2 = " + NumberToText(x2, 7);
     }
     return result;
 }

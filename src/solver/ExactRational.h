@@ -25,9 +25,7 @@ ExactRational operator-(const ExactRational& x);
 // (a few hundred powers of ten), or the power of ten becomes huge.
 ExactRational ExactValue(const DecimalNumber& number);
 ExactRational ExactValue(long integer);
-
-// The double nearest to x, ties to even; an infinity where x lies beyond
-// the double range.
-double NearestDouble(const ExactRational& x);
+// Exact value of a finite double.
+ExactRational BinaryValue(double value);
 
 }  // namespace solver

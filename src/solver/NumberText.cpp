@@ -1,7 +1,6 @@
 #include "solver/NumberText.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace solver {
 
@@ -61,43 +60,6 @@ DecimalNumber normalised(bool negative, std::string_view whole, std::string_view
                          exponent - std::int64_t(fraction.size()) + trailingZeros};
 }
 
-std::string_view withoutTrailingZeros(std::string_view mantissa) {
-    if (mantissa.find('.') == std::string_view::npos) return mantissa;
-    mantissa.remove_suffix(mantissa.size() - 1 - mantissa.find_last_not_of('0'));
-    if (mantissa.back() == '.') mantissa.remove_suffix(1);
-    return mantissa;
-}
-
-template <typename Real>
-std::string formatLikePercentG(Real value, int precision) {
-    if (value == 0) return " 0";  // also for -0
-    char scientific[64];
-    const auto sciEnd =
-        std::to_chars(scientific, std::end(scientific), value, std::chars_format::scientific,
-                      precision - 1)
-            .ptr;
-    const std::string_view sci(scientific, sciEnd - scientific);
-    const auto ePos = sci.find('e');
-    int decimalExponent = 0;
-    const char* exponentStart = sci.data() + ePos + 1;
-    if (*exponentStart == '+') ++exponentStart;
-    std::from_chars(exponentStart, sciEnd, decimalExponent);
-
-    std::string text = value < 0 ? "" : " ";
-    if (decimalExponent < -4 || decimalExponent >= precision) {
-        text.append(withoutTrailingZeros(sci.substr(0, ePos)));
-        text.append("E").append(sci.substr(ePos + 1));
-    } else {
-        char fixed[64];
-        const auto fixedEnd =
-            std::to_chars(fixed, std::end(fixed), value, std::chars_format::fixed,
-                          precision - 1 - decimalExponent)
-                .ptr;
-        text.append(withoutTrailingZeros(std::string_view(fixed, fixedEnd - fixed)));
-    }
-    return text;
-}
-
 }  // namespace
 
 ReadResult ReadNumber(std::string_view text) {
@@ -126,7 +88,25 @@ ReadResult ReadNumber(std::string_view text) {
     return {ReadStatus::Number, normalised(negative, whole, fraction, exponent)};
 }
 
-std::string NumberToText(double value) { return formatLikePercentG(value, 15); }
-std::string NumberToText(float value) { return formatLikePercentG(value, 7); }
+std::string DecimalToText(const DecimalNumber& rounded, int precision) {
+    if (rounded.isZero()) return " 0";
+    std::string text = rounded.negative ? "-" : " ";
+    const std::string& digits = rounded.digits;
+    const std::int64_t exponent = rounded.magnitude();
+    if (exponent < -4 || exponent >= precision) {
+        text += digits.front();
+        if (digits.size() > 1) text.append(".").append(digits, 1);
+        const std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
+        text.append(exponent < 0 ? "E-" : "E+").append(power.size() < 2 ? "0" : "").append(power);
+    } else if (exponent < 0) {
+        text.append("0.").append(std::size_t(-exponent - 1), '0').append(digits);
+    } else {
+        const std::size_t whole = std::size_t(exponent) + 1;
+        text.append(digits, 0, whole);
+        if (digits.size() < whole) text.append(whole - digits.size(), '0');
+        if (digits.size() > whole) text.append(".").append(digits, whole);
+    }
+    return text;
+}
 
 }  // namespace solver

@@ -30,9 +30,10 @@ struct ReadResult {
 // decimal point or comma, an exponent, blanks. Independent of the locale.
 ReadResult ReadNumber(std::string_view text);
 
-// The shortest text of the value at 15 (double) or 7 (float) significant
-// digits in the manner of %G, led by "-" or by one blank; never "-0".
-std::string NumberToText(double value);
-std::string NumberToText(float value);
+// The text of a number already rounded to PRECISION significant digits, in
+// the manner of %G: fixed where its leading digit's power of ten lies from
+// -4 to PRECISION - 1, else d.dddE+XX; no trailing zeros; led by "-" or by
+// one blank, so zero is " 0" whatever its sign.
+std::string DecimalToText(const DecimalNumber& rounded, int precision);
 
 }  // namespace solver

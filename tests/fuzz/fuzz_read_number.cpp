@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "solver/ExactReal.h"
 #include "solver/NumberText.h"
 
 using solver::DecimalNumber;
@@ -25,7 +26,7 @@ std::string spelled(const DecimalNumber& number) {
 
 void checkWriting(double value) {
     if (!std::isfinite(value)) return;
-    const std::string text = solver::NumberToText(value);
+    const std::string text = solver::NumberToText(solver::BinaryValue(value), 15);
     require(text != "-0" && (text[0] == ' ' || text[0] == '-'));
     // Read back wider: 15 digits of the largest double lie just beyond it.
     long double back = 0;
