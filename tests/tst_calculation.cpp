@@ -87,6 +87,10 @@ private slots:
             << "1" << "1e154" << "1" << "Delta wynosi  1E+308" << "X1 = -1E+154" << "X2 = -1E-154";
         QTest::newRow("tiny delta") << "1" << "1e-160" << "0" << "Delta wynosi  1E-320"
                                     << "X1 = -1E-160" << "X2 =  0";
+        QTest::newRow("fractions read exactly: (x/3 + 1)^2")
+            << "1/9" << "2/3" << "1" << "Delta wynosi  0" << oneZero << "Xo = -3";
+        QTest::newRow("as pasted") << "\u00a01\u200b" << "\u22123" << "2\n"
+                                   << "Delta wynosi  1" << "X1 =  1" << "X2 =  2";
     }
 
     void resultLines() {
@@ -128,6 +132,11 @@ private slots:
         QTest::newRow("delta too small for doubles") << "1e-200" << "1e-200" << "0" << "Wynik jest poza zakresem liczb" << false << A;
         QTest::newRow("x0 beyond doubles") << "1e-319" << "2e-10" << "1e299" << "Wynik jest poza zakresem liczb" << false << A;
         QTest::newRow("x2 beyond floats") << "1" << "-1e39" << "0" << "Wynik jest poza zakresem liczb" << false << A;
+        QTest::newRow("zero denominator") << "1" << "1/0" << "1" << "Parametr b musi być liczbą" << true << B;
+        QTest::newRow("a fraction of zero") << "0/5" << "1" << "1" << "Parametr a musi być różny od zera" << true << A;
+        QTest::newRow("a fraction beyond doubles")
+            << "1" << "1" << "1" + QString(300, '0') + "/0,000000000000000000001"
+            << "Parametr c jest poza zakresem liczb" << true << C;
     }
 
     void messages() {

@@ -46,10 +46,10 @@ CoefficientOrMessage readCoefficient(std::string_view text, Coefficient which) {
         return CoefficientValue{};
     }
     const CalculationMessage outOfRange = coefficientMessage(which, "jest poza zakresem liczb");
-    if (number.magnitude() > largestMagnitude || number.magnitude() < smallestMagnitude) {
-        return outOfRange;
+    for (const DecimalNumber* part : {&number, &read.denominator}) {
+        if (part->magnitude() > largestMagnitude || part->magnitude() < smallestMagnitude) return outOfRange;
     }
-    CoefficientValue coefficient{ExactValue(number), 0};
+    CoefficientValue coefficient{ExactValue(number) / ExactValue(read.denominator), 0};
     coefficient.value = NearestDouble(coefficient.exact);
     if (std::isinf(coefficient.value) || coefficient.value == 0) return outOfRange;
     return coefficient;

@@ -1,6 +1,8 @@
 #include "solver/NumberText.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace solver {
 
@@ -32,6 +34,17 @@ public:
         while (!atEnd() && isDigit(text_[pos_])) ++pos_;
         return text_.substr(start, pos_ - start);
     }
+    // A blank and then a group of exactly three digits.
+    bool takeGroup(std::string& digits) {
+        const std::string_view rest = text_.substr(pos_);
+        if (rest.size() < 4 || rest[0] != ' ' || !std::all_of(rest.begin() + 1, rest.begin() + 4, isDigit) ||
+            (rest.size() > 4 && isDigit(rest[4]))) {
+            return false;
+        }
+        digits.append(rest.substr(1, 3));
+        pos_ += 4;
+        return true;
+    }
 
 private:
     std::string_view text_;
@@ -44,6 +57,35 @@ std::int64_t saturatedExponent(std::string_view digits, bool negative) {
         value = std::min(value * 10 + (ch - '0'), exponentLimit);
     }
     return negative ? -value : value;
+}
+
+// What a pasted text brings, in the forms the reader takes: other minus signs
+// and blanks as the plain ones, zero-width characters and a closing line
+// break left out.
+std::string asTyped(std::string_view text) {
+    if (text.ends_with("\r\n")) {
+        text.remove_suffix(2);
+    } else if (text.ends_with('\n') || text.ends_with('\r')) {
+        text.remove_suffix(1);
+    }
+    static constexpr std::pair<std::string_view, std::string_view> forms[] = {
+        {"\u2212", "-"}, {"\u2013", "-"},                  // minus sign, en dash
+        {"\u00a0", " "}, {"\u202f", " "}, {"\u2009", " "},  // no-break, narrow, thin
+        {"\u200b", ""}, {"\ufeff", ""},                    // zero-width space, BOM
+    };
+    std::string typed;
+    typed.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto form = std::find_if(std::begin(forms), std::end(forms),
+                                       [&](const auto& f) { return text.substr(i).starts_with(f.first); });
+        if (form == std::end(forms)) {
+            typed += text[i++];
+        } else {
+            typed += form->second;
+            i += form->first.size();
+        }
+    }
+    return typed;
 }
 
 DecimalNumber normalised(bool negative, std::string_view whole, std::string_view fraction,
@@ -60,32 +102,56 @@ DecimalNumber normalised(bool negative, std::string_view whole, std::string_view
                          exponent - std::int64_t(fraction.size()) + trailingZeros};
 }
 
+// A number at the scanner: a sign where SIGNED, an integer part whose digits
+// may stand in groups of three, a decimal point or comma, and an exponent
+// where EXPONENT allows it. None where the text holds no such number.
+std::optional<DecimalNumber> readDecimal(Scanner& in, bool signed_, bool& hadExponent, bool exponentAllowed) {
+    const bool negative = signed_ && in.take('-');
+    if (signed_ && !negative) in.take('+');
+    std::string whole(in.takeDigits());
+    const std::size_t firstGroup = whole.size();
+    bool grouped = false;
+    while (!whole.empty() && in.takeGroup(whole)) grouped = true;
+    if (grouped && firstGroup > 3) return std::nullopt;
+    std::string_view fraction;
+    if (in.take('.') || in.take(',')) fraction = in.takeDigits();
+    if (whole.empty() && fraction.empty()) return std::nullopt;
+
+    std::int64_t exponent = 0;
+    hadExponent = exponentAllowed && (in.take('e') || in.take('E'));
+    if (hadExponent) {
+        const bool negativeExponent = in.take('-');
+        if (!negativeExponent) in.take('+');
+        const std::string_view exponentDigits = in.takeDigits();
+        if (exponentDigits.empty()) return std::nullopt;
+        exponent = saturatedExponent(exponentDigits, negativeExponent);
+    }
+    return normalised(negative, whole, fraction, exponent);
+}
+
 }  // namespace
 
-ReadResult ReadNumber(std::string_view text) {
+ReadResult ReadNumber(std::string_view pasted) {
+    const std::string text = asTyped(pasted);
     Scanner in(text);
     in.skipBlanks();
     if (in.atEnd()) return {ReadStatus::Blank, {}};
 
     const ReadResult notANumber{ReadStatus::NotANumber, {}};
-    const bool negative = in.take('-');
-    if (!negative) in.take('+');
-    const std::string_view whole = in.takeDigits();
-    std::string_view fraction;
-    if (in.take('.') || in.take(',')) fraction = in.takeDigits();
-    if (whole.empty() && fraction.empty()) return notANumber;
-
-    std::int64_t exponent = 0;
-    if (in.take('e') || in.take('E')) {
-        const bool negativeExponent = in.take('-');
-        if (!negativeExponent) in.take('+');
-        const std::string_view exponentDigits = in.takeDigits();
-        if (exponentDigits.empty()) return notANumber;
-        exponent = saturatedExponent(exponentDigits, negativeExponent);
+    bool hadExponent = false;
+    const auto number = readDecimal(in, true, hadExponent, true);
+    if (!number) return notANumber;
+    ReadResult read{ReadStatus::Number, *number};
+    // A fraction: a number without exponent over a positive one without sign
+    // or exponent.
+    if (!hadExponent && in.take('/')) {
+        const auto denominator = readDecimal(in, false, hadExponent, false);
+        if (!denominator || denominator->isZero()) return notANumber;
+        read.denominator = *denominator;
     }
     in.skipBlanks();
     if (!in.atEnd()) return notANumber;
-    return {ReadStatus::Number, normalised(negative, whole, fraction, exponent)};
+    return read;
 }
 
 std::string DecimalToText(const DecimalNumber& rounded, int precision) {

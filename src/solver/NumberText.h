@@ -21,13 +21,20 @@ struct DecimalNumber {
 
 enum class ReadStatus { Blank, Number, NotANumber };
 
+// The number read is number / denominator.
 struct ReadResult {
     ReadStatus status = ReadStatus::Blank;
     DecimalNumber number;
+    DecimalNumber denominator{false, "1", 0};
 };
 
-// Reads a whole text as one number: blanks, a sign, digits with at most one
-// decimal point or comma, an exponent, blanks. Independent of the locale.
+// Reads a whole text (UTF-8) as one number: blanks, a sign, digits (in the
+// integer part, groups of three after single blanks may follow the first
+// one to three) with at most one decimal point or comma, an exponent or a
+// fraction bar and a positive number without sign or exponent, blanks.
+// U+2212 and U+2013 are minus signs, U+00A0, U+202F and U+2009 blanks;
+// U+200B, U+FEFF and a closing line break are left out. Independent of the
+// locale.
 ReadResult ReadNumber(std::string_view text);
 
 // The text of a number already rounded to PRECISION significant digits, in
