@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -5,7 +6,9 @@
 #include "FormFixture.h"
 #include "ModalAnswerer.h"
 #include "app/ImageList.h"
+#include "app/ResultLine.h"
 #include "app/TaggedTimer.h"
+#include "app/WindowBuilder.h"
 #include "app/WindowDescription.h"
 
 namespace {
@@ -170,11 +173,47 @@ private slots:
             }
             return -1;
         };
-        QVERIFY(f.named<QLabel>("LblX1")->fontMetrics().horizontalAdvance(f.text("LblX1")) >
+        QVERIFY(QFontMetrics(app::LookFont(app::design::Look::Result)).horizontalAdvance(f.text("LblX1")) >
                 f.named<QLabel>("LblX1")->contentsRect().width());
         const int fitted = firstInkRow("LblX1");
         QVERIFY(fitted >= 0);
         QVERIFY2(qAbs(fitted - firstInkRow("LblDelta")) <= 1, qPrintable(QString::number(fitted)));
+    }
+
+    // The result lines can be copied into homework: selected with the mouse,
+    // with Qt's Polish context menu.
+    void resultLinesCanBeCopied() {
+        f.enterCoefficients("1", "-3", "2");
+        f.form->Calculate();
+        auto* line = f.named<QLabel>("LblX1");
+        QVERIFY(line->textInteractionFlags() & Qt::TextSelectableByMouse);
+        // A right click: its press, then the menu it asks for.
+        QTest::mouseClick(line, Qt::RightButton, {}, QPoint(20, 10));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 10), line->mapToGlobal(QPoint(20, 10)));
+        QCoreApplication::sendEvent(line, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList items;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) items << action->text().remove('&').section('\t', 0, 0);
+        }
+        menu->actions().last()->trigger();  // select all
+        menu->close();
+        QCOMPARE(items, (QStringList{"Skopiuj", "Zaznacz wszystko"}));  // Qt's Polish words
+        QCOMPARE(line->selectedText(), QStringLiteral("X1 =  1"));
+    }
+
+    void windowIsNeverSmallerThanDesigned() {
+        const QSize designed = f.form->size();
+        f.form->resize(100, 19);
+        QCOMPARE(f.form->size(), designed);
+    }
+
+    // Its sentence, once: the ticks change what it shows, not its name.
+    void bannerNameIsItsSentence() {
+        f.form->OnTimerTick();
+        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(f.named("LblNapis"));
+        QCOMPARE(banner->text(QAccessible::Name), QStringLiteral("Program wyznacza miejsca zerowe funkcji kwadratowej"));
     }
 
     void menus() {

@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "app/MessageBoxes.h"
+#include "app/ResultLine.h"
 #include "app/TaggedTimer.h"
 #include "app/WindowBuilder.h"
 #include "app/WindowCanvas.h"
@@ -94,9 +95,9 @@ void Form1::Calculate() {
     }
     const auto& result = std::get<solver::CalculationResult>(outcome);
     module_.solution = result.state;
-    c_.LblDelta->setText(QString::fromStdString(result.lines.delta));
-    c_.LblX1->setText(QString::fromStdString(result.lines.x1));
-    c_.LblX2->setText(QString::fromStdString(result.lines.x2));
+    c_.LblDelta->setFittedText(QString::fromStdString(result.lines.delta));
+    c_.LblX1->setFittedText(QString::fromStdString(result.lines.x1));
+    c_.LblX2->setFittedText(QString::fromStdString(result.lines.x2));
 }
 
 void Form1::NewFunction() { clearEntriesAndResults(); }

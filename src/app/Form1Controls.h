@@ -10,6 +10,7 @@ class QToolBar;
 namespace app {
 
 class ImageList;
+class ResultLine;
 class TaggedTimer;
 class WindowCanvas;
 
@@ -28,9 +29,9 @@ struct Form1Controls {
     TaggedTimer* Timer1 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label4 = nullptr;
-    QLabel* LblX2 = nullptr;
-    QLabel* LblX1 = nullptr;
-    QLabel* LblDelta = nullptr;
+    ResultLine* LblX2 = nullptr;
+    ResultLine* LblX1 = nullptr;
+    ResultLine* LblDelta = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "app/ClientArea.h"
-#include "app/FittingLabel.h"
 #include "app/ImageList.h"
+#include "app/ResultLine.h"
 #include "app/TaggedTimer.h"
 #include "app/WindowCanvas.h"
 
@@ -68,8 +68,12 @@ public:
         client_->setCanvas(c_.canvas);
         stackCanvasUnderInputs();
         setTabOrder();
+        // A screen reader reads the banner's sentence once, not every tick.
+        c_.LblNapis->setAccessibleName(QString::fromUtf8(Window().timerTag).trimmed());
         form_.resize(pixels(Window().clientWidth),
                      pixels(Window().clientHeight) + form_.menuBar()->sizeHint().height());
+        // Smaller, it would only cut controls off.
+        form_.setMinimumSize(form_.size());
         return c_;
     }
 
@@ -107,10 +111,19 @@ private:
     }
 
     QLabel* make(QLabel* Form1Controls::*, const Control& control) {
-        auto* label = placed(new FittingLabel(QString::fromUtf8(control.text), client_), control);
+        return captioned(new QLabel(client_), control);
+    }
+
+    ResultLine* make(ResultLine* Form1Controls::*, const Control& control) {
+        return captioned(new ResultLine(client_), control);
+    }
+
+    template <typename L>
+    L* captioned(L* label, const Control& control) {
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        return label;
+        label->setText(QString::fromUtf8(control.text));
+        return placed(label, control);
     }
 
     QToolBar* make(QToolBar* Form1Controls::*, const Control& control) {

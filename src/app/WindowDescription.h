@@ -29,7 +29,8 @@ enum class Look { None, Button, Entry, Banner, Prompt, Result, ChartBox, Greetin
 using ControlSlot =
     std::variant<QPushButton* Form1Controls::*, QToolBar* Form1Controls::*,
                  ImageList* Form1Controls::*, QLineEdit* Form1Controls::*,
-                 TaggedTimer* Form1Controls::*, QLabel* Form1Controls::*>;
+                 TaggedTimer* Form1Controls::*, QLabel* Form1Controls::*,
+                 ResultLine* Form1Controls::*>;
 
 struct Control {
     ControlSlot slot;
