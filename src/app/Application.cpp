@@ -12,7 +12,7 @@ namespace app {
 void ConfigureApplication(QApplication& application, QTranslator& qtTranslation) {
     // No display name: Qt would append it to the window's title.
     QCoreApplication::setApplicationName(QStringLiteral("Zerowik"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(Version));
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.zerowik.Zerowik"));
     QGuiApplication::setWindowIcon(Picture(QStringLiteral("zerowik")));
     if (qtTranslation.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),

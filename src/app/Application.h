@@ -5,6 +5,8 @@ class QTranslator;
 
 namespace app {
 
+inline constexpr char Version[] = "1.00";
+
 // Name, version and icon of the program, and Qt's own texts (the text boxes'
 // context menu) in Polish whatever the system's language.
 void ConfigureApplication(QApplication& application, QTranslator& qtTranslation);
