@@ -2,6 +2,9 @@
 
 #include <QPaintEvent>
 
+#include <algorithm>
+#include <cmath>
+
 namespace app {
 
 namespace {
@@ -18,7 +21,7 @@ WindowCanvas::WindowCanvas(QWidget* parent) : QWidget(parent) {
                 Qt::MiterJoin);
 }
 
-void WindowCanvas::SetPenWidth(int pixels) { pen_.setWidth(pixels); }
+void WindowCanvas::SetPenWidth(int pixels) { penPixels_ = pixels; }
 
 void WindowCanvas::SetPenColour(chart::Rgb colour) {
     pen_.setColor(QColor(colour.r, colour.g, colour.b));
@@ -29,6 +32,7 @@ void WindowCanvas::MoveTo(float x, float y) { current_ = toPixels(x, y); }
 void WindowCanvas::LineTo(float x, float y) {
     const QPointF to = toPixels(x, y);
     QPainter& onDrawing = painter();
+    pen_.setWidthF(penWidth());
     onDrawing.setPen(pen_);
     onDrawing.drawLine(current_, to);
     const qreal reach = pen_.widthF();
@@ -38,9 +42,9 @@ void WindowCanvas::LineTo(float x, float y) {
 
 void WindowCanvas::PlotPoint(float x, float y) {
     const QPointF centre = toPixels(x, y);
-    const qreal radius = pen_.widthF() / 2;
     current_ = centre;
     QPainter& onDrawing = painter();
+    const qreal radius = penWidth() / 2;
     // A zero far off the chart puts its dot millions of pixels away, where
     // pixel coordinates no longer fit an int: nothing of it could be seen.
     const QRectF dot(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
@@ -84,6 +88,14 @@ QPainter& WindowCanvas::painter() {
 }
 
 void WindowCanvas::endPainting() { painter_.reset(); }
+
+// In logical pixels, for a whole number of device pixels: the pen's pixels
+// times the screen's scale rounded, so that at a scale of 1.25 or 1.5 every
+// line of one width covers as many device pixels as every other.
+qreal WindowCanvas::penWidth() const {
+    const qreal ratio = drawing_.devicePixelRatio();
+    return penPixels_ * std::max(1.0, std::round(ratio)) / ratio;
+}
 
 QPointF WindowCanvas::toPixels(float x, float y) const {
     return {x * logicalDpiX() / millimetresPerInch, y * logicalDpiY() / millimetresPerInch};

@@ -36,6 +36,7 @@ protected:
 
 private:
     QPointF toPixels(float x, float y) const;
+    qreal penWidth() const;
     QPainter& painter();
     void endPainting();
     void growToCover();
@@ -44,7 +45,8 @@ private:
 
     QImage drawing_;
     std::optional<QPainter> painter_;  // open from a command's first stroke to the next repaint
-    QPen pen_;
+    QPen pen_;  // its colour and caps; its width comes from penPixels_
+    int penPixels_ = 1;
     QPointF current_;
     QRect pendingRepaint_;
 };
