@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -6,6 +7,7 @@
 #include "FormFixture.h"
 #include "ModalAnswerer.h"
 #include "app/ImageList.h"
+#include "app/EntryBox.h"
 #include "app/ResultLine.h"
 #include "app/TaggedTimer.h"
 #include "app/WindowBuilder.h"
@@ -445,6 +447,29 @@ private slots:
         QVERIFY(chartShowsRed());
         QCOMPARE(f.text("LblNapis"), banner);
         QCOMPARE(QApplication::focusWidget(), f.named("TxtB"));
+    }
+
+    // Pasted over a selection, short or long, the text is taken whole where
+    // the selection was; only the short paste can be undone step by step.
+    void pasteReplacesTheSelection_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("undoable");
+        QTest::newRow("short") << 12 << true;
+        QTest::newRow("a megabyte") << 1'000'000 << false;
+    }
+
+    void pasteReplacesTheSelection() {
+        QFETCH(int, length);
+        QFETCH(bool, undoable);
+        auto* box = f.named<QLineEdit>("TxtB");
+        box->setText(QStringLiteral("1 2 3"));
+        box->setSelection(2, 1);  // the "2"
+        const QString pasted(length, '7');
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), "1 " + pasted + " 3");
+        QCOMPARE(box->cursorPosition(), 2 + length);
+        QCOMPARE(box->isUndoAvailable(), undoable);
     }
 
     void longPasteIsTakenWhole() {

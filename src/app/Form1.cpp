@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include "app/EntryBox.h"
 #include "app/MessageBoxes.h"
 #include "app/ResultLine.h"
 #include "app/TaggedTimer.h"
@@ -68,10 +69,12 @@ void Form1::OnLoad() {
     clearEntriesAndResults();
 }
 
+// setText, not clear: clearing records every character removed for undo,
+// a record that keeps its memory for the life of the box.
 void Form1::clearEntriesAndResults() {
-    c_.TxtA->clear();
-    c_.TxtB->clear();
-    c_.TxtC->clear();
+    c_.TxtA->setText(QString());
+    c_.TxtB->setText(QString());
+    c_.TxtC->setText(QString());
     c_.LblDelta->clear();
     c_.LblX1->clear();
     c_.LblX2->clear();

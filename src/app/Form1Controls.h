@@ -2,13 +2,13 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 class QToolBar;
 
 namespace app {
 
+class EntryBox;
 class ImageList;
 class ResultLine;
 class TaggedTimer;
@@ -23,9 +23,9 @@ struct Form1Controls {
     QPushButton* CmdKoniec = nullptr;
     QPushButton* CmdNowaFunkcja = nullptr;
     QPushButton* CmdOblicz = nullptr;
-    QLineEdit* TxtC = nullptr;
-    QLineEdit* TxtB = nullptr;
-    QLineEdit* TxtA = nullptr;
+    EntryBox* TxtC = nullptr;
+    EntryBox* TxtB = nullptr;
+    EntryBox* TxtA = nullptr;
     TaggedTimer* Timer1 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label4 = nullptr;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/ClientArea.h"
+#include "app/EntryBox.h"
 #include "app/ImageList.h"
 #include "app/ResultLine.h"
 #include "app/TaggedTimer.h"
@@ -103,8 +104,8 @@ private:
         return button;
     }
 
-    QLineEdit* make(QLineEdit* Form1Controls::*, const Control& control) {
-        auto* box = placed(new QLineEdit(QString::fromUtf8(control.text), client_), control);
+    EntryBox* make(EntryBox* Form1Controls::*, const Control& control) {
+        auto* box = placed(new EntryBox(QString::fromUtf8(control.text), client_), control);
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setAlignment(Qt::AlignCenter);
         return box;

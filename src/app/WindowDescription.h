@@ -28,7 +28,7 @@ enum class Look { None, Button, Entry, Banner, Prompt, Result, ChartBox, Greetin
 // Where the builder keeps a control; its type says what kind of control it is.
 using ControlSlot =
     std::variant<QPushButton* Form1Controls::*, QToolBar* Form1Controls::*,
-                 ImageList* Form1Controls::*, QLineEdit* Form1Controls::*,
+                 ImageList* Form1Controls::*, EntryBox* Form1Controls::*,
                  TaggedTimer* Form1Controls::*, QLabel* Form1Controls::*,
                  ResultLine* Form1Controls::*>;
 
@@ -100,7 +100,7 @@ std::span<const char* const> Images();  // picture names, image 1 first
 // Which label captions which entry box, for screen readers.
 struct Caption {
     QLabel* Form1Controls::* label;
-    QLineEdit* Form1Controls::* box;
+    EntryBox* Form1Controls::* box;
 };
 std::span<const Caption> EntryCaptions();
 

@@ -1,0 +1,61 @@
+#include "app/EntryBox.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace app {
+
+namespace {
+
+// Longer than anything typed or pasted for its digits; short enough that
+// its undo record stays small.
+constexpr qsizetype longestUndoablePaste = 4096;
+
+}  // namespace
+
+void EntryBox::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+        pasteFrom(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// The middle button pastes the selection, as QLineEdit does on X11.
+void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection() &&
+        !isReadOnly()) {
+        deselect();
+        pasteFrom(QClipboard::Selection);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void EntryBox::pasteFrom(QClipboard::Mode mode) {
+    const QString pasted = QApplication::clipboard()->text(mode);
+    if (pasted.size() <= longestUndoablePaste) {
+        insert(pasted);
+        return;
+    }
+    QString whole = text();
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    whole.replace(start, selectedText().size(), pasted);
+    setText(whole);
+    setCursorPosition(int(start + pasted.size()));
+}
+
+}  // namespace app
