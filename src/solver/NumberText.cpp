@@ -76,6 +76,10 @@ std::string asTyped(std::string_view text) {
     std::string typed;
     typed.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {  // every form is beyond ASCII
+            typed += text[i++];
+            continue;
+        }
         const auto form = std::find_if(std::begin(forms), std::end(forms),
                                        [&](const auto& f) { return text.substr(i).starts_with(f.first); });
         if (form == std::end(forms)) {
