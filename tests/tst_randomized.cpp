@@ -95,7 +95,7 @@ private slots:
             const auto outcome = solver::Calculate(a.text, b.text, c.text, previous);
             const std::string what = a.text + " | " + b.text + " | " + c.text;
             QVERIFY2(std::holds_alternative<CalculationResult>(outcome), what.c_str());
-            const auto& [state, lines] = std::get<CalculationResult>(outcome);
+            const auto& [state, lines, exact] = std::get<CalculationResult>(outcome);
 
             const mpq_class delta = b.exact() * b.exact() - 4 * a.exact() * c.exact();
             QVERIFY2(lines.delta.substr(13) == referenceText(delta, 15), what.c_str());
@@ -147,7 +147,7 @@ private slots:
                 continue;
             }
             ++results;
-            const auto& [state, lines] = std::get<CalculationResult>(outcome);
+            const auto& [state, lines, exact] = std::get<CalculationResult>(outcome);
             QVERIFY(std::isfinite(state.delta) && state.a != 0);
             QVERIFY(lines.delta.rfind("Delta wynosi ", 0) == 0);
             QVERIFY(!lines.x1.empty() && !lines.x2.empty());

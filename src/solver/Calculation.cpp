@@ -82,7 +82,9 @@ CalculationOutcome Calculate(std::string_view textA, std::string_view textB,
     state.delta = NearestDouble(exactDelta);
     if (!fitsDouble(exactDelta, state.delta)) return CalculationMessage{resultOutOfRange, {}};
 
-    CalculationResult result{state, {"Delta wynosi " + NumberToText(exactDelta, 15), {}, {}}};
+    CalculationResult result{state,
+                             {"Delta wynosi " + NumberToText(exactDelta, 15), {}, {}},
+                             {a.exact, b.exact, c.exact}};
     ResultLines& lines = result.lines;
     if (exactDelta.sign() < 0) {
         lines.x1 = "Delta mniejsza od zera";

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "solver/ExactRational.h"
 #include "solver/SolutionState.h"
 
 namespace solver {
@@ -28,9 +29,15 @@ struct ResultLines {
     bool operator==(const ResultLines&) const = default;
 };
 
+// The coefficients exactly as read, for the worked solution.
+struct ExactCoefficients {
+    ExactRational a, b, c;
+};
+
 struct CalculationResult {
     SolutionState state;
     ResultLines lines;
+    ExactCoefficients exact;
 };
 
 using CalculationOutcome = std::variant<CalculationMessage, CalculationResult>;

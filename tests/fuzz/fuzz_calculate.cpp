@@ -1,5 +1,6 @@
 // The calculation on any three texts (the input split at its first two
-// newlines): a known message, or a complete and consistent result.
+// newlines): a known message, or a complete and consistent result with its
+// worked solution.
 #include <cmath>
 #include <cstdint>
 #include <set>
@@ -7,6 +8,7 @@
 #include <string_view>
 
 #include "../KnownMessages.h"
+#include "solution/WorkedSolution.h"
 #include "solver/Calculation.h"
 
 namespace {
@@ -34,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(knownMessages.count(message->text) == 1);
         return 0;
     }
-    const auto& [state, lines] = std::get<solver::CalculationResult>(outcome);
+    const auto& [state, lines, exact] = std::get<solver::CalculationResult>(outcome);
+    const std::string solution = solution::WorkedSolution(exact);
+    require(solution.starts_with("f(x) = ") || solution.starts_with("Liczby mają tu ponad 40 cyfr"));
     require(state.a != 0 && std::isfinite(state.a) && std::isfinite(state.b) && std::isfinite(state.c));
     require(std::isfinite(state.delta));
     require(lines.delta.rfind("Delta wynosi ", 0) == 0);

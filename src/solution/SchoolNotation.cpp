@@ -1,0 +1,127 @@
+#include "solution/SchoolNotation.h"
+
+#include <array>
+
+namespace solution {
+
+namespace {
+
+std::string superscript(std::int64_t power) {
+    static constexpr std::array<std::string_view, 10> digits{"⁰", "¹", "²", "³", "⁴",
+                                                            "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text = power < 0 ? "⁻" : "";
+    for (char ch : std::to_string(power < 0 ? -power : power)) text += digits[std::size_t(ch - '0')];
+    return text;
+}
+
+// The digits DIGITS with a decimal comma after the first WHOLE of them
+// (zeros added where WHOLE reaches past them or lies before the first).
+std::string withComma(const std::string& digits, std::int64_t whole) {
+    if (whole <= 0) return "0," + std::string(std::size_t(-whole), '0') + digits;
+    if (std::size_t(whole) >= digits.size()) return digits + std::string(std::size_t(whole) - digits.size(), '0');
+    return digits.substr(0, std::size_t(whole)) + "," + digits.substr(std::size_t(whole));
+}
+
+std::string magnitudeOf(const mpz_class& n) { return mpz_class(abs(n)).get_str(); }
+
+std::string rootOf(const mpz_class& factor, const mpz_class& m) {
+    return (abs(factor) == 1 ? std::string() : magnitudeOf(factor)) + "√" + m.get_str();
+}
+
+}  // namespace
+
+std::string Number::text() const {
+    if (sign == 0) return "0";
+    return (sign < 0 ? std::string(minus) : std::string()) + magnitude;
+}
+
+std::string Number::factor() const { return sign < 0 || compound ? "(" + text() + ")" : text(); }
+
+Number Rational(const mpq_class& q) {
+    Number number{sgn(q), {}, abs(q) == 1, false};
+    const mpz_class& den = q.get_den();
+    if (mpz_class(1'000'000) % den != 0) {
+        number.magnitude = magnitudeOf(q.get_num()) + "/" + den.get_str();
+        number.compound = true;
+        return number;
+    }
+    int places = 0;
+    mpz_class power = 1;
+    while (power % den != 0) {
+        power *= 10;
+        ++places;
+    }
+    const std::string digits = magnitudeOf(q.get_num() * (power / den));
+    number.magnitude = withComma(digits, std::int64_t(digits.size()) - places);
+    return number;
+}
+
+Number Decimal(const solver::DecimalNumber& rounded, int digits) {
+    if (rounded.isZero()) return {};
+    Number number{rounded.negative ? -1 : 1, {}, rounded.digits == "1" && rounded.exponent == 0, false};
+    const std::int64_t power = rounded.magnitude();
+    if (power >= -4 && power < digits) {
+        number.magnitude = withComma(rounded.digits, power + 1);
+    } else {
+        number.magnitude = withComma(rounded.digits, 1) + " · 10" + superscript(power);
+        number.compound = true;
+    }
+    return number;
+}
+
+Number Root(const mpq_class& k, const mpz_class& m) {
+    if (m == 1) return Rational(k);
+    const bool whole = k.get_den() == 1;
+    std::string text = rootOf(k.get_num(), m) + (whole ? "" : "/" + k.get_den().get_str());
+    return {1, text, false, !whole};
+}
+
+std::string SurdText(const Surd& x) {
+    if (x.isRational()) return Rational(x.rational()).text();
+    const std::string root = rootOf(x.v, x.m);
+    const std::string over = x.w == 1 ? "" : "/" + x.w.get_str();
+    if (x.u == 0) return (x.v < 0 ? std::string(minus) : "") + root + over;
+    const std::string sum =
+        (x.u < 0 ? std::string(minus) : "") + magnitudeOf(x.u) + (x.v < 0 ? " − " : " + ") + root;
+    return x.w == 1 ? sum : "(" + sum + ")" + over;
+}
+
+std::string ZeroFactor(const Number& zero, const Surd* surd) {
+    if (surd && !surd->isRational()) {
+        const std::string root = rootOf(surd->v, surd->m);
+        // x − (u + v√m)/w: opened where that leaves no fraction behind.
+        if (surd->w == 1 || surd->u == 0) {
+            const std::string over = surd->w == 1 ? "" : "/" + surd->w.get_str();
+            std::string factor = "(x";
+            if (surd->u != 0) factor += (surd->u > 0 ? " − " : " + ") + magnitudeOf(surd->u);
+            return factor + (surd->v > 0 ? " − " : " + ") + root + over + ")";
+        }
+        // x − (−3 + √21)/2 is written x + (3 − √21)/2.
+        if (surd->u < 0) return "(x + " + SurdText({-surd->u, -surd->v, surd->w, surd->m}) + ")";
+        return "(x − " + SurdText(*surd) + ")";
+    }
+    if (zero.sign == 0) return "x";
+    return (zero.sign > 0 ? "(x − " : "(x + ") + zero.magnitude + ")";
+}
+
+std::string Sum(const std::vector<Term>& terms) {
+    std::string sum;
+    for (const Term& term : terms) {
+        const Number& k = term.coefficient;
+        if (k.sign == 0) continue;
+        if (sum.empty()) {
+            if (k.sign < 0) sum += minus;
+        } else {
+            sum += k.sign < 0 ? " − " : " + ";
+        }
+        if (term.times.empty()) {
+            sum += k.magnitude;
+        } else if (!k.one) {
+            sum += k.compound ? "(" + k.magnitude + ")" : k.magnitude;
+        }
+        sum += term.times;
+    }
+    return sum.empty() ? "0" : sum;
+}
+
+}  // namespace solution

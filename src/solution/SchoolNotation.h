@@ -1,0 +1,59 @@
+#pragma once
+
+#include <gmpxx.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "solution/ExactForms.h"
+#include "solver/NumberText.h"
+
+namespace solution {
+
+inline constexpr std::string_view minus = "\u2212";
+
+// A number as the worked solution writes it: its sign apart from the text
+// of its magnitude, so that it can stand first, after a plus or minus, or
+// in brackets as a factor.
+struct Number {
+    int sign = 0;
+    std::string magnitude;  // "1,5", "2/3", "4√2", "1,2 · 10⁴⁵"
+    bool one = false;       // exactly ±1, left out before an x
+    bool compound = false;  // a fraction or a power of ten: brackets as a factor
+
+    std::string text() const;    // "−1,5"
+    std::string factor() const;  // "(−1,5)", "(2/3)", "4"
+};
+
+// A rational whose decimal ends within six places as that decimal, any
+// other as a reduced fraction.
+Number Rational(const mpq_class& q);
+
+// A rounded decimal: decimal comma, and "· 10ⁿ" beyond what DIGITS
+// significant digits show in full.
+Number Decimal(const solver::DecimalNumber& rounded, int digits);
+
+// k√m as "√5", "4√2", "√5/2", "3√5/2"; a rational k where m is 1.
+Number Root(const mpq_class& k, const mpz_class& m);
+
+// (u ± v√m)/w as "1 − √2", "(3 − √5)/2", "√2/2", "−√2".
+std::string SurdText(const Surd& x);
+
+// The factor x − x0 for a zero written ZERO: "x" for 0, "(x − 1,5)",
+// "(x + 2/3)"; for an irrational zero SURD (if not null) the sum is opened
+// where it has no denominator: "(x − 1 + √2)", else "(x − (3 − √5)/2)".
+std::string ZeroFactor(const Number& zero, const Surd* surd = nullptr);
+
+// One term of a sum: a coefficient times what follows it ("x²", "(x − 1)²"
+// or "" for a constant).
+struct Term {
+    Number coefficient;
+    std::string times;
+};
+
+// The terms with a non-zero coefficient, as school writes them: "2x² − 4x − 2",
+// "−x² + 3", "(1/3)x²"; "0" where none is left.
+std::string Sum(const std::vector<Term>& terms);
+
+}  // namespace solution
