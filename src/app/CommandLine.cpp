@@ -10,18 +10,23 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "solution/WorkedSolution.h"
+#include "solver/Calculation.h"
 
 namespace app {
 
 namespace {
 
 const char* const usage =
-    "Użycie: zerowik [--help | --version]\n"
+    "Użycie: zerowik [--help | --version | --solve A B C]\n"
     "Zerowik liczy deltę i miejsca zerowe funkcji kwadratowej y = a·x² + b·x + c\n"
     "i rysuje jej wykres. Współczynniki wpisuje się w oknie programu.\n"
-    "  --help     pokazuje ten opis\n"
-    "  --version  pokazuje wersję programu\n"
-    "Usage: zerowik [--help | --version]; it computes and draws the zeros of a quadratic function.\n";
+    "  --help           pokazuje ten opis\n"
+    "  --version        pokazuje wersję programu\n"
+    "  --solve A B C    wypisuje rozwiązanie krok po kroku dla a = A, b = B, c = C\n"
+    "                   (bez okna; liczba może zaczynać się od minusa: --solve 1 -3 2)\n"
+    "Usage: zerowik [--help | --version | --solve A B C]; it computes and draws the zeros of a\n"
+    "quadratic function, or prints its worked solution.\n";
 
 const char* const noDisplay =
     "Zerowik potrzebuje ekranu graficznego, a nie może się z żadnym połączyć.\n";
@@ -39,17 +44,41 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     heldMessages.push_back(qFormatLogMessage(type, context, message).toStdString());
 }
 
+// What the program prints for the user: status 0, or 1 where it could not
+// be written (a full disk, a closed pipe).
+int print(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    std::fputs("zerowik: nie można zapisać wyniku na standardowe wyjście.\n", stderr);
+    return 1;
+}
+
+int refuse(const std::string& complaint) {
+    std::fprintf(stderr, "zerowik: %s\nSpróbuj: zerowik --help\n", complaint.c_str());
+    return 2;
+}
+
+// The worked solution for the three texts as the window would read them;
+// the window's own message where it would refuse them.
+int solve(const char* a, const char* b, const char* c) {
+    const auto outcome = solver::Calculate(a, b, c, {});
+    if (const auto* message = std::get_if<solver::CalculationMessage>(&outcome)) {
+        std::fprintf(stderr, "%s\n", message->text.c_str());
+        return 2;
+    }
+    return print(solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact) + "\n");
+}
+
 }  // namespace
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(usage, stdout);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Zerowik %s\n", Version);
-            return 0;
+        if (std::strcmp(argv[i], "--help") == 0) return print(usage);
+        if (std::strcmp(argv[i], "--version") == 0) return print(std::string("Zerowik ") + Version + "\n");
+        if (std::strcmp(argv[i], "--solve") == 0) {
+            // The three that follow are numbers whatever they begin with.
+            if (argc - i - 1 != 3) return refuse("--solve potrzebuje dokładnie trzech liczb: a, b i c.");
+            return solve(argv[i + 1], argv[i + 2], argv[i + 3]);
         }
     }
     return std::nullopt;
