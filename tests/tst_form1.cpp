@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "FormFixture.h"
@@ -33,6 +34,24 @@ class Form1Test : public QObject {
     Q_OBJECT
 
     FormFixture f;
+
+    // A right click on the control: its press, then the menu it asks for.
+    static QMenu* contextMenuOf(QWidget* widget) {
+        const QPoint point(20, 10);
+        QTest::mouseClick(widget, Qt::RightButton, {}, point);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, widget->mapToGlobal(point));
+        QCoreApplication::sendEvent(widget, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) qFatal("no context menu");
+        return menu;
+    }
+
+    static QPushButton* buttonOf(QWidget* window, const QString& text) {
+        for (auto* button : window->findChildren<QPushButton*>()) {
+            if (button->text() == text) return button;
+        }
+        qFatal("no button %s", qPrintable(text));
+    }
 
     bool chartShowsRed() const {
         return hasColour(f.form->centralWidget()->grab().toImage(), qRgb(255, 0, 0));
@@ -183,26 +202,66 @@ private slots:
     }
 
     // The result lines can be copied into homework: selected with the mouse,
-    // with Qt's Polish context menu.
+    // with Qt's Polish context menu, which also opens the worked solution.
     void resultLinesCanBeCopied() {
         f.enterCoefficients("1", "-3", "2");
         f.form->Calculate();
         auto* line = f.named<QLabel>("LblX1");
         QVERIFY(line->textInteractionFlags() & Qt::TextSelectableByMouse);
-        // A right click: its press, then the menu it asks for.
-        QTest::mouseClick(line, Qt::RightButton, {}, QPoint(20, 10));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 10), line->mapToGlobal(QPoint(20, 10)));
-        QCoreApplication::sendEvent(line, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
+        QMenu* menu = contextMenuOf(line);
         QStringList items;
         for (QAction* action : menu->actions()) {
-            if (!action->isSeparator()) items << action->text().remove('&').section('\t', 0, 0);
+            if (action->isSeparator()) continue;
+            const QString key = action->shortcut().toString(QKeySequence::NativeText);
+            items << action->text().remove('&') + (key.isEmpty() ? "" : "\t" + key);
         }
-        menu->actions().last()->trigger();  // select all
+        menu->actions()[2]->trigger();  // select all
         menu->close();
-        QCOMPARE(items, (QStringList{"Skopiuj", "Zaznacz wszystko"}));  // Qt's Polish words
+        QCOMPARE(items, (QStringList{"Skopiuj\tCtrl+C", "Zaznacz wszystko\tCtrl+A",
+                                     "Rozwiązanie krok po kroku…\tCtrl+R"}));  // Qt's Polish words
         QCOMPARE(line->selectedText(), QStringLiteral("X1 =  1"));
+    }
+
+    // The worked solution opens from a result line's menu or by Ctrl+R from
+    // a box (which types nothing), without blocking the window; it follows
+    // each successful calculation, not the boxes.
+    void workedSolutionFollowsCalculate() {
+        auto* boxA = f.named<QLineEdit>("TxtA");
+        const auto dialog = [&] { return f.form->findChild<QDialog*>(); };
+        const auto shown = [&] { return dialog()->findChild<QPlainTextEdit*>()->toPlainText().split('\n'); };
+        QTest::keyClick(boxA, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(!dialog());  // nothing to solve yet
+
+        f.enterCoefficients("2", "-4", "-2");
+        f.form->Calculate();
+        QTest::keyClick(boxA, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(dialog() && dialog()->isVisible() && !dialog()->isModal());
+        QCOMPARE(boxA->text(), QStringLiteral("2"));
+        QCOMPARE(dialog()->windowTitle(), QStringLiteral("Rozwiązanie krok po kroku"));
+        QCOMPARE(shown().size(), 17);
+        QVERIFY(shown().contains("x₁ = (−b − √Δ)/(2a) = (4 − 4√2)/4 = 1 − √2 ≈ −0,414214"));
+
+        f.enterCoefficients("1", "-3", "2");
+        QCOMPARE(shown().first(), QStringLiteral("f(x) = 2x² − 4x − 2"));
+        f.form->Calculate();
+        QCOMPARE(shown().first(), QStringLiteral("f(x) = x² − 3x + 2"));
+        f.type("TxtA", "abc");
+        ModalAnswerer ok("OK");
+        f.form->Calculate();
+        QVERIFY(ok.answered);
+        QCOMPARE(shown().first(), QStringLiteral("f(x) = x² − 3x + 2"));
+
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(buttonOf(dialog(), "Kopiuj wszystko"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text().split('\n'), shown());
+        QTest::mouseClick(buttonOf(dialog(), "Zamknij"), Qt::LeftButton);
+        QVERIFY(!dialog()->isVisible());
+
+        QMenu* menu = contextMenuOf(f.named<QLabel>("LblDelta"));
+        menu->actions().last()->trigger();
+        menu->close();
+        QVERIFY(dialog()->isVisible());
+        QCOMPARE(shown().first(), QStringLiteral("f(x) = x² − 3x + 2"));
     }
 
     void windowIsNeverSmallerThanDesigned() {

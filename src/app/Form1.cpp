@@ -11,12 +11,14 @@
 #include "app/EntryBox.h"
 #include "app/MessageBoxes.h"
 #include "app/ResultLine.h"
+#include "app/SolutionDialog.h"
 #include "app/TaggedTimer.h"
 #include "app/WindowBuilder.h"
 #include "app/WindowCanvas.h"
 #include "banner/Banner.h"
 #include "chart/ChartFrame.h"
 #include "chart/FunctionPlot.h"
+#include "solution/WorkedSolution.h"
 #include "solver/Calculation.h"
 
 namespace app {
@@ -24,6 +26,7 @@ namespace app {
 Form1::Form1(Module1& module, QWidget* parent)
     : QMainWindow(parent), module_(module), c_(BuildWindow(*this)) {
     routeCommands();
+    offerSolution();
     OnLoad();
     c_.TxtA->setFocus();
 }
@@ -36,6 +39,17 @@ void Form1::routeCommands() {
     }
     connect(c_.Toolbar1, &QToolBar::actionTriggered, this, &Form1::OnToolbarButtonClick);
     connect(c_.Timer1, &QTimer::timeout, this, &Form1::OnTimerTick);
+}
+
+// One action opens the worked solution: from the result lines' menus and
+// by its key anywhere in the window. It waits for a calculation.
+void Form1::offerSolution() {
+    solutionAction_ = new QAction(QStringLiteral("Rozwiązanie krok po kroku…"), this);
+    solutionAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    solutionAction_->setEnabled(false);
+    addAction(solutionAction_);
+    connect(solutionAction_, &QAction::triggered, this, &Form1::ShowSolution);
+    for (ResultLine* line : {c_.LblDelta, c_.LblX1, c_.LblX2}) line->setSolutionAction(solutionAction_);
 }
 
 void Form1::run(Command command) {
@@ -98,6 +112,11 @@ void Form1::Calculate() {
     }
     const auto& result = std::get<solver::CalculationResult>(outcome);
     module_.solution = result.state;
+    module_.coefficients = result.exact;
+    solutionAction_->setEnabled(true);
+    if (solutionDialog_ && solutionDialog_->isVisible()) {
+        solutionDialog_->setSolution(QString::fromStdString(solution::WorkedSolution(result.exact)));
+    }
     c_.LblDelta->setFittedText(QString::fromStdString(result.lines.delta));
     c_.LblX1->setFittedText(QString::fromStdString(result.lines.x1));
     c_.LblX2->setFittedText(QString::fromStdString(result.lines.x2));
@@ -106,6 +125,13 @@ void Form1::Calculate() {
 void Form1::NewFunction() { clearEntriesAndResults(); }
 
 void Form1::ShowOnChart() { chart::ShowOnChart(*c_.canvas, module_.solution); }
+
+void Form1::ShowSolution() {
+    if (!module_.coefficients) return;
+    if (!solutionDialog_) solutionDialog_ = new SolutionDialog(this);
+    solutionDialog_->setSolution(QString::fromStdString(solution::WorkedSolution(*module_.coefficients)));
+    solutionDialog_->showBeside(this);
+}
 
 void Form1::ClearChart() { chart::ClearChart(*c_.canvas); }
 

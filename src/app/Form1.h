@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/CommandTable.h"
 #include "app/Form1Controls.h"
@@ -11,6 +12,8 @@ class QAction;
 class QLineEdit;
 
 namespace app {
+
+class SolutionDialog;
 
 // The one window of the program. Each action reads controls, calls the
 // logic and writes controls; the command buttons, menu items and toolbar
@@ -28,10 +31,12 @@ public:
     void ShowOnChart();
     void ClearChart();
     void ExitProgram();
+    void ShowSolution();
     void OnToolbarButtonClick(QAction* button);
     void OnTimerTick();
 
     const Form1Controls& controls() const { return c_; }
+    QAction* solutionAction() const { return solutionAction_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -39,6 +44,7 @@ protected:
 
 private:
     void routeCommands();
+    void offerSolution();
     void run(Command command);
     void clearEntriesAndResults();
     QLineEdit* entryBox(solver::Coefficient coefficient) const;
@@ -46,6 +52,8 @@ private:
     Module1& module_;
     const Form1Controls c_;
     bool shownBefore_ = false;
+    QAction* solutionAction_ = nullptr;
+    QPointer<SolutionDialog> solutionDialog_;  // made when first asked for
 };
 
 }  // namespace app

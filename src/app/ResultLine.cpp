@@ -38,6 +38,10 @@ void ResultLine::contextMenuEvent(QContextMenuEvent* event) {
     menu->addSeparator();
     menu->addAction(item("Select All", QKeySequence::SelectAll), this,
                     [this] { setSelection(0, int(text().size())); });
+    if (solutionAction_) {
+        menu->addSeparator();
+        menu->addAction(solutionAction_);
+    }
     menu->popup(event->globalPos());
 }
 

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QAction;
+
 namespace app {
 
 // A result line: a label whose text the mouse can select and copy, from
@@ -19,12 +21,15 @@ public:
     explicit ResultLine(QWidget* parent);
 
     void setFittedText(const QString& text);
+    // Offered in the context menu below the copy items.
+    void setSolutionAction(QAction* action) { solutionAction_ = action; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     std::optional<QFont> designed_;  // the font before any fitting
+    QAction* solutionAction_ = nullptr;
 };
 
 }  // namespace app
