@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "FormFixture.h"
+#include "ModalAnswerer.h"
 
 // What the chart looks like on the window, read back from its pixels at the
 // chart's millimetre positions (96 DPI: 1 mm = 3.78 px).
@@ -121,6 +122,22 @@ private slots:
         return count(image, colour, QRect(0, at(0, 60).y(), image.width(), at(0, 70).y() - at(0, 60).y()));
     }
 
+    // A dot off the chart lands in LblX2; a new caption there erases it, the
+    // same caption again does not, and the plot elsewhere stays.
+    void newResultCaptionErasesTheDrawingUnderIt() {
+        const QRect lblX2(16, 240, 233, 25);  // 240, 3600, 3495 x 375 twips
+        calculateAndShow("1", "0", "-144");  // zeros -12 and 12
+        QVERIFY(count(picture(), blue, lblX2) > 0);
+        f.form->Calculate();
+        QVERIFY(count(picture(), blue, lblX2) > 0);
+        const int red = count(picture(), ChartRenderTest::red);
+        f.enterCoefficients("1", "0", "-4");
+        f.form->Calculate();
+        QCoreApplication::processEvents();
+        QCOMPARE(count(picture(), blue, lblX2), 0);
+        QCOMPARE(count(picture(), ChartRenderTest::red), red);
+    }
+
     void zeroFarOffTheChartDrawsNothingThere() {
         calculateAndShow("1", "0", "0");  // one zero, at the origin
         const int oneMarker = countAlongTheXAxis(picture(), blue);
@@ -132,11 +149,32 @@ private slots:
         QCOMPARE(countAlongTheXAxis(image, blue), oneMarker);
     }
 
-    void drawingSurvivesARepaint() {
+    // Nothing the window comes back from draws over the plot: a repaint, an
+    // activation, a message box, the Exit question answered Nie.
+    void drawingSurvivesRepaintsAndActivation() {
         calculateAndShow("1", "-3", "2");
+        const QImage before = picture();
         f.form->centralWidget()->repaint();
         f.named("Label4")->repaint();
+        for (QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+            QEvent event(type);
+            QCoreApplication::sendEvent(f.form.get(), &event);
+        }
+        {
+            ModalAnswerer no("&Nie");
+            f.form->ExitProgram();
+            QVERIFY(no.answered);
+        }
+        f.named<QLineEdit>("TxtA")->setText("abc");
+        {
+            ModalAnswerer ok("OK");
+            f.form->Calculate();
+            QVERIFY(ok.answered);
+        }
+        QCoreApplication::processEvents();
         const QImage image = picture();
+        const QRect chart(at(68, 25), at(152, 108));
+        QCOMPARE(image.copy(chart), before.copy(chart));
         QVERIFY(near(image, at(114, 65), blue));
         QVERIFY(near(image, at(118, 65), blue));
         QVERIFY(count(image, red) > 100);

@@ -62,19 +62,15 @@ void Form1::run(Command command) {
     }
 }
 
-bool Form1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) OnActivate();
-    return QMainWindow::event(event);
-}
-
-// A window that appears is active; where the window system does not say so
-// (no window manager, or one that holds back the focus), the first frame
-// must be seen all the same.
+// Only the first showing activates the window in the chart's sense (Clear
+// chart draws its own): the drawing is kept, so a frame drawn again when the
+// window comes back from a message box, another window or the task bar
+// would only cover the plot in whatever pen was last used.
 void Form1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shownBefore_) {
         shownBefore_ = true;
-        if (!isActiveWindow()) OnActivate();
+        OnActivate();
     }
 }
 
@@ -89,9 +85,15 @@ void Form1::clearEntriesAndResults() {
     c_.TxtA->setText(QString());
     c_.TxtB->setText(QString());
     c_.TxtC->setText(QString());
-    c_.LblDelta->clear();
-    c_.LblX1->clear();
-    c_.LblX2->clear();
+    for (ResultLine* line : {c_.LblDelta, c_.LblX1, c_.LblX2}) showResult(line, QString());
+}
+
+// A label whose caption changes is repainted, and that erases the drawing
+// under it.
+void Form1::showResult(ResultLine* line, const QString& text) {
+    if (line->text() == text) return;
+    line->setFittedText(text);
+    c_.canvas->erase(line->geometry());
 }
 
 void Form1::OnActivate() { chart::DrawActivationFrame(*c_.canvas); }
@@ -117,9 +119,9 @@ void Form1::Calculate() {
     if (solutionDialog_ && solutionDialog_->isVisible()) {
         solutionDialog_->setSolution(QString::fromStdString(solution::WorkedSolution(result.exact)));
     }
-    c_.LblDelta->setFittedText(QString::fromStdString(result.lines.delta));
-    c_.LblX1->setFittedText(QString::fromStdString(result.lines.x1));
-    c_.LblX2->setFittedText(QString::fromStdString(result.lines.x2));
+    showResult(c_.LblDelta, QString::fromStdString(result.lines.delta));
+    showResult(c_.LblX1, QString::fromStdString(result.lines.x1));
+    showResult(c_.LblX2, QString::fromStdString(result.lines.x2));
 }
 
 void Form1::NewFunction() { clearEntriesAndResults(); }

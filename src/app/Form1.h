@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace app {
 
+class ResultLine;
 class SolutionDialog;
 
 // The one window of the program. Each action reads controls, calls the
@@ -39,7 +40,6 @@ public:
     QAction* solutionAction() const { return solutionAction_; }
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -47,6 +47,7 @@ private:
     void offerSolution();
     void run(Command command);
     void clearEntriesAndResults();
+    void showResult(ResultLine* line, const QString& text);
     QLineEdit* entryBox(solver::Coefficient coefficient) const;
 
     Module1& module_;

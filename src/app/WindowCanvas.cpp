@@ -64,6 +64,15 @@ void WindowCanvas::Hide() {
 
 void WindowCanvas::Show() { update(); }
 
+void WindowCanvas::erase(const QRect& area) {
+    if (drawing_.isNull()) return;  // nothing drawn yet
+    endPainting();
+    QPainter erasing(&drawing_);
+    erasing.setCompositionMode(QPainter::CompositionMode_Clear);
+    erasing.fillRect(area, Qt::transparent);
+    update(area);
+}
+
 void WindowCanvas::paintEvent(QPaintEvent* event) {
     endPainting();
     const QRect area = event->rect();

@@ -29,6 +29,8 @@ public:
     void PlotPoint(float x, float y) override;
     void Hide() override;
     void Show() override;
+    // Takes the drawing away from the area (in pixels of the client area).
+    void erase(const QRect& area);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
