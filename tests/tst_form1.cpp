@@ -531,10 +531,26 @@ private slots:
         QCOMPARE(box->isUndoAvailable(), undoable);
     }
 
-    void longPasteIsTakenWhole() {
-        const QString longText(200'000, '7');
-        f.named<QLineEdit>("TxtC")->setText(longText);
-        QCOMPARE(f.text("TxtC").size(), longText.size());
+    // A paste past a mebibyte is refused, saying so, and the box keeps its
+    // text; a box left shows where its text begins, the sign.
+    void longPasteIsRefusedAndALeftBoxShowsItsSign() {
+        auto* box = f.named<QLineEdit>("TxtB");
+        box->setText(QStringLiteral("1 2 3"));
+        box->setSelection(2, 1);
+        QApplication::clipboard()->setText(QString((1 << 20) - 4 + 1, '7'));
+        ModalAnswerer ok("OK");
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ok.text, QStringLiteral("Tekst jest za długi: pole mieści najwyżej 1 048 576 znaków."));
+        QCOMPARE(box->text(), QStringLiteral("1 2 3"));
+
+        f.type("TxtA", "-100000000000000000000000000000000000000000");
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        f.named("TxtA")->setFocus();
+        QCOMPARE(f.named<QLineEdit>("TxtA")->cursorPosition(), 43);
+        QTest::keyClick(f.named("TxtA"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.named("TxtB"));
+        QCOMPARE(f.named<QLineEdit>("TxtA")->cursorPosition(), 0);
     }
 };
 

@@ -4,6 +4,9 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+
+#include "app/MessageBoxes.h"
 
 namespace app {
 
@@ -14,6 +17,33 @@ namespace {
 constexpr qsizetype longestUndoablePaste = 4096;
 
 }  // namespace
+
+EntryBox::EntryBox(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
+    setMaxLength(longestText);
+}
+
+// Whether the text fits with INSERTED in place of the selection; if not,
+// the user is told so.
+bool EntryBox::fits(const QString& inserted) {
+    if (text().size() - selectedText().size() + inserted.size() <= longestText) return true;
+    ShowMessage(this, QStringLiteral("Tekst jest za długi: pole mieści najwyżej 1 048 576 znaków."));
+    return false;
+}
+
+void EntryBox::dropEvent(QDropEvent* event) {
+    if (event->mimeData()->hasText() && !fits(event->mimeData()->text())) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(event);
+}
+
+// A popup or another window takes the focus only for a while; then the box
+// stays as it was.
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) home(false);
+}
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
@@ -47,6 +77,7 @@ void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
 
 void EntryBox::pasteFrom(QClipboard::Mode mode) {
     const QString pasted = QApplication::clipboard()->text(mode);
+    if (!fits(pasted)) return;
     if (pasted.size() <= longestUndoablePaste) {
         insert(pasted);
         return;

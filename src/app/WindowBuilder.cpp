@@ -11,7 +11,6 @@
 #include <QToolBar>
 
 #include <algorithm>
-#include <limits>
 #include <type_traits>
 #include <vector>
 
@@ -106,7 +105,6 @@ private:
 
     EntryBox* make(EntryBox* Form1Controls::*, const Control& control) {
         auto* box = placed(new EntryBox(QString::fromUtf8(control.text), client_), control);
-        box->setMaxLength(std::numeric_limits<int>::max());
         box->setAlignment(Qt::AlignCenter);
         return box;
     }
