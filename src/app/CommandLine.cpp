@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -72,16 +71,18 @@ int solve(const char* a, const char* b, const char* c) {
 }  // namespace
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) return print(usage);
-        if (std::strcmp(argv[i], "--version") == 0) return print(std::string("Zerowik ") + Version + "\n");
-        if (std::strcmp(argv[i], "--solve") == 0) {
-            // The three that follow are numbers whatever they begin with.
-            if (argc - i - 1 != 3) return refuse("--solve potrzebuje dokładnie trzech liczb: a, b i c.");
-            return solve(argv[i + 1], argv[i + 2], argv[i + 3]);
-        }
+    if (argc < 2) return std::nullopt;
+    const std::string first = argv[1];
+    if (first == "--help" && argc == 2) return print(usage);
+    if (first == "--version" && argc == 2) return print(std::string("Zerowik ") + Version + "\n");
+    if (first == "--solve") {
+        // The three that follow are numbers whatever they begin with.
+        if (argc != 5) return refuse("--solve potrzebuje dokładnie trzech liczb: a, b i c.");
+        return solve(argv[2], argv[3], argv[4]);
     }
-    return std::nullopt;
+    if (first == "--help" || first == "--version") return refuse("po " + first + " nie podaje się nic więcej.");
+    if (first.starts_with('-')) return refuse("nieznana opcja: " + first);
+    return refuse("nieoczekiwany argument: " + first);
 }
 
 DisplayGuard::DisplayGuard() { previousHandler = qInstallMessageHandler(holdMessage); }

@@ -4,8 +4,9 @@
 
 namespace app {
 
-// --help and --version, answered before anything of the toolkit starts: the
-// exit status, or none where the program is to start.
+// The command line, answered before anything of the toolkit starts: --help,
+// --version and --solve, and anything else refused. The exit status, or
+// none where the program is to open its window (no arguments).
 std::optional<int> AnswerCommandLine(int argc, char* argv[]);
 
 // Held while the application object is made. Where no platform can start
