@@ -1,7 +1,7 @@
 # Writes the AppStream metainfo from its template. AppStream takes a
 # screenshot only from a web address, so it is named only where the build is
 # given the address at which docs/screenshot.png is published.
-# cmake -DTEMPLATE=IN -DOUTPUT=OUT [-DSCREENSHOT_URL=https://...] -P metainfo.cmake
+# cmake -DTEMPLATE=IN -DOUTPUT=OUT -DZEROWIK_VERSION=1.00 [-DSCREENSHOT_URL=https://...] -P metainfo.cmake
 set(SCREENSHOTS "")
 if(SCREENSHOT_URL)
   string(CONCAT SCREENSHOTS

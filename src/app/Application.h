@@ -5,7 +5,7 @@ class QTranslator;
 
 namespace app {
 
-inline constexpr char Version[] = "1.00";
+inline constexpr char Version[] = ZEROWIK_VERSION;
 
 // Name, version and icon of the program, and Qt's own texts (the text boxes'
 // context menu) in Polish whatever the system's language.
