@@ -2,15 +2,11 @@
 
 namespace solver {
 
-namespace {
-
-mpz_class powerOfTen(std::int64_t exponent) {
+mpz_class PowerOfTen(std::int64_t exponent) {
     mpz_class power;
     mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent));
     return power;
 }
-
-}  // namespace
 
 ExactRational operator*(const ExactRational& x, const ExactRational& y) {
     return {x.num * y.num, x.den * y.den};
@@ -38,9 +34,9 @@ ExactRational ExactValue(const DecimalNumber& number) {
     value.num.set_str(number.digits, 10);
     if (number.negative) value.num = -value.num;
     if (number.exponent >= 0) {
-        value.num *= powerOfTen(number.exponent);
+        value.num *= PowerOfTen(number.exponent);
     } else {
-        value.den = powerOfTen(-number.exponent);
+        value.den = PowerOfTen(-number.exponent);
     }
     return value;
 }

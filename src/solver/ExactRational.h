@@ -21,6 +21,9 @@ ExactRational operator-(const ExactRational& x, const ExactRational& y);
 ExactRational operator/(const ExactRational& x, const ExactRational& y);  // y != 0
 ExactRational operator-(const ExactRational& x);
 
+// 10^exponent, exponent >= 0.
+mpz_class PowerOfTen(std::int64_t exponent);
+
 // Exact value of a decimal; its magnitude must be within the reach of a double
 // (a few hundred powers of ten), or the power of ten becomes huge.
 ExactRational ExactValue(const DecimalNumber& number);

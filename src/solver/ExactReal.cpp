@@ -135,14 +135,9 @@ struct DecimalGrid {
         highest = lowest * 10 - 1;
     }
 
-    static mpz_class powerOfTen(long exponent) {
-        mpz_class power;
-        mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent));
-        return power;
-    }
     mpq_class value(const Point& p) const {
-        if (p.k >= 0) return mpq_class(p.m * powerOfTen(p.k));
-        return mpq_class(p.m) / mpq_class(powerOfTen(-p.k));
+        if (p.k >= 0) return mpq_class(p.m * PowerOfTen(p.k));
+        return mpq_class(p.m) / mpq_class(PowerOfTen(-p.k));
     }
     bool odd(const Point& p) const { return mpz_odd_p(p.m.get_mpz_t()) != 0; }
     std::optional<Point> up(const Point& p) const {
@@ -198,11 +193,7 @@ DecimalNumber RoundToDigits(const ExactReal& x, int digits) {
     const DecimalGrid::Point found =
         nearest(judge, grid, DecimalGrid::Point{mpz_class(leading), long(exponent) - digits});
 
-    std::string shown = found.m.get_str();
-    const std::size_t last = shown.find_last_not_of('0');
-    const std::int64_t trailingZeros = std::int64_t(shown.size() - 1 - last);
-    shown.resize(last + 1);
-    return DecimalNumber{sign < 0, std::move(shown), found.k + trailingZeros};
+    return Normalised(sign < 0, found.m.get_str(), found.k);
 }
 
 std::string NumberToText(const ExactReal& x, int digits) {

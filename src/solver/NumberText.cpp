@@ -92,20 +92,6 @@ std::string asTyped(std::string_view text) {
     return typed;
 }
 
-DecimalNumber normalised(bool negative, std::string_view whole, std::string_view fraction,
-                         std::int64_t exponent) {
-    std::string digits;
-    digits.reserve(whole.size() + fraction.size());
-    digits.append(whole).append(fraction);
-    const auto first = digits.find_first_not_of('0');
-    if (first == std::string::npos) return DecimalNumber{negative, {}, 0};
-    const auto last = digits.find_last_not_of('0');
-    const std::int64_t trailingZeros = std::int64_t(digits.size() - 1 - last);
-    digits = digits.substr(first, last - first + 1);
-    return DecimalNumber{negative, std::move(digits),
-                         exponent - std::int64_t(fraction.size()) + trailingZeros};
-}
-
 // A number at the scanner: a sign where SIGNED, an integer part whose digits
 // may stand in groups of three, a decimal point or comma, and an exponent
 // where EXPONENT allows it. None where the text holds no such number.
@@ -130,10 +116,19 @@ std::optional<DecimalNumber> readDecimal(Scanner& in, bool signed_, bool& hadExp
         if (exponentDigits.empty()) return std::nullopt;
         exponent = saturatedExponent(exponentDigits, negativeExponent);
     }
-    return normalised(negative, whole, fraction, exponent);
+    return Normalised(negative, whole.append(fraction), exponent - std::int64_t(fraction.size()));
 }
 
 }  // namespace
+
+DecimalNumber Normalised(bool negative, std::string digits, std::int64_t lastExponent) {
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos) return DecimalNumber{negative, {}, 0};
+    const auto last = digits.find_last_not_of('0');
+    const std::int64_t trailingZeros = std::int64_t(digits.size() - 1 - last);
+    digits = digits.substr(first, last - first + 1);
+    return DecimalNumber{negative, std::move(digits), lastExponent + trailingZeros};
+}
 
 ReadResult ReadNumber(std::string_view pasted) {
     const std::string text = asTyped(pasted);

@@ -19,6 +19,9 @@ struct DecimalNumber {
     std::int64_t magnitude() const { return std::int64_t(digits.size()) - 1 + exponent; }
 };
 
+// The number digits * 10^lastExponent, without its leading and trailing zeros.
+DecimalNumber Normalised(bool negative, std::string digits, std::int64_t lastExponent);
+
 enum class ReadStatus { Blank, Number, NotANumber };
 
 // The number read is number / denominator.
