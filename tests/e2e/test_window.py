@@ -113,9 +113,18 @@ class Zerowik:
         self.frame = wait_for(self._frame, "the window on the accessibility bus")
         # The client area is the frame's own filler; the chart's sheet is another, inside it.
         self.client = next(child for child in self.frame if child.getRoleName() == "filler")
+        # Managed: the window manager lists it among its clients; only then
+        # can it be asked anything about the window.
+        wait_for(self._managed, "the window in the window manager's client list")
         # Placed by the window manager, and known there to the program: the
         # positions it reports are then those of the screen.
         wait_for(self._placed, "the window placed where the program says it is")
+
+    @staticmethod
+    def _managed():
+        clients = subprocess.run(["wmctrl", "-l"], capture_output=True, text=True)
+        return clients.returncode == 0 and any(line.endswith(" " + TITLE)
+                                               for line in clients.stdout.splitlines())
 
     def _placed(self):
         info = subprocess.run(["xwininfo", "-name", TITLE], capture_output=True, text=True)
