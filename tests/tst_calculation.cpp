@@ -74,6 +74,13 @@ private slots:
             << "X1 =  9554910.45470388" << "X2 =  1.582227E-07";
         QTest::newRow("x2's 7th digit") << "-10" << "11" << "12" << "Delta wynosi  601"
                                         << "X1 =  1.77576506721313" << "X2 = -0.6757651";
+        // Just past a halfway point, where only the exact comparison can tell,
+        // and x0 = -b/2a with a < 0 (a quotient whose sign is kept).
+        QTest::newRow("x0 just above halfway, a < 0")
+            << "-1" << "2.0000000000000100000000000000000000000000000000000000000000000000000002"
+            << "-1.000000000000010000000000000025000000000000000000000000000000000000000200000000000001000"
+               "00000000000000000000000000000000000000000000000000001"
+            << "Delta wynosi  0" << oneZero << "Xo =  1.00000000000001";
         QTest::newRow("x2 halfway at the 7th digit, to even")
             << "1" << "-126.45675" << "370.37025" << "Delta wynosi  14509.8286205625"
             << "X1 =  3" << "X2 =  123.4568";
@@ -167,6 +174,11 @@ private slots:
             << "1" << "-3" << "2" << SolutionState{1, -3, 2, 1, 15, 1, 2};
         QTest::newRow("nearest doubles of the decimals")
             << "0.1" << "0" << "-0.4" << SolutionState{0.1, 0, -0.4, 0.16, 15, -2, 2};
+        // x2 = 1 + 2^-24 + 2^-60, just above halfway between two floats: its
+        // nearest double is that halfway point, which would round to 1.
+        QTest::newRow("x2 rounded once, to the float above")
+            << "1" << "-1.000000059604644776257986737988403547205962240695953369140625" << "0"
+            << SolutionState{1, -(1 + 0x1p-24), 0, 1 + 0x1p-23 + 0x1p-48, 15, 0, std::nextafter(1.0f, 2.0f)};
     }
 
     void fieldsWrittenByCase() {
@@ -177,13 +189,11 @@ private slots:
         const auto outcome = calculate(a, b, c);
         QVERIFY(std::holds_alternative<CalculationResult>(outcome));
         const SolutionState& state = std::get<CalculationResult>(outcome).state;
-        QCOMPARE(state.a, expected.a);
-        QCOMPARE(state.b, expected.b);
-        QCOMPARE(state.c, expected.c);
-        QCOMPARE(state.delta, expected.delta);
-        QCOMPARE(state.x0, expected.x0);
-        QCOMPARE(state.x1, expected.x1);
-        QCOMPARE(state.x2, expected.x2);
+        // Exactly: QCOMPARE would take floats a few units apart as equal.
+        const auto same = [](auto x, auto y) { return x == y; };
+        QVERIFY(same(state.a, expected.a) && same(state.b, expected.b) && same(state.c, expected.c));
+        QVERIFY(same(state.delta, expected.delta) && same(state.x0, expected.x0));
+        QVERIFY(same(state.x1, expected.x1) && same(state.x2, expected.x2));
     }
 
     void smallZeroIsAccurate() {

@@ -31,6 +31,12 @@ private slots:
         QVERIFY(yes.answered);
     }
 
+    // This test runs under C.UTF-8, as on a system that speaks English: Qt's
+    // own words (the text boxes' menu) stay Polish.
+    void qtTextsArePolish() {
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Cofnij"));
+    }
+
     void closingTheWindowEndsWithoutAQuestion() {
         ModalAnswerer anyBox(QStringLiteral("Nie"));
         QTimer::singleShot(0, [this] { f.form->close(); });

@@ -199,6 +199,11 @@ private slots:
         const int fitted = firstInkRow("LblX1");
         QVERIFY(fitted >= 0);
         QVERIFY2(qAbs(fitted - firstInkRow("LblDelta")) <= 1, qPrintable(QString::number(fitted)));
+        QVERIFY(f.named("LblX1")->font().pointSizeF() < 9.75);
+        // A shorter caption next has the designed size again.
+        f.enterCoefficients("1", "-3", "2");
+        f.form->Calculate();
+        QCOMPARE(f.named("LblX1")->font().pointSizeF(), 9.75);
     }
 
     // The result lines can be copied into homework: selected with the mouse,
@@ -220,6 +225,12 @@ private slots:
         QCOMPARE(items, (QStringList{"Skopiuj\tCtrl+C", "Zaznacz wszystko\tCtrl+A",
                                      "Rozwiązanie krok po kroku…\tCtrl+R"}));  // Qt's Polish words
         QCOMPARE(line->selectedText(), QStringLiteral("X1 =  1"));
+        // Skopiuj takes the selection, not the whole line.
+        line->setSelection(0, 2);
+        menu = contextMenuOf(line);
+        menu->actions().first()->trigger();
+        menu->close();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("X1"));
     }
 
     // The worked solution opens from a result line's menu or by Ctrl+R from
@@ -333,10 +344,6 @@ private slots:
         QCOMPARE(widget->objectName(), QStringLiteral("TxtA"));
         QTest::keyClick(f.named("TxtA"), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), f.named("TxtB"));
-    }
-
-    void qtTextsArePolish() {
-        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Cofnij"));
     }
 
     void entryBoxesAreCaptionedForScreenReaders() {

@@ -95,6 +95,7 @@ private slots:
         QTest::newRow("thousands, narrow") << "1\u202f000" << "1e3";
         QTest::newRow("thousands, thin") << "1\u2009000" << "1e3";
         QTest::newRow("groups and a decimal comma") << "12 345 678,5" << "123456785e-1";
+        QTest::newRow("a first group of three") << "123 456" << "123456e0";
         QTest::newRow("half") << "1/2" << "1e0/2e0";
         QTest::newRow("negative fraction") << "-3/4" << "-3e0/4e0";
         QTest::newRow("decimal over an integer") << "1,5/2" << "15e-1/2e0";

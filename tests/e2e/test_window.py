@@ -264,7 +264,16 @@ class WindowTest(unittest.TestCase):
 
     def test_calculate_from_the_button(self):
         p = self.program
-        p.enter("1", "-3", "2")
+        # The middle button pastes the selection (here -3), not the clipboard (1).
+        p.type_into("Podaj parametr a", "1")
+        xdotool("key", "ctrl+a", "ctrl+c")
+        p.type_into("Podaj parametr b", "-3")
+        xdotool("key", "ctrl+a")
+        box_c = p.box("Podaj parametr c ")
+        x, y, width, height = extents(box_c)
+        xdotool("mousemove", x + width // 2, y + height // 2, "click", "2")
+        wait_for(lambda: box_c.queryText().getText(0, -1) == "-3", "-3 pasted into the box of c")
+        p.type_into("Podaj parametr c ", "2")
         click(p.button("Oblicz"))
         wait_for(lambda: p.line("LblDelta"), "the result lines")
         self.assertEqual(p.line("LblDelta"), "Delta wynosi  1")
