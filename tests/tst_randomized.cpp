@@ -2,6 +2,10 @@
 
 #include <gmpxx.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
 #include <optional>
 #include <set>
 
@@ -22,12 +26,16 @@ mpq_class powerOfTen(long k) {
     return k < 0 ? mpq_class(1) / mpq_class(power) : mpq_class(power);
 }
 
+// The text the window shows, by the C library's own %G: a decimal of at
+// most 15 significant digits comes back whole from its nearest double
+// (within the normal range, where the generated numbers lie).
 std::string textOf(bool negative, const mpz_class& mantissa, long lastExponent, int digits) {
-    std::string shown = mantissa.get_str();
-    const std::size_t last = shown.find_last_not_of('0');
-    const long dropped = long(shown.size() - 1 - last);
-    shown.resize(last + 1);
-    return solver::DecimalToText({negative, shown, lastExponent + dropped}, digits);
+    const std::string decimal = (negative ? "-" : "") + mantissa.get_str() + "e" + std::to_string(lastExponent);
+    const double value = std::strtod(decimal.c_str(), nullptr);
+    if (!std::isnormal(value)) qFatal("%s lies outside the normal doubles", decimal.c_str());
+    char text[64];
+    std::snprintf(text, sizeof text, "% .*G", digits, value);
+    return text;
 }
 
 // A rational at DIGITS significant digits, rounded half to even by long
