@@ -9,8 +9,8 @@ namespace {
 constexpr unsigned long trialLimit = 1'000'000;
 
 // Takes every factor d out of rest and moves its square pairs into k and
-// what is left over into m.
-void takeFactor(SquareSplit& split, mpz_class& rest, unsigned long d) {
+// what is left over into m; whether there was one.
+bool takeFactor(SquareSplit& split, mpz_class& rest, unsigned long d) {
     unsigned count = 0;
     while (mpz_divisible_ui_p(rest.get_mpz_t(), d)) {
         mpz_divexact_ui(rest.get_mpz_t(), rest.get_mpz_t(), d);
@@ -18,6 +18,14 @@ void takeFactor(SquareSplit& split, mpz_class& rest, unsigned long d) {
     }
     for (unsigned i = 0; i < count / 2; ++i) split.k *= d;
     if (count % 2) split.m *= d;
+    return count > 0;
+}
+
+// The largest divisor worth trying: to the cube root of rest, at most the limit.
+unsigned long lastDivisor(const mpz_class& rest) {
+    mpz_class root;
+    mpz_root(root.get_mpz_t(), rest.get_mpz_t(), 3);
+    return root > trialLimit ? trialLimit : root.get_ui();
 }
 
 // Δ > 0: √Δ and the zeros (−b ∓ √Δ)/(2a).
@@ -53,17 +61,16 @@ void findZeros(ExactForms& forms) {
 SquareSplit SplitSquare(const mpz_class& n) {
     SquareSplit split;
     mpz_class rest = n;
-    const auto belowCube = [&](unsigned long d) { return mpz_class(d) * d * d <= rest; };
     takeFactor(split, rest, 2);
     takeFactor(split, rest, 3);
     // Then 5, 7, 11, 13, …: the numbers 6j ± 1.
-    unsigned long d = 5;
-    for (; d <= trialLimit && belowCube(d); d += 6) {
-        takeFactor(split, rest, d);
-        takeFactor(split, rest, d + 2);
+    unsigned long last = lastDivisor(rest);
+    for (unsigned long d = 5; d <= last; d += 6) {
+        if (takeFactor(split, rest, d) | takeFactor(split, rest, d + 2)) last = lastDivisor(rest);
     }
-    // All prime factors below d are gone: where rest < d³ it has at most two
-    // prime factors left, and holds a square only if it is one.
+    // All prime factors to the cube root of rest are gone (where that lies
+    // below the limit): then rest has at most two prime factors left, and
+    // holds a square only if it is one.
     if (mpz_perfect_square_p(rest.get_mpz_t())) {
         split.k *= sqrt(rest);
     } else {
