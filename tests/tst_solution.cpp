@@ -133,7 +133,7 @@ private slots:
             "√Δ = √5", "x₁ = (−b − √Δ)/(2a) = (0 − √5)/2 = −√5/2 ≈ −1,11803",
             "Postać iloczynowa: f(x) = (x + √5/2)(x − √5/2)"};
         QTest::newRow("zeros over a denominator") << "1" << "-3" << "1" << 17 << QStringList{
-            "x₁ = (−b − √Δ)/(2a) = (3 − √5)/2 = (3 − √5)/2 ≈ 0,381966",
+            "x₁ = (−b − √Δ)/(2a) = (3 − √5)/2 ≈ 0,381966",
             "Postać iloczynowa: f(x) = (x − (3 − √5)/2)(x − (3 + √5)/2)",
             "f(x) < 0 dla x ∈ ((3 − √5)/2; (3 + √5)/2)"};
         QTest::newRow("√2/2") << "2" << "0" << "-1" << 17 << QStringList{

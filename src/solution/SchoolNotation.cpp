@@ -86,22 +86,24 @@ std::string SurdText(const Surd& x) {
     return x.w == 1 ? sum : "(" + sum + ")" + over;
 }
 
-std::string ZeroFactor(const Number& zero, const Surd* surd) {
-    if (surd && !surd->isRational()) {
-        const std::string root = rootOf(surd->v, surd->m);
-        // x − (u + v√m)/w: opened where that leaves no fraction behind.
-        if (surd->w == 1 || surd->u == 0) {
-            const std::string over = surd->w == 1 ? "" : "/" + surd->w.get_str();
-            std::string factor = "(x";
-            if (surd->u != 0) factor += (surd->u > 0 ? " − " : " + ") + magnitudeOf(surd->u);
-            return factor + (surd->v > 0 ? " − " : " + ") + root + over + ")";
-        }
-        // x − (−3 + √21)/2 is written x + (3 − √21)/2.
-        if (surd->u < 0) return "(x + " + SurdText({-surd->u, -surd->v, surd->w, surd->m}) + ")";
-        return "(x − " + SurdText(*surd) + ")";
-    }
+std::string ZeroFactor(const Number& zero) {
     if (zero.sign == 0) return "x";
     return (zero.sign > 0 ? "(x − " : "(x + ") + zero.magnitude + ")";
+}
+
+std::string ZeroFactor(const Surd& zero) {
+    if (zero.isRational()) return ZeroFactor(Rational(zero.rational()));
+    const std::string root = rootOf(zero.v, zero.m);
+    // x − (u + v√m)/w: opened where that leaves no fraction behind.
+    if (zero.w == 1 || zero.u == 0) {
+        const std::string over = zero.w == 1 ? "" : "/" + zero.w.get_str();
+        std::string factor = "(x";
+        if (zero.u != 0) factor += (zero.u > 0 ? " − " : " + ") + magnitudeOf(zero.u);
+        return factor + (zero.v > 0 ? " − " : " + ") + root + over + ")";
+    }
+    // x − (−3 + √21)/2 is written x + (3 − √21)/2.
+    if (zero.u < 0) return "(x + " + SurdText({-zero.u, -zero.v, zero.w, zero.m}) + ")";
+    return "(x − " + SurdText(zero) + ")";
 }
 
 std::string Sum(const std::vector<Term>& terms) {

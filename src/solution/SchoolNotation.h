@@ -41,9 +41,11 @@ Number Root(const mpq_class& k, const mpz_class& m);
 std::string SurdText(const Surd& x);
 
 // The factor x − x0 for a zero written ZERO: "x" for 0, "(x − 1,5)",
-// "(x + 2/3)"; for an irrational zero SURD (if not null) the sum is opened
-// where it has no denominator: "(x − 1 + √2)", else "(x − (3 − √5)/2)".
-std::string ZeroFactor(const Number& zero, const Surd* surd = nullptr);
+// "(x + 2/3)".
+std::string ZeroFactor(const Number& zero);
+// The same for an exact zero; an irrational one's sum is opened where it has
+// no denominator: "(x − 1 + √2)", else "(x − (3 − √5)/2)".
+std::string ZeroFactor(const Surd& zero);
 
 // One term of a sum: a coefficient times what follows it ("x²", "(x − 1)²"
 // or "" for a constant).

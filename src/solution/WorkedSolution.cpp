@@ -61,7 +61,7 @@ Facts exactFacts(const ExactForms& f) {
     if (facts.deltaSign < 0) return facts;
     facts.root = Root(f.rootFactor, f.rootRadicand);
     const auto zero = [&](const Surd& x, bool first) {
-        Zero written{SurdText(x), {}, ZeroFactor(Rational(x.rational()), &x)};
+        Zero written{SurdText(x), {}, ZeroFactor(x)};
         if (!x.isRational()) {
             const auto exact = solver::ExactReal::ZeroOf(asExact(f.a), asExact(f.b), asExact(f.c),
                                                          asExact(f.delta), first);
@@ -120,7 +120,9 @@ std::string zeroLine(const char* name, const char* formula, const Facts& f, cons
                      const char* rootSign) {
     std::string line = std::string(name) + " = " + formula;
     if (f.exact) {
-        line += " = (" + f.minusB.text() + rootSign + f.root.text() + ")/" + f.twiceA.factor();
+        // The numbers put in, unless that is already the answer: (3 − √5)/2.
+        const std::string put = "(" + f.minusB.text() + rootSign + f.root.text() + ")/" + f.twiceA.factor();
+        if (put != zero.text) line += " = " + put;
     }
     line += (f.exact ? " = " : " ≈ ") + zero.text;
     if (!zero.approximation.empty()) line += " ≈ " + zero.approximation;
