@@ -26,7 +26,7 @@ RED, BLUE, BLACK = (255, 0, 0), (0, 0, 255), (0, 0, 0)
 BANNER_TEXT = "     Program wyznacza miejsca zerowe funkcji kwadratowej     "
 
 
-def wait_for(condition, what, seconds=10.0):
+def wait_for(condition, what, seconds=30.0):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         result = condition()
@@ -249,7 +249,7 @@ class WindowTest(unittest.TestCase):
         # The banner scrolls under a name that stays its whole sentence.
         self.assertEqual(p.label_at(BANNER).name, BANNER_TEXT.strip())
         shown = p.banner()
-        wait_for(lambda: p.banner() != shown, "the banner to move", 5)
+        wait_for(lambda: p.banner() != shown, "the banner to move")
         self.assertEqual(p.label_at(BANNER).name, BANNER_TEXT.strip())
 
     def test_screen_reader_names(self):
@@ -327,7 +327,7 @@ class WindowTest(unittest.TestCase):
         click(find(box, "push button", "Nie"))
         self.assertIsNone(p.ended(seconds=1))
         before = p.banner()
-        wait_for(lambda: p.banner() != before, "the banner to go on", 3)
+        wait_for(lambda: p.banner() != before, "the banner to go on")
 
         click(p.toolbar_button("Zakończ program"))
         p.dialog("Koniec programu")
