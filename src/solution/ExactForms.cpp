@@ -66,7 +66,8 @@ SquareSplit SplitSquare(const mpz_class& n) {
     // Then 5, 7, 11, 13, …: the numbers 6j ± 1.
     unsigned long last = lastDivisor(rest);
     for (unsigned long d = 5; d <= last; d += 6) {
-        if (takeFactor(split, rest, d) | takeFactor(split, rest, d + 2)) last = lastDivisor(rest);
+        const bool found = takeFactor(split, rest, d);
+        if (takeFactor(split, rest, d + 2) || found) last = lastDivisor(rest);
     }
     // All prime factors to the cube root of rest are gone (where that lies
     // below the limit): then rest has at most two prime factors left, and
