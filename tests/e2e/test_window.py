@@ -279,6 +279,12 @@ class WindowTest(unittest.TestCase):
         self.assertEqual(p.line("LblDelta"), "Delta wynosi  1")
         self.assertEqual(p.line("LblX1"), "X1 =  1")
         self.assertEqual(p.line("LblX2"), "X2 =  2")
+        # Ctrl+R opens the worked solution, whose text a screen reader reads.
+        xdotool("key", "ctrl+r")
+        text = find(p.dialog("Rozwiązanie krok po kroku"), "text", "Rozwiązanie krok po kroku")
+        lines = text.queryText().getText(0, -1).split("\n")
+        self.assertEqual(lines[0], "f(x) = x² − 3x + 2")
+        self.assertIn("x₂ = (−b + √Δ)/(2a) = (3 + 1)/2 = 2", lines)
 
     def test_decimal_comma_and_exact_delta_from_the_menu(self):
         p = self.program
