@@ -116,9 +116,7 @@ void Form1::Calculate() {
     module_.solution = result.state;
     module_.coefficients = result.exact;
     solutionAction_->setEnabled(true);
-    if (solutionDialog_ && solutionDialog_->isVisible()) {
-        solutionDialog_->setSolution(QString::fromStdString(solution::WorkedSolution(result.exact)));
-    }
+    if (solutionDialog_ && solutionDialog_->isVisible()) solutionDialog_->setSolution(workedSolution());
     showResult(c_.LblDelta, QString::fromStdString(result.lines.delta));
     showResult(c_.LblX1, QString::fromStdString(result.lines.x1));
     showResult(c_.LblX2, QString::fromStdString(result.lines.x2));
@@ -131,8 +129,13 @@ void Form1::ShowOnChart() { chart::ShowOnChart(*c_.canvas, module_.solution); }
 void Form1::ShowSolution() {
     if (!module_.coefficients) return;
     if (!solutionDialog_) solutionDialog_ = new SolutionDialog(this);
-    solutionDialog_->setSolution(QString::fromStdString(solution::WorkedSolution(*module_.coefficients)));
+    solutionDialog_->setSolution(workedSolution());
     solutionDialog_->showBeside(this);
+}
+
+// Of the last successful calculation; there must have been one.
+QString Form1::workedSolution() const {
+    return QString::fromStdString(solution::WorkedSolution(*module_.coefficients));
 }
 
 void Form1::ClearChart() { chart::ClearChart(*c_.canvas); }

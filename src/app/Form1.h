@@ -48,6 +48,7 @@ private:
     void run(Command command);
     void clearEntriesAndResults();
     void showResult(ResultLine* line, const QString& text);
+    QString workedSolution() const;
     QLineEdit* entryBox(solver::Coefficient coefficient) const;
 
     Module1& module_;
