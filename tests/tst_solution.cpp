@@ -14,7 +14,7 @@ namespace {
 QStringList solutionLines(const QString& a, const QString& b, const QString& c) {
     const auto outcome = solver::Calculate(a.toStdString(), b.toStdString(), c.toStdString(), {});
     const auto& result = std::get<solver::CalculationResult>(outcome);
-    return QString::fromStdString(solution::WorkedSolution(result.exact)).split('\n');
+    return QString::fromStdString(solution::WorkedSolution(result.exact).text).split('\n');
 }
 
 mpq_class valueOf(const mpq_class& a, const mpq_class& b, const mpq_class& c, const mpq_class& x) {
@@ -49,7 +49,7 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("the whole text") << "2" << "-4" << "-2" << 17 << QStringList{
+        QTest::newRow("the whole text") << "2" << "-4" << "-2" << 18 << QStringList{
             "f(x) = 2x² − 4x − 2",
             "a = 2, b = −4, c = −2",
             "Δ = b² − 4ac = (−4)² − 4 · 2 · (−2) = 32",
@@ -66,8 +66,10 @@ private slots:
             "Funkcja jest malejąca w przedziale (−∞; 1⟩ i rosnąca w przedziale ⟨1; +∞).",
             "f(x) > 0 dla x ∈ (−∞; 1 − √2) ∪ (1 + √2; +∞)",
             "f(x) < 0 dla x ∈ (1 − √2; 1 + √2)",
-            "Wzory Viète'a: x₁ + x₂ = −b/a = 2, x₁ · x₂ = c/a = −1"};
-        QTest::newRow("a < 0, b = 0") << "-1" << "0" << "2" << 17 << QStringList{
+            "Wzory Viète'a: x₁ + x₂ = −b/a = 2, x₁ · x₂ = c/a = −1",
+            "Opis wykresu: Parabola o ramionach skierowanych w górę, wierzchołek W = (1; −4), miejsca zerowe "
+            "1 − √2 ≈ −0,41 i 1 + √2 ≈ 2,41, przecina oś OY w punkcie (0; −2)."};
+        QTest::newRow("a < 0, b = 0") << "-1" << "0" << "2" << 18 << QStringList{
             "f(x) = −x² + 2",
             "x₁ = (−b − √Δ)/(2a) = (0 − 2√2)/(−2) = √2 ≈ 1,41421",
             "x₂ = (−b + √Δ)/(2a) = (0 + 2√2)/(−2) = −√2 ≈ −1,41421",
@@ -77,43 +79,51 @@ private slots:
             "Zbiór wartości: (−∞; 2⟩",
             "Funkcja jest rosnąca w przedziale (−∞; 0⟩ i malejąca w przedziale ⟨0; +∞).",
             "f(x) > 0 dla x ∈ (−√2; √2)",
-            "f(x) < 0 dla x ∈ (−∞; −√2) ∪ (√2; +∞)"};
-        QTest::newRow("rational zeros, decimal vertex") << "1" << "-3" << "2" << 17 << QStringList{
+            "f(x) < 0 dla x ∈ (−∞; −√2) ∪ (√2; +∞)",
+            "Opis wykresu: Parabola o ramionach skierowanych w dół, wierzchołek W = (0; 2), miejsca zerowe "
+            "√2 ≈ 1,41 i −√2 ≈ −1,41, przecina oś OY w punkcie (0; 2)."};
+        QTest::newRow("rational zeros, decimal vertex") << "1" << "-3" << "2" << 18 << QStringList{
             "f(x) = x² − 3x + 2",
             "√Δ = √1 = 1",
             "x₁ = (−b − √Δ)/(2a) = (3 − 1)/2 = 1",
             "Wierzchołek paraboli: W = (p; q), p = −b/(2a) = 1,5, q = −Δ/(4a) = −0,25, W = (1,5; −0,25)",
             "Postać kanoniczna: f(x) = (x − 1,5)² − 0,25",
-            "Postać iloczynowa: f(x) = (x − 1)(x − 2)"};
-        QTest::newRow("c = 0") << "2" << "-4" << "0" << 17 << QStringList{
+            "Postać iloczynowa: f(x) = (x − 1)(x − 2)",
+            "Opis wykresu: Parabola o ramionach skierowanych w górę, wierzchołek W = (1,5; −0,25), miejsca zerowe "
+            "1 i 2, przecina oś OY w punkcie (0; 2)."};
+        QTest::newRow("c = 0") << "2" << "-4" << "0" << 18 << QStringList{
             "Postać iloczynowa: f(x) = 2x(x − 2)", "Punkt przecięcia z osią OY: (0; 0)",
             "Wzory Viète'a: x₁ + x₂ = −b/a = 2, x₁ · x₂ = c/a = 0"};
-        QTest::newRow("Δ = 0") << "1" << "2" << "1" << 15 << QStringList{
+        QTest::newRow("Δ = 0") << "1" << "2" << "1" << 16 << QStringList{
             "Δ = b² − 4ac = 2² − 4 · 1 · 1 = 0",
             "x₀ = −b/(2a) = −2/2 = −1",
             "Postać kanoniczna: f(x) = (x + 1)²",
             "Postać iloczynowa: f(x) = (x + 1)²",
             "f(x) > 0 dla x ∈ ℝ \\ {−1}",
-            "f(x) < 0 dla żadnego x"};
-        QTest::newRow("Δ = 0, a < 0, fractional zero") << "-9" << "6" << "-1" << 15 << QStringList{
+            "f(x) < 0 dla żadnego x",
+            "Opis wykresu: Parabola o ramionach skierowanych w górę, wierzchołek W = (−1; 0), miejsce zerowe −1, "
+            "przecina oś OY w punkcie (0; 1)."};
+        QTest::newRow("Δ = 0, a < 0, fractional zero") << "-9" << "6" << "-1" << 16 << QStringList{
             "x₀ = −b/(2a) = −6/(−18) = 1/3",
             "Postać kanoniczna: f(x) = −9(x − 1/3)²",
             "Zbiór wartości: (−∞; 0⟩",
             "f(x) > 0 dla żadnego x",
             "f(x) < 0 dla x ∈ ℝ \\ {1/3}"};
-        QTest::newRow("Δ = 0, decimals") << "0,5" << "-3" << "4,5" << 15 << QStringList{
+        QTest::newRow("Δ = 0, decimals") << "0,5" << "-3" << "4,5" << 16 << QStringList{
             "f(x) = 0,5x² − 3x + 4,5",
             "Δ = b² − 4ac = (−3)² − 4 · 0,5 · 4,5 = 0",
             "x₀ = −b/(2a) = 3/1 = 3",
             "Postać iloczynowa: f(x) = 0,5(x − 3)²"};
-        QTest::newRow("Δ < 0") << "1" << "1" << "1" << 14 << QStringList{
+        QTest::newRow("Δ < 0") << "1" << "1" << "1" << 15 << QStringList{
             "Δ = b² − 4ac = 1² − 4 · 1 · 1 = −3",
             "Δ < 0, więc funkcja nie ma miejsc zerowych.",
             "Postać kanoniczna: f(x) = (x + 0,5)² + 0,75",
             "Postać iloczynowa: nie istnieje (Δ < 0)",
             "f(x) > 0 dla każdego x ∈ ℝ",
-            "f(x) < 0 dla żadnego x"};
-        QTest::newRow("fractions") << "1/3" << "1" << "-1" << 17 << QStringList{
+            "f(x) < 0 dla żadnego x",
+            "Opis wykresu: Parabola o ramionach skierowanych w górę, wierzchołek W = (−0,5; 0,75), "
+            "brak miejsc zerowych, przecina oś OY w punkcie (0; 1)."};
+        QTest::newRow("fractions") << "1/3" << "1" << "-1" << 18 << QStringList{
             "f(x) = (1/3)x² + x − 1",
             "Δ = b² − 4ac = 1² − 4 · (1/3) · (−1) = 7/3",
             "√Δ = √(7/3) = √21/3",
@@ -121,41 +131,50 @@ private slots:
             "x₂ = (−b + √Δ)/(2a) = (−1 + √21/3)/(2/3) = (−3 + √21)/2 ≈ 0,791288",
             "Postać kanoniczna: f(x) = (1/3)(x + 1,5)² − 1,75",
             "Postać iloczynowa: f(x) = (1/3)(x + (3 + √21)/2)(x + (3 − √21)/2)"};
-        QTest::newRow("Δ the square of a fraction, zero 0 first") << "1" << "1/3" << "0" << 17 << QStringList{
+        QTest::newRow("Δ the square of a fraction, zero 0 first") << "1" << "1/3" << "0" << 18 << QStringList{
             "√Δ = √(1/9) = 1/3",
             "x₁ = (−b − √Δ)/(2a) = (−1/3 − 1/3)/2 = −1/3",
             "x₂ = (−b + √Δ)/(2a) = (−1/3 + 1/3)/2 = 0",
             "Postać iloczynowa: f(x) = x(x + 1/3)"};
-        QTest::newRow("Δ a decimal square") << "1" << "-0,5" << "-0,5" << 17 << QStringList{
+        QTest::newRow("Δ a decimal square") << "1" << "-0,5" << "-0,5" << 18 << QStringList{
             "√Δ = √2,25 = 1,5", "x₁ = (−b − √Δ)/(2a) = (0,5 − 1,5)/2 = −0,5",
             "Postać iloczynowa: f(x) = (x + 0,5)(x − 1)"};
-        QTest::newRow("a root in the denominator") << "1" << "0" << "-1,25" << 17 << QStringList{
+        QTest::newRow("a root in the denominator") << "1" << "0" << "-1,25" << 18 << QStringList{
             "√Δ = √5", "x₁ = (−b − √Δ)/(2a) = (0 − √5)/2 = −√5/2 ≈ −1,11803",
             "Postać iloczynowa: f(x) = (x + √5/2)(x − √5/2)"};
-        QTest::newRow("zeros over a denominator") << "1" << "-3" << "1" << 17 << QStringList{
+        QTest::newRow("zeros over a denominator") << "1" << "-3" << "1" << 18 << QStringList{
             "x₁ = (−b − √Δ)/(2a) = (3 − √5)/2 ≈ 0,381966",
             "Postać iloczynowa: f(x) = (x − (3 − √5)/2)(x − (3 + √5)/2)",
             "f(x) < 0 dla x ∈ ((3 − √5)/2; (3 + √5)/2)"};
-        QTest::newRow("√2/2") << "2" << "0" << "-1" << 17 << QStringList{
+        QTest::newRow("√2/2") << "2" << "0" << "-1" << 18 << QStringList{
             "x₁ = (−b − √Δ)/(2a) = (0 − 2√2)/4 = −√2/2 ≈ −0,707107",
             "Postać iloczynowa: f(x) = 2(x + √2/2)(x − √2/2)"};
-        QTest::newRow("a large square factor") << "1" << "0" << "-50000" << 17 << QStringList{
+        QTest::newRow("a large square factor") << "1" << "0" << "-50000" << 18 << QStringList{
             "√Δ = √200000 = 200√5", "x₁ = (−b − √Δ)/(2a) = (0 − 200√5)/2 = −100√5 ≈ −223,607"};
         QTest::newRow("a square of a prime past a million")
-            << "1" << "0" << "-249997249976749961,75" << 17 << QStringList{
+            << "1" << "0" << "-249997249976749961,75" << 18 << QStringList{
             "√Δ = √999988999906999847 = 1000003√999983",
-            "x₁ = (−b − √Δ)/(2a) = (0 − 1000003√999983)/2 = −1000003√999983/2 ≈ −4,99997 · 10⁸"};
-        QTest::newRow("six decimal places") << "0,000001" << "0" << "-1" << 17 << QStringList{
+            "x₁ = (−b − √Δ)/(2a) = (0 − 1000003√999983)/2 = −1000003√999983/2 ≈ −4,99997 · 10⁸",
+            "Opis wykresu: Parabola o ramionach skierowanych w górę, wierzchołek W = (0; −249997249976749961,75), "
+            "miejsca zerowe −1000003√999983/2 ≈ −499997249,97 i 1000003√999983/2 ≈ 499997249,97, "
+            "przecina oś OY w punkcie (0; −249997249976749961,75)."};
+        QTest::newRow("six decimal places") << "0,000001" << "0" << "-1" << 18 << QStringList{
             "√Δ = √0,000004 = 0,002", "x₁ = (−b − √Δ)/(2a) = (0 − 0,002)/0,000002 = −1000"};
-        QTest::newRow("seven decimal places make a fraction") << "1" << "0" << "-0,0000001" << 17
+        QTest::newRow("a tiny irrational zero") << "1" << "0" << "-0,00000002" << 18 << QStringList{
+            "x₁ = (−b − √Δ)/(2a) = (0 − √2/5000)/2 = −√2/10000 ≈ −0,000141421",
+            "Opis wykresu: Parabola o ramionach skierowanych w górę, wierzchołek W = (0; −1/50000000), "
+            "miejsca zerowe −√2/10000 ≈ −0,00014 i √2/10000 ≈ 0,00014, przecina oś OY w punkcie (0; −1/50000000)."};
+        QTest::newRow("seven decimal places make a fraction") << "1" << "0" << "-0,0000001" << 18
             << QStringList{"f(x) = x² − 1/10000000", "a = 1, b = 0, c = −1/10000000"};
-        QTest::newRow("huge, rounded") << "1e45" << "0" << "-1e45" << 17 << QStringList{
+        QTest::newRow("huge, rounded") << "1e45" << "0" << "-1e45" << 18 << QStringList{
             "Liczby mają tu ponad 40 cyfr, więc zapisano je w przybliżeniu, z 15 cyframi znaczącymi.",
             "f(x) ≈ (1 · 10⁴⁵)x² − 1 · 10⁴⁵",
             "Δ = b² − 4ac ≈ 4 · 10⁹⁰",
             "x₁ = (−b − √Δ)/(2a) ≈ −1",
-            "Postać iloczynowa: f(x) ≈ (1 · 10⁴⁵)(x + 1)(x − 1)"};
-        QTest::newRow("tiny, rounded") << "1e-50" << "1" << "1" << 17 << QStringList{
+            "Postać iloczynowa: f(x) ≈ (1 · 10⁴⁵)(x + 1)(x − 1)",
+            "Opis wykresu: Parabola o ramionach skierowanych w górę, wierzchołek W ≈ (0; −1 · 10⁴⁵), "
+            "miejsca zerowe ≈ −1 i ≈ 1, przecina oś OY w punkcie (0; −1 · 10⁴⁵)."};
+        QTest::newRow("tiny, rounded") << "1e-50" << "1" << "1" << 18 << QStringList{
             "x₁ = (−b − √Δ)/(2a) ≈ −1 · 10⁵⁰", "x₂ = (−b + √Δ)/(2a) ≈ −1",
             "f(x) < 0 dla x ∈ (−1 · 10⁵⁰; −1)"};
     }

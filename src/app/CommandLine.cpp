@@ -65,7 +65,7 @@ int solve(const char* a, const char* b, const char* c) {
         std::fprintf(stderr, "%s\n", message->text.c_str());
         return 2;
     }
-    return print(solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact) + "\n");
+    return print(solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).text + "\n");
 }
 
 }  // namespace

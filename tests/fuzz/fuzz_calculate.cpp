@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto& [state, lines, exact] = std::get<solver::CalculationResult>(outcome);
-    const std::string solution = solution::WorkedSolution(exact);
+    const std::string solution = solution::WorkedSolution(exact).text;
     require(solution.starts_with("f(x) = ") || solution.starts_with("Liczby mają tu ponad 40 cyfr"));
     require(state.a != 0 && std::isfinite(state.a) && std::isfinite(state.b) && std::isfinite(state.c));
     require(std::isfinite(state.delta));
