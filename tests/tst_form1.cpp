@@ -272,13 +272,21 @@ private slots:
         QVERIFY(dialog() && dialog()->isVisible() && !dialog()->isModal());
         QCOMPARE(boxA->text(), QStringLiteral("2"));
         QCOMPARE(dialog()->windowTitle(), QStringLiteral("Rozwiązanie krok po kroku"));
-        QCOMPARE(shown().size(), 17);
+        QCOMPARE(shown().size(), 18);
         QVERIFY(shown().contains("x₁ = (−b − √Δ)/(2a) = (4 − 4√2)/4 = 1 − √2 ≈ −0,414214"));
 
         f.enterCoefficients("1", "-3", "2");
         QCOMPARE(shown().first(), QStringLiteral("f(x) = 2x² − 4x − 2"));
         f.form->Calculate();
         QCOMPARE(shown().first(), QStringLiteral("f(x) = x² − 3x + 2"));
+        // The chart follows too, and says in words what the text's last line says.
+        QWidget* chart = nullptr;
+        for (QWidget* w : dialog()->findChildren<QWidget*>()) {
+            if (w->accessibleName() == QStringLiteral("Wykres funkcji")) chart = w;
+        }
+        QVERIFY(chart);
+        QCOMPARE("Opis wykresu: " + chart->accessibleDescription(), shown().last());
+        QVERIFY(chart->accessibleDescription().contains("miejsca zerowe 1 i 2"));
         f.type("TxtA", "abc");
         ModalAnswerer ok("OK");
         f.form->Calculate();
@@ -288,6 +296,15 @@ private slots:
         QApplication::clipboard()->clear();
         QTest::mouseClick(buttonOf(dialog(), "Kopiuj wszystko"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text().split('\n'), shown());
+        // Its menu copies it as a picture, at the screen's pixels.
+        QApplication::clipboard()->clear();
+        QCOMPARE(chart->actions().size(), 1);
+        QCOMPARE(chart->actions().first()->text(), QStringLiteral("Kopiuj wykres"));
+        chart->actions().first()->trigger();
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), chart->size() * chart->devicePixelRatioF());
+        QCOMPARE(copied, chart->grab().toImage().convertToFormat(copied.format()));
+
         QTest::mouseClick(buttonOf(dialog(), "Zamknij"), Qt::LeftButton);
         QVERIFY(!dialog()->isVisible());
 

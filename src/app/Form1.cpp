@@ -134,8 +134,8 @@ void Form1::ShowSolution() {
 }
 
 // Of the last successful calculation; there must have been one.
-QString Form1::workedSolution() const {
-    return QString::fromStdString(solution::WorkedSolution(*module_.coefficients));
+solution::Solution Form1::workedSolution() const {
+    return solution::WorkedSolution(*module_.coefficients);
 }
 
 void Form1::ClearChart() { chart::ClearChart(*c_.canvas); }

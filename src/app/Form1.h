@@ -6,6 +6,7 @@
 #include "app/CommandTable.h"
 #include "app/Form1Controls.h"
 #include "app/Module1.h"
+#include "solution/WorkedSolution.h"
 #include "solver/Calculation.h"
 
 class QAction;
@@ -48,7 +49,7 @@ private:
     void run(Command command);
     void clearEntriesAndResults();
     void showResult(ResultLine* line, const QString& text);
-    QString workedSolution() const;
+    solution::Solution workedSolution() const;
     QLineEdit* entryBox(solver::Coefficient coefficient) const;
 
     Module1& module_;

@@ -6,9 +6,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+#include "app/GraphView.h"
 
 namespace app {
 
@@ -16,13 +19,22 @@ namespace {
 
 const QString title = QStringLiteral("Rozwiązanie krok po kroku");
 
+// The chart's height when the dialog opens, where the screen has room.
+constexpr int graphHeight = 380;
+// Past this width the text wraps.
+constexpr int widestText = 840;
+
 }  // namespace
 
-SolutionDialog::SolutionDialog(QWidget* parent) : QDialog(parent), text_(new QPlainTextEdit(this)) {
+SolutionDialog::SolutionDialog(QWidget* parent)
+    : QDialog(parent), text_(new QPlainTextEdit), graph_(new GraphView(nullptr)),
+      splitter_(new QSplitter(Qt::Vertical)) {
     setWindowTitle(title);
     text_->setReadOnly(true);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines (the chart's description, rounded numbers) wrap rather
+    // than widen the dialog past what the chart needs.
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setAccessibleName(title);
     // Subscripts, exponents and roots want a size above the toolkit's default.
     QFont larger = text_->font();
@@ -36,22 +48,38 @@ SolutionDialog::SolutionDialog(QWidget* parent) : QDialog(parent), text_(new QPl
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     close->setDefault(true);
 
+    // The chart takes what the dialog grows by; the pupil may move the border.
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(text_);
+    splitter_->addWidget(graph_);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_);
+    layout->addWidget(splitter_);
     layout->addWidget(buttons);
 }
 
-// The dialog opens wide enough for its longest line, up to most of the screen.
-void SolutionDialog::setSolution(const QString& text) {
+// The dialog opens wide enough for its longest line (longer ones wrap), and
+// tall enough for all its lines and its chart, up to most of the screen.
+void SolutionDialog::setSolution(const solution::Solution& solution) {
+    const QString text = QString::fromStdString(solution.text);
     text_->setPlainText(text);
+    graph_->setGraph(solution.graph);
     if (isVisible()) return;
     const QFontMetrics metrics(text_->font());
-    int widest = 0;
-    for (const QString& line : text.split(u'\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
-    const int lines = int(text.count(u'\n')) + 2;
-    const QSize wanted(widest + 60, lines * metrics.lineSpacing() + 80);
+    int widest = 0, lines = 1;
+    for (const QString& line : text.split(u'\n')) {
+        const int width = metrics.horizontalAdvance(line);
+        widest = std::max(widest, width);
+        lines += 1 + width / widestText;
+    }
+    const int textHeight = lines * metrics.lineSpacing() + 12;
+    const QSize wanted(std::min(widest, widestText) + 60, textHeight + graphHeight + 80);
     const QSize room = screen() ? screen()->availableSize() * 0.9 : wanted;
-    resize(wanted.boundedTo(room).expandedTo(QSize(400, 300)));
+    resize(wanted.boundedTo(room).expandedTo(QSize(480, 560)));
+    // The text as high as its lines, where that leaves the chart its minimum.
+    splitter_->setSizes({textHeight, std::max(graph_->minimumHeight(), height() - textHeight)});
 }
 
 // Beside the window, right or left, where the screen has room for it, so that the window's

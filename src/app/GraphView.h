@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include <optional>
+
+#include "chart/FittedView.h"
+#include "solution/Graph.h"
+
+namespace app {
+
+// The worked solution's chart: the whole parabola in a view fitted to it,
+// with numbered axes and its zeros, vertex and (0; c) marked and labelled.
+// It grows with its dialog, says in words what it shows, and its menu
+// copies it as a picture.
+class GraphView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GraphView(QWidget* parent);
+
+    void setGraph(const solution::Graph& graph);
+    // The chart as the screen shows it, in its pixels.
+    QImage picture();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    solution::Graph graph_;
+    std::optional<chart::FittedView> view_;
+};
+
+}  // namespace app

@@ -1,0 +1,88 @@
+#include "chart/FittedView.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "solution/SchoolNotation.h"
+#include "solver/NumberText.h"
+
+namespace chart {
+
+namespace {
+
+// A view whose width lies outside 10^-200 to 10^200 cannot be ticked, nor
+// mapped to pixels without losing the points in rounding.
+constexpr double narrowest = 1e-200;
+constexpr double widest = 1e200;
+
+// How far the view reaches past the farthest point from the vertex, and
+// past the parabola's highest and lowest point in it.
+constexpr double sideMargin = 1.25;
+constexpr double heightMargin = 0.1;
+
+bool drawable(double width) { return std::isfinite(width) && width >= narrowest && width <= widest; }
+
+// Ticks on the range, the largest step that gives 5 to 10 of them. Where no
+// step does, the smallest one giving at most 10 gives 4, and the range grows
+// by a step at either end to hold 6.
+AxisScale scaleOf(double low, double high) {
+    const int top = int(std::floor(std::log10(high - low)));
+    AxisScale chosen, fewest;
+    bool found = false, counted = false;
+    for (int exponent = top - 2; exponent <= top + 1; ++exponent) {
+        for (const int mantissa : {1, 2, 5}) {
+            AxisScale scale{low, high, mantissa, exponent};
+            // A tick on the very end of the range counts, whatever the rounding of the division.
+            scale.firstTick = (long long)std::ceil(low / scale.step() - 1e-9);
+            scale.lastTick = (long long)std::floor(high / scale.step() + 1e-9);
+            const long long count = scale.lastTick - scale.firstTick + 1;
+            if (count >= 5 && count <= 10) {
+                chosen = scale;
+                found = true;
+            } else if (count <= 10 && !counted) {
+                fewest = scale;
+                counted = true;
+            }
+        }
+    }
+    if (found) return chosen;
+    fewest.low -= fewest.step();
+    fewest.high += fewest.step();
+    --fewest.firstTick;
+    ++fewest.lastTick;
+    return fewest;
+}
+
+}  // namespace
+
+double AxisScale::step() const { return mantissa * std::pow(10.0, exponent); }
+
+std::string AxisScale::label(long long k) const {
+    const unsigned long long multiple = (unsigned long long)(k < 0 ? -k : k) * unsigned(mantissa);
+    return solution::Decimal(solver::Normalised(k < 0, std::to_string(multiple), exponent), 6).text();
+}
+
+std::optional<FittedView> FitView(const solution::Graph& graph) {
+    const double a = graph.a, p = graph.vertex.x, q = graph.vertex.y;
+    // Half the view's width: from the vertex to the farthest of the zeros and
+    // the y axis, and at least to where the parabola has risen (or fallen) by
+    // |q|, so that it shows as a curve when these points lie close together.
+    double half = std::max(std::sqrt(std::abs(q / a)), std::abs(p));
+    for (const solution::MarkedPoint& zero : graph.zeros) half = std::max(half, std::abs(zero.x - p));
+    // y = ax²: every point at the origin, and nothing to set a scale; two
+    // units either side, as a textbook draws it.
+    if (half == 0) half = 2;
+    if (!drawable(half)) return std::nullopt;
+
+    FittedView view;
+    view.x = scaleOf(p - sideMargin * half, p + sideMargin * half);
+    const auto f = [&](double x) { return a * (x - p) * (x - p) + q; };
+    const double low = std::min({0.0, q, f(view.x.low), f(view.x.high)});
+    const double high = std::max({0.0, q, f(view.x.low), f(view.x.high)});
+    if (!drawable(high - low)) return std::nullopt;
+    const double margin = heightMargin * (high - low);
+    view.y = scaleOf(low - margin, high + margin);
+    return view;
+}
+
+}  // namespace chart

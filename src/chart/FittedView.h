@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "solution/Graph.h"
+
+namespace chart {
+
+// One axis of a chart fitted to a function: the range it shows and its
+// ticks, the multiples k · step from the first to the last inside it, with
+// step = mantissa · 10^exponent and mantissa 1, 2 or 5.
+struct AxisScale {
+    double low = 0, high = 0;
+    int mantissa = 1;
+    int exponent = 0;
+    long long firstTick = 0, lastTick = 0;
+
+    double step() const;
+    double tick(long long k) const { return double(k) * step(); }
+    // k · step in the worked solution's notation: "−0,5", "2000", "5 · 10⁻⁵".
+    std::string label(long long k) const;
+};
+
+struct FittedView {
+    AxisScale x, y;
+};
+
+// The view of the whole parabola that holds its vertex, its real zeros,
+// (0; c) and the origin with a margin, symmetric about the axis of symmetry,
+// with 5 to 10 ticks on each axis; none where its numbers are too large or
+// too small for a double to draw.
+std::optional<FittedView> FitView(const solution::Graph& graph);
+
+}  // namespace chart
