@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "FormFixture.h"
+#include "app/GraphView.h"
+#include "solution/WorkedSolution.h"
 
 class CommandsBenchmark : public QObject {
     Q_OBJECT
@@ -56,6 +58,19 @@ private slots:
             delete f.form->findChild<QDialog*>();
             f.form->ShowSolution();
             f.form->findChild<QDialog*>()->repaint();
+        }
+    }
+
+    // The worked solution's chart alone, at 1000 × 700 pixels.
+    void chartRepaint() {
+        const auto outcome = solver::Calculate("2", "-4", "-2", {});
+        app::GraphView chart(nullptr);
+        chart.setGraph(solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph);
+        chart.resize(1000, 700);
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        QBENCHMARK {
+            chart.repaint();
         }
     }
 

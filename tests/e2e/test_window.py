@@ -281,10 +281,15 @@ class WindowTest(unittest.TestCase):
         self.assertEqual(p.line("LblX2"), "X2 =  2")
         # Ctrl+R opens the worked solution, whose text a screen reader reads.
         xdotool("key", "ctrl+r")
-        text = find(p.dialog("Rozwiązanie krok po kroku"), "text", "Rozwiązanie krok po kroku")
+        dialog = p.dialog("Rozwiązanie krok po kroku")
+        text = find(dialog, "text", "Rozwiązanie krok po kroku")
         lines = text.queryText().getText(0, -1).split("\n")
         self.assertEqual(lines[0], "f(x) = x² − 3x + 2")
         self.assertIn("x₂ = (−b + √Δ)/(2a) = (3 + 1)/2 = 2", lines)
+        # Its chart says in words what it shows: the text's last line.
+        charts = [a for a in descendants(dialog) if a.name == "Wykres funkcji"]
+        self.assertEqual(len(charts), 1)
+        self.assertEqual("Opis wykresu: " + charts[0].description, lines[-1])
 
     def test_decimal_comma_and_exact_delta_from_the_menu(self):
         p = self.program
