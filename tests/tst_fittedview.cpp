@@ -57,13 +57,18 @@ private slots:
         QTest::newRow("Δ = 0 at the origin") << "1" << "0" << "0" << QList<double>{-2.5, 2.5, -0.625, 6.875}
             << QStringList{"−2", "−1", "0", "1", "2"}
             << QStringList{"0", "1", "2", "3", "4", "5", "6"};
+        // Points close together, W = (0; 0,0001) = (0; c): h = √0,0001; f(0,0125) = 2,5625 · 10⁻⁴. A step
+        // of 5 · 10⁻⁵ puts every label of that axis in that form.
+        QTest::newRow("points close together") << "1" << "0" << "0,0001" << QList<double>{-0.0125, 0.0125, -2.5625e-5, 2.81875e-4}
+            << QStringList{"−0,01", "−0,005", "0", "0,005", "0,01"}
+            << QStringList{"0", "5 · 10⁻⁵", "1 · 10⁻⁴", "1,5 · 10⁻⁴", "2 · 10⁻⁴", "2,5 · 10⁻⁴"};
         // h = √1000: f(1,25 · √1000) = 1,5625 − 1; steps of 0,5 would give 4.
         QTest::newRow("tiny a") << "0,001" << "0" << "-1" << QList<double>{-1.25 * std::sqrt(1000), 1.25 * std::sqrt(1000), -1.15625, 0.71875}
             << QStringList{"−30", "−20", "−10", "0", "10", "20", "30"}
             << QStringList{"−1", "−0,8", "−0,6", "−0,4", "−0,2", "0", "0,2", "0,4", "0,6"};
         // W = (10⁶; −10¹²), h = 10⁶: f at the ends = 1,5625 · 10¹² − 10¹².
         QTest::newRow("a huge vertex") << "1" << "-2000000" << "0" << QList<double>{-250000, 2250000, -1.15625e12, 7.1875e11}
-            << QStringList{"0", "500000", "1 · 10⁶", "1,5 · 10⁶", "2 · 10⁶"}
+            << QStringList{"0", "5 · 10⁵", "1 · 10⁶", "1,5 · 10⁶", "2 · 10⁶"}
             << QStringList{"−1 · 10¹²", "−8 · 10¹¹", "−6 · 10¹¹", "−4 · 10¹¹", "−2 · 10¹¹", "0", "2 · 10¹¹", "4 · 10¹¹", "6 · 10¹¹"};
         // Zeros 10 and 20, W = (15; −25), h = |p| = 15: f(33,75) = 18,75² − 25 = 326,5625.
         QTest::newRow("zeros far from the y axis") << "1" << "-30" << "200" << QList<double>{-3.75, 33.75, -60.15625, 361.71875}

@@ -46,6 +46,11 @@ public:
     QRectF bounds() const { return bounds_; }
 
     void paint(const chart::SketchLayout& layout) {
+        // The marks first among what text must keep clear of.
+        for (const chart::Mark& mark : layout.marks) {
+            const double r = markRadius(mark.shape) + px(1);
+            placed_.emplace_back(pointOf(mark.at) - QPointF(r, r), QSizeF(2 * r, 2 * r));
+        }
         grid(layout);
         axes(layout);
         ticks(layout);
@@ -140,8 +145,11 @@ private:
         p_.restore();
     }
 
+    // A diamond beyond the square, so that where (0; c) is the vertex both show.
+    double markRadius(chart::MarkShape shape) const { return px(shape == chart::MarkShape::Diamond ? 6.75 : 4.5); }
+
     void markAt(const chart::Mark& mark) {
-        const double r = px(4.5);
+        const double r = markRadius(mark.shape);
         const QPointF c = pointOf(mark.at);
         p_.setRenderHint(QPainter::Antialiasing, true);
         p_.setPen(QPen(axisColour, px(1)));
@@ -150,31 +158,46 @@ private:
         case chart::MarkShape::Circle: p_.drawEllipse(c, r, r); break;
         case chart::MarkShape::Square: p_.drawRect(QRectF(c - QPointF(r, r), c + QPointF(r, r))); break;
         case chart::MarkShape::Diamond:
-            p_.drawPolygon(QPolygonF{c + QPointF(0, -1.3 * r), c + QPointF(1.3 * r, 0), c + QPointF(0, 1.3 * r),
-                                     c + QPointF(-1.3 * r, 0)});
+            p_.drawPolygon(QPolygonF{c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)});
             break;
         }
     }
 
-    // Beside its mark, on a light ground; moved further out where it would
-    // cover a label already placed, and kept inside the chart.
+    // Beside its mark, on a light ground, where it covers no other text or
+    // mark: on its own side first, else the other way along the axis, else
+    // a line or two further out, else on the far side.
     void labelOf(const chart::Mark& mark) {
         if (mark.label.empty()) return;
         const QString label = qs(mark.label);
         const QFontMetricsF metrics(p_.font());
         const QSizeF size(metrics.horizontalAdvance(label) + px(6), metrics.height() + px(2));
-        const double gap = px(7);
+        const double gap = markRadius(mark.shape) + px(3);
         const QPointF c = pointOf(mark.at);
-        const double x = mark.horizontal < 0   ? c.x() - gap - size.width()
-                         : mark.horizontal > 0 ? c.x() + gap
-                                               : c.x() - size.width() / 2;
-        const double y = mark.vertical < 0 ? c.y() - gap - size.height() : c.y() + gap;
-        QRectF box(QPointF(x, y), size);
-        for (int tries = 0; tries < 6 && overlapsPlaced(box); ++tries) {
-            box.translate(0, mark.vertical * (size.height() + px(2)));
+        const auto boxAt = [&](int horizontal, int vertical, int further) {
+            const double x = horizontal < 0   ? c.x() - gap - size.width()
+                             : horizontal > 0 ? c.x() + gap
+                                              : c.x() - size.width() / 2;
+            const double y = (vertical < 0 ? c.y() - gap - size.height() : c.y() + gap) +
+                             vertical * further * (size.height() + px(2));
+            return QRectF(QPointF(x, y), size);
+        };
+        QRectF box = boxAt(mark.horizontal, mark.vertical, 0);
+        const auto fits = [&](const QRectF& b) { return bounds_.contains(b) && !overlapsPlaced(b); };
+        bool found = false;
+        for (const int vertical : {mark.vertical, -mark.vertical}) {
+            for (int further = 0; further < 3 && !found; ++further) {
+                for (const int horizontal : {mark.horizontal, -mark.horizontal}) {
+                    if (!found && fits(boxAt(horizontal, vertical, further))) {
+                        box = boxAt(horizontal, vertical, further);
+                        found = true;
+                    }
+                }
+            }
         }
-        box.moveLeft(std::clamp(box.left(), bounds_.left(), std::max(bounds_.left(), bounds_.right() - box.width())));
-        box.moveTop(std::clamp(box.top(), bounds_.top(), std::max(bounds_.top(), bounds_.bottom() - box.height())));
+        if (!found) {
+            box.moveLeft(std::clamp(box.left(), bounds_.left(), std::max(bounds_.left(), bounds_.right() - box.width())));
+            box.moveTop(std::clamp(box.top(), bounds_.top(), std::max(bounds_.top(), bounds_.bottom() - box.height())));
+        }
         placed_.push_back(box);
         p_.setRenderHint(QPainter::Antialiasing, false);
         p_.setPen(Qt::NoPen);
@@ -188,7 +211,8 @@ private:
         return std::any_of(placed_.begin(), placed_.end(), [&](const QRectF& other) { return other.intersects(box); });
     }
 
-    // TEXT with the side or corner ALIGN names at AT; the marks' labels keep clear of it.
+    // TEXT with the side or corner ALIGN names at AT, unless it would cover
+    // a mark; the marks' labels keep clear of it.
     void text(const QString& text, QPointF at, Qt::Alignment align) {
         const QSizeF size = QFontMetricsF(p_.font()).size(0, text);
         QPointF corner = at;
@@ -196,8 +220,10 @@ private:
         if (align & Qt::AlignHCenter) corner.rx() -= size.width() / 2;
         if (align & Qt::AlignBottom) corner.ry() -= size.height();
         if (align & Qt::AlignVCenter) corner.ry() -= size.height() / 2;
-        placed_.emplace_back(corner, size);
-        p_.drawText(placed_.back(), Qt::AlignCenter, text);
+        const QRectF box(corner, size);
+        if (overlapsPlaced(box)) return;
+        placed_.push_back(box);
+        p_.drawText(box, Qt::AlignCenter, text);
     }
 
     static QString qs(const std::string& text) { return QString::fromStdString(text); }
@@ -227,12 +253,29 @@ void GraphView::setGraph(const solution::Graph& graph) {
     update();
 }
 
-QImage GraphView::picture() { return grab().toImage(); }
+// The chart without the focus frame, in the screen's pixels.
+QImage GraphView::picture() const {
+    const double scale = devicePixelRatioF();
+    QImage image(size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
+    paintChart(painter, scale);
+    return image;
+}
 
 void GraphView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
     const double scale = devicePixelRatioF();
+    paintChart(painter, scale);
+    if (hasFocus()) {
+        painter.setPen(QPen(axisColour, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+void GraphView::paintChart(QPainter& painter, double scale) const {
+    painter.fillRect(QRectF(QPointF(), size()), Qt::white);
     Painter paint(painter, *this, scale);
     if (!view_) {
         painter.setPen(axisColour);
@@ -242,11 +285,6 @@ void GraphView::paintEvent(QPaintEvent*) {
     }
     const QSizeF pixels = paint.bounds().size();
     paint.paint(chart::LayoutSketch(graph_, *view_, int(pixels.width()), int(pixels.height()), scale));
-    if (hasFocus()) {
-        painter.setPen(QPen(axisColour, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(paint.bounds().adjusted(0.5, 0.5, -0.5, -0.5));
-    }
 }
 
 }  // namespace app

@@ -21,12 +21,14 @@ public:
 
     void setGraph(const solution::Graph& graph);
     // The chart as the screen shows it, in its pixels.
-    QImage picture();
+    QImage picture() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintChart(QPainter& painter, double scale) const;
+
     solution::Graph graph_;
     std::optional<chart::FittedView> view_;
 };

@@ -20,6 +20,9 @@ constexpr double widest = 1e200;
 constexpr double sideMargin = 1.25;
 constexpr double heightMargin = 0.1;
 
+// The most digits a tick's label shows in full.
+constexpr int labelDigits = 6;
+
 bool drawable(double width) { return std::isfinite(width) && width >= narrowest && width <= widest; }
 
 // Ticks on the range, the largest step that gives 5 to 10 of them. Where no
@@ -57,9 +60,17 @@ AxisScale scaleOf(double low, double high) {
 
 double AxisScale::step() const { return mantissa * std::pow(10.0, exponent); }
 
+// One form for a whole axis: where its largest label would have more than
+// six digits, or its step is below 0,0001, every label is written with its
+// power of ten ("5 · 10⁵", "1 · 10⁶"), not some of them.
 std::string AxisScale::label(long long k) const {
-    const unsigned long long multiple = (unsigned long long)(k < 0 ? -k : k) * unsigned(mantissa);
-    return solution::Decimal(solver::Normalised(k < 0, std::to_string(multiple), exponent), 6).text();
+    const auto multiple = [&](long long n) {
+        return solver::Normalised(n < 0, std::to_string((unsigned long long)(n < 0 ? -n : n) * unsigned(mantissa)),
+                                  exponent);
+    };
+    const solver::DecimalNumber farthest = multiple(std::max(std::abs(firstTick), std::abs(lastTick)));
+    const bool powered = multiple(1).magnitude() < -4 || (!farthest.isZero() && farthest.magnitude() >= labelDigits);
+    return solution::Decimal(multiple(k), labelDigits, powered).text();
 }
 
 std::optional<FittedView> FitView(const solution::Graph& graph) {

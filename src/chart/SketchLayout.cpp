@@ -9,6 +9,8 @@ namespace {
 
 // Room around the mapped area for the arrowheads and the axes' names.
 constexpr double padding = 18;
+// Zeros closer than this have no room for both labels between them.
+constexpr double closeZeros = 240;
 
 // A line of WIDTH device pixels about V: on a pixel's centre where the
 // width is odd, on a pixel's edge where it is even.
@@ -55,16 +57,19 @@ SketchLayout LayoutSketch(const solution::Graph& graph, const FittedView& view, 
     layout.curveEnd = point(x2, f(x2));
 
     // Labels away from the curve: a zero's on the far side of the x axis from
-    // the vertex and towards it, inside the parabola; the vertex's away from
-    // the arms; that of (0; c) to the right of the y axis, away from the
-    // curve's rise.
+    // the vertex and towards it, inside the parabola (outwards where the
+    // zeros lie close, so that the labels keep their order); the vertex's
+    // away from the arms; that of (0; c) to the right of the y axis, away
+    // from the curve's rise.
     const int away = a > 0 ? 1 : -1;
     const bool rises = 2 * a * (0 - p) > 0;
     layout.marks.push_back(
         {MarkShape::Diamond, point(0, graph.yIntercept.y), graph.yIntercept.label, 1, rises ? 1 : -1});
     layout.marks.push_back({MarkShape::Square, point(p, q), graph.vertex.label, 0, away});
+    const bool close = graph.zeros.size() == 2 &&
+                       std::abs(column(graph.zeros[0].x) - column(graph.zeros[1].x)) < closeZeros * scale;
     for (const solution::MarkedPoint& zero : graph.zeros) {
-        const int towards = zero.x < p ? 1 : zero.x > p ? -1 : 0;
+        const int towards = (zero.x < p ? 1 : zero.x > p ? -1 : 0) * (close ? -1 : 1);
         const int side = q < 0 ? -1 : q > 0 ? 1 : away;
         layout.marks.push_back({MarkShape::Circle, point(zero.x, 0), zero.label, towards, side});
     }

@@ -56,11 +56,11 @@ Number Rational(const mpq_class& q) {
     return number;
 }
 
-Number Decimal(const solver::DecimalNumber& rounded, int digits) {
+Number Decimal(const solver::DecimalNumber& rounded, int digits, bool powered) {
     if (rounded.isZero()) return {};
     Number number{rounded.negative ? -1 : 1, {}, rounded.digits == "1" && rounded.exponent == 0, false};
     const std::int64_t power = rounded.magnitude();
-    if (power >= -4 && power < digits) {
+    if (!powered && power >= -4 && power < digits) {
         number.magnitude = withComma(rounded.digits, power + 1);
     } else {
         number.magnitude = withComma(rounded.digits, 1) + " · 10" + superscript(power);

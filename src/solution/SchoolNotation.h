@@ -31,8 +31,8 @@ struct Number {
 Number Rational(const mpq_class& q);
 
 // A rounded decimal: decimal comma, and "· 10ⁿ" beyond what DIGITS
-// significant digits show in full.
-Number Decimal(const solver::DecimalNumber& rounded, int digits);
+// significant digits show in full, or below 0,0001, or wherever POWERED.
+Number Decimal(const solver::DecimalNumber& rounded, int digits, bool powered = false);
 
 // k√m as "√5", "4√2", "√5/2", "3√5/2"; a rational k where m is 1.
 Number Root(const mpq_class& k, const mpz_class& m);
