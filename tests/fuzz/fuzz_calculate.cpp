@@ -1,6 +1,6 @@
 // The calculation on any three texts (the input split at its first two
 // newlines): a known message, or a complete and consistent result with its
-// worked solution.
+// worked solution and its chart.
 #include <cmath>
 #include <cstdint>
 #include <set>
@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "../KnownMessages.h"
+#include "chart/SketchLayout.h"
 #include "solution/WorkedSolution.h"
 #include "solver/Calculation.h"
 
@@ -37,8 +38,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto& [state, lines, exact] = std::get<solver::CalculationResult>(outcome);
-    const std::string solution = solution::WorkedSolution(exact).text;
-    require(solution.starts_with("f(x) = ") || solution.starts_with("Liczby mają tu ponad 40 cyfr"));
+    const solution::Solution solution = solution::WorkedSolution(exact);
+    require(solution.text.starts_with("f(x) = ") || solution.text.starts_with("Liczby mają tu ponad 40 cyfr"));
+    if (const auto view = chart::FitView(solution.graph)) {
+        for (const chart::AxisScale& axis : {view->x, view->y}) {
+            const long long ticks = axis.lastTick - axis.firstTick + 1;
+            require(ticks >= 5 && ticks <= 10 && axis.firstTick <= 0 && axis.lastTick >= 0);
+        }
+        const chart::SketchLayout layout = chart::LayoutSketch(solution.graph, *view, 1000, 700, 1.5);
+        for (const chart::Mark& mark : layout.marks) {
+            require(mark.at.x >= layout.left && mark.at.x <= layout.right);
+            require(mark.at.y >= layout.top && mark.at.y <= layout.bottom);
+        }
+    }
     require(state.a != 0 && std::isfinite(state.a) && std::isfinite(state.b) && std::isfinite(state.c));
     require(std::isfinite(state.delta));
     require(lines.delta.rfind("Delta wynosi ", 0) == 0);
