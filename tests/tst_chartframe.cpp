@@ -46,16 +46,9 @@ private slots:
         canvas.penColour = chart::Blue;
         chart::DrawChartFrame(canvas, rowStep);
         QCOMPARE(canvas.calls, designedFrame(rows));
-        QCOMPARE(canvas.calls.filter("width 1").size(), 21 + rows.size());
         // The frame takes whatever colour it finds.
         QCOMPARE(canvas.penColour, chart::Blue);
         QCOMPARE(canvas.penWidth, 1);
-    }
-
-    void activationDrawsFourMillimetreRows() {
-        RecordingCanvas canvas;
-        chart::DrawActivationFrame(canvas);
-        QCOMPARE(canvas.calls, designedFrame(fourMillimetreRows));
     }
 
     void clearChartWipesThenDrawsBlackFrames() {

@@ -90,13 +90,6 @@ private slots:
         for (const auto& dot : red) QCOMPARE(dot.y, 65.0f);
     }
 
-    void steepCurveTopEdge() {
-        RecordingCanvas canvas;
-        chart::ShowOnChart(canvas, SolutionState{0.1, 0, 0, 0, 0, 0, 0});
-        const auto first = canvas.dotsOf(chart::Red).front();
-        QVERIFY(std::abs(first.y - 25.08) < 0.01);
-    }
-
     void unrepresentableValuesDrawNothing_data() {
         QTest::addColumn<SolutionState>("state");
         QTest::addColumn<int>("dots");
