@@ -16,9 +16,10 @@ constexpr double closeZeros = 240;
 // width is odd, on a pixel's edge where it is even.
 double snapped(double v, int width) { return width % 2 ? std::floor(v) + 0.5 : std::round(v); }
 
-}  // namespace
+// The width in device pixels of a line LOGICAL pixels wide: a whole number, at least 1.
+int lineWidth(double logical, double scale) { return std::max(1, int(std::lround(logical * scale))); }
 
-int LineWidth(double logical, double scale) { return std::max(1, int(std::lround(logical * scale))); }
+}  // namespace
 
 SketchLayout LayoutSketch(const solution::Graph& graph, const FittedView& view, int width, int height,
                           double scale) {
@@ -36,7 +37,7 @@ SketchLayout LayoutSketch(const solution::Graph& graph, const FittedView& view, 
     };
     const auto point = [&](double x, double y) { return PixelPoint{column(x), row(y)}; };
 
-    const int axis = layout.axisWidth = LineWidth(1, scale), grid = 1;
+    const int axis = layout.axisWidth = lineWidth(1, scale), grid = 1;
     layout.xAxis = snapped(row(0), axis);
     layout.yAxis = snapped(column(0), axis);
     layout.symmetry = snapped(column(graph.vertex.x), axis);

@@ -51,7 +51,4 @@ struct SketchLayout {
 SketchLayout LayoutSketch(const solution::Graph& graph, const FittedView& view, int width, int height,
                           double scale);
 
-// The width in device pixels of a line LOGICAL pixels wide: a whole number, at least 1.
-int LineWidth(double logical, double scale);
-
 }  // namespace chart
