@@ -171,7 +171,8 @@ private:
         const QString label = qs(mark.label);
         const QFontMetricsF metrics(p_.font());
         const QSizeF size(metrics.horizontalAdvance(label) + px(6), metrics.height() + px(2));
-        const double gap = markRadius(mark.shape) + px(3);
+        // Past the largest mark, which may lie under this one.
+        const double gap = markRadius(chart::MarkShape::Diamond) + px(2);
         const QPointF c = pointOf(mark.at);
         const auto boxAt = [&](int horizontal, int vertical, int further) {
             const double x = horizontal < 0   ? c.x() - gap - size.width()
