@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 #include "chart/SketchLayout.h"
@@ -106,10 +107,13 @@ private:
             }
             return 1000;
         };
+        const auto widest = [&](const std::vector<chart::Tick>& ticks) {
+            double width = 0;
+            for (const chart::Tick& t : ticks) width = std::max(width, metrics.horizontalAdvance(qs(t.label)));
+            return width;
+        };
         if (l.xTicks.size() > 1) {
-            double widest = 0;
-            for (const chart::Tick& t : l.xTicks) widest = std::max(widest, metrics.horizontalAdvance(qs(t.label)));
-            const int n = every(std::abs(l.xTicks[1].at - l.xTicks[0].at), widest + px(8));
+            const int n = every(std::abs(l.xTicks[1].at - l.xTicks[0].at), widest(l.xTicks) + px(8));
             const bool below = l.xAxis + gap + metrics.height() <= bounds_.bottom();
             for (const chart::Tick& t : l.xTicks) {
                 p_.drawLine(QPointF(t.at, l.xAxis - half), QPointF(t.at, l.xAxis + half));
@@ -119,10 +123,8 @@ private:
             }
         }
         if (l.yTicks.size() > 1) {
-            double widest = 0;
-            for (const chart::Tick& t : l.yTicks) widest = std::max(widest, metrics.horizontalAdvance(qs(t.label)));
             const int n = every(std::abs(l.yTicks[1].at - l.yTicks[0].at), metrics.height());
-            const bool left = l.yAxis - gap - widest >= bounds_.left();
+            const bool left = l.yAxis - gap - widest(l.yTicks) >= bounds_.left();
             for (const chart::Tick& t : l.yTicks) {
                 p_.drawLine(QPointF(l.yAxis - half, t.at), QPointF(l.yAxis + half, t.at));
                 if (t.k % n) continue;
@@ -182,20 +184,20 @@ private:
                              vertical * further * (size.height() + px(2));
             return QRectF(QPointF(x, y), size);
         };
-        QRectF box = boxAt(mark.horizontal, mark.vertical, 0);
-        const auto fits = [&](const QRectF& b) { return bounds_.contains(b) && !overlapsPlaced(b); };
-        bool found = false;
+        std::vector<QRectF> places;
         for (const int vertical : {mark.vertical, -mark.vertical}) {
-            for (int further = 0; further < 3 && !found; ++further) {
+            for (int further = 0; further < 3; ++further) {
                 for (const int horizontal : {mark.horizontal, -mark.horizontal}) {
-                    if (!found && fits(boxAt(horizontal, vertical, further))) {
-                        box = boxAt(horizontal, vertical, further);
-                        found = true;
-                    }
+                    places.push_back(boxAt(horizontal, vertical, further));
                 }
             }
         }
-        if (!found) {
+        const auto free = std::find_if(places.begin(), places.end(),
+                                       [&](const QRectF& b) { return bounds_.contains(b) && !overlapsPlaced(b); });
+        QRectF box = places.front();
+        if (free != places.end()) {
+            box = *free;
+        } else {
             box.moveLeft(std::clamp(box.left(), bounds_.left(), std::max(bounds_.left(), bounds_.right() - box.width())));
             box.moveTop(std::clamp(box.top(), bounds_.top(), std::max(bounds_.top(), bounds_.bottom() - box.height())));
         }

@@ -87,9 +87,9 @@ std::optional<FittedView> FitView(const solution::Graph& graph) {
 
     FittedView view;
     view.x = scaleOf(p - sideMargin * half, p + sideMargin * half);
-    const auto f = [&](double x) { return a * (x - p) * (x - p) + q; };
-    const double low = std::min({0.0, q, f(view.x.low), f(view.x.high)});
-    const double high = std::max({0.0, q, f(view.x.low), f(view.x.high)});
+    const double left = graph.valueAt(view.x.low), right = graph.valueAt(view.x.high);
+    const double low = std::min({0.0, q, left, right});
+    const double high = std::max({0.0, q, left, right});
     if (!drawable(high - low)) return std::nullopt;
     const double margin = heightMargin * (high - low);
     view.y = scaleOf(low - margin, high + margin);

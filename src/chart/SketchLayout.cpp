@@ -50,12 +50,11 @@ SketchLayout LayoutSketch(const solution::Graph& graph, const FittedView& view, 
 
     const double a = graph.a, p = graph.vertex.x, q = graph.vertex.y;
     const double x0 = view.x.low, x2 = view.x.high;
-    const auto f = [&](double x) { return a * (x - p) * (x - p) + q; };
     // The control point: where the tangents at both ends meet.
     const double x1 = (x0 + x2) / 2;
-    layout.curveStart = point(x0, f(x0));
-    layout.curveControl = point(x1, f(x0) + 2 * a * (x0 - p) * (x1 - x0));
-    layout.curveEnd = point(x2, f(x2));
+    layout.curveStart = point(x0, graph.valueAt(x0));
+    layout.curveControl = point(x1, graph.valueAt(x0) + 2 * a * (x0 - p) * (x1 - x0));
+    layout.curveEnd = point(x2, graph.valueAt(x2));
 
     // Labels away from the curve: a zero's on the far side of the x axis from
     // the vertex and towards it, inside the parabola (outwards where the

@@ -20,6 +20,9 @@ struct Graph {
     std::vector<MarkedPoint> zeros;  // "x₁ = 1 − √2", "x₂ = 1 + √2"; one "x₀ = −1" where Δ = 0
     MarkedPoint yIntercept;          // "(0; −2)"; no label where it is the vertex or a zero
     std::string description;
+
+    // f(x) = a(x − p)² + q
+    double valueAt(double x) const { return a * (x - vertex.x) * (x - vertex.x) + vertex.y; }
 };
 
 Graph GraphOf(const Facts& facts);
