@@ -1,19 +1,20 @@
 #include <QtTest>
 
 #include "chart/FittedView.h"
+#include "solution/SchoolNotation.h"
 #include "solution/WorkedSolution.h"
 #include "solver/Calculation.h"
 
 namespace {
 
-solution::Graph graphOf(const QString& a, const QString& b, const QString& c) {
+chart::Parabola parabolaOf(const QString& a, const QString& b, const QString& c) {
     const auto outcome = solver::Calculate(a.toStdString(), b.toStdString(), c.toStdString(), {});
-    return solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph;
+    return solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph.parabola;
 }
 
 QStringList labelsOf(const chart::AxisScale& axis) {
     QStringList labels;
-    for (long long k = axis.firstTick; k <= axis.lastTick; ++k) labels << QString::fromStdString(axis.label(k));
+    for (long long k = axis.firstTick; k <= axis.lastTick; ++k) labels << QString::fromStdString(solution::TickText(k * axis.mantissa, axis.exponent, axis.powered()));
     return labels;
 }
 
@@ -92,7 +93,7 @@ private slots:
         QFETCH(QList<double>, range);
         QFETCH(QStringList, xTicks);
         QFETCH(QStringList, yTicks);
-        const auto view = chart::FitView(graphOf(a, b, c));
+        const auto view = chart::FitView(parabolaOf(a, b, c));
         QVERIFY(view);
         const QList<double> fitted{view->x.low, view->x.high, view->y.low, view->y.high};
         for (int i = 0; i < 4; ++i) {
@@ -118,7 +119,7 @@ private slots:
         QFETCH(QString, a);
         QFETCH(QString, b);
         QFETCH(QString, c);
-        QVERIFY(!chart::FitView(graphOf(a, b, c)));
+        QVERIFY(!chart::FitView(parabolaOf(a, b, c)));
     }
 };
 

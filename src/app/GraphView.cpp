@@ -1,8 +1,11 @@
 #include "app/GraphView.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -10,6 +13,7 @@
 #include <cmath>
 
 #include "chart/SketchLayout.h"
+#include "solution/SchoolNotation.h"
 
 namespace app {
 
@@ -31,33 +35,39 @@ QColor fillOf(chart::MarkShape shape) {
 }
 
 QPointF pointOf(chart::PixelPoint p) { return {p.x, p.y}; }
+QRectF rectOf(const chart::Box& b) { return QRectF(QPointF(b.left, b.top), QPointF(b.right, b.bottom)); }
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// To a screen reader the chart is a picture, not a filler to pass over.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(GraphView::staticMetaObject.className()) || !object->isWidgetType()) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+}
 
 // Everything below is drawn in device pixels, so that lines fall on them
 // whole at any scale; the scale sizes what a person reads or aims at.
 class Painter {
 public:
-    Painter(QPainter& painter, const QWidget& widget, double scale)
-        : p_(painter), scale_(scale), bounds_(QRectF(QPointF(), QSizeF(widget.size()) * scale)) {
+    Painter(QPainter& painter, const QWidget& widget, double scale) : p_(painter), scale_(scale) {
         p_.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale));
         QFont font = widget.font();
         font.setPixelSize(std::max(1, int(std::lround(QFontInfo(widget.font()).pixelSize() * scale))));
         p_.setFont(font);
     }
 
-    QRectF bounds() const { return bounds_; }
+    chart::MeasureText measure() const {
+        return [metrics = QFontMetricsF(p_.font())](const std::string& text) {
+            const QSizeF size = metrics.size(0, qs(text));
+            return chart::PixelPoint{size.width(), size.height()};
+        };
+    }
 
     void paint(const chart::SketchLayout& layout) {
-        // The marks first among what text must keep clear of.
-        for (const chart::Mark& mark : layout.marks) {
-            const double r = markRadius(mark.shape) + px(1);
-            placed_.emplace_back(pointOf(mark.at) - QPointF(r, r), QSizeF(2 * r, 2 * r));
-        }
         grid(layout);
         axes(layout);
-        ticks(layout);
         curve(layout);
         for (const chart::Mark& mark : layout.marks) markAt(mark);
-        for (const chart::Mark& mark : layout.marks) labelOf(mark);
+        for (const chart::PlacedText& text : layout.texts) write(text);
     }
 
 private:
@@ -70,88 +80,44 @@ private:
     void grid(const chart::SketchLayout& l) {
         p_.setRenderHint(QPainter::Antialiasing, false);
         p_.setPen(pen(gridColour, 1));
-        for (const chart::Tick& t : l.xTicks) p_.drawLine(QPointF(t.at, l.top), QPointF(t.at, l.bottom));
-        for (const chart::Tick& t : l.yTicks) p_.drawLine(QPointF(l.left, t.at), QPointF(l.right, t.at));
+        for (const chart::Tick& t : l.xTicks) p_.drawLine(QPointF(t.at, l.area.top), QPointF(t.at, l.area.bottom));
+        for (const chart::Tick& t : l.yTicks) p_.drawLine(QPointF(l.area.left, t.at), QPointF(l.area.right, t.at));
         p_.setPen(pen(symmetryColour, l.axisWidth, Qt::DashLine));
-        p_.drawLine(QPointF(l.symmetry, l.top), QPointF(l.symmetry, l.bottom));
+        p_.drawLine(QPointF(l.symmetry, l.area.top), QPointF(l.symmetry, l.area.bottom));
     }
 
+    // The axes with their arrowheads and tick marks.
     void axes(const chart::SketchLayout& l) {
-        const double end = px(4), arrow = px(9), wing = px(4);
+        const double end = px(4), arrow = px(9), wing = px(4), half = px(3);
+        const double right = l.bounds.right - end, top = l.bounds.top + end;
         p_.setRenderHint(QPainter::Antialiasing, false);
         p_.setPen(pen(axisColour, l.axisWidth));
-        const double right = bounds_.right() - end, top = end;
         p_.drawLine(QPointF(px(4), l.xAxis), QPointF(right - arrow / 2, l.xAxis));
-        p_.drawLine(QPointF(l.yAxis, bounds_.bottom() - px(4)), QPointF(l.yAxis, top + arrow / 2));
+        p_.drawLine(QPointF(l.yAxis, l.bounds.bottom - px(4)), QPointF(l.yAxis, top + arrow / 2));
+        p_.setPen(pen(axisColour, 1));
+        for (const chart::Tick& t : l.xTicks) p_.drawLine(QPointF(t.at, l.xAxis - half), QPointF(t.at, l.xAxis + half));
+        for (const chart::Tick& t : l.yTicks) p_.drawLine(QPointF(l.yAxis - half, t.at), QPointF(l.yAxis + half, t.at));
         p_.setRenderHint(QPainter::Antialiasing, true);
         p_.setPen(Qt::NoPen);
         p_.setBrush(axisColour);
         p_.drawPolygon(QPolygonF{{right, l.xAxis}, {right - arrow, l.xAxis - wing}, {right - arrow, l.xAxis + wing}});
         p_.drawPolygon(QPolygonF{{l.yAxis, top}, {l.yAxis - wing, top + arrow}, {l.yAxis + wing, top + arrow}});
-        p_.setPen(axisColour);
-        text(QStringLiteral("x"), QPointF(right - arrow, l.xAxis - px(4)), Qt::AlignRight | Qt::AlignBottom);
-        text(QStringLiteral("y"), QPointF(l.yAxis + px(8), top), Qt::AlignLeft | Qt::AlignTop);
-    }
-
-    // Numbered ticks, every one where their labels have room, else every
-    // second or fifth counted from 0.
-    void ticks(const chart::SketchLayout& l) {
-        const QFontMetricsF metrics(p_.font());
-        // Clear of the marks on the axes.
-        const double half = px(3), gap = px(8);
-        p_.setRenderHint(QPainter::Antialiasing, false);
-        p_.setPen(pen(axisColour, 1));
-        const auto every = [](double room, double needed) {
-            for (const int n : {1, 2, 5, 10}) {
-                if (room * n >= needed) return n;
-            }
-            return 1000;
-        };
-        const auto widest = [&](const std::vector<chart::Tick>& ticks) {
-            double width = 0;
-            for (const chart::Tick& t : ticks) width = std::max(width, metrics.horizontalAdvance(qs(t.label)));
-            return width;
-        };
-        if (l.xTicks.size() > 1) {
-            const int n = every(std::abs(l.xTicks[1].at - l.xTicks[0].at), widest(l.xTicks) + px(8));
-            const bool below = l.xAxis + gap + metrics.height() <= bounds_.bottom();
-            for (const chart::Tick& t : l.xTicks) {
-                p_.drawLine(QPointF(t.at, l.xAxis - half), QPointF(t.at, l.xAxis + half));
-                if (t.k % n) continue;
-                text(qs(t.label), QPointF(t.at, below ? l.xAxis + gap : l.xAxis - gap),
-                     Qt::AlignHCenter | (below ? Qt::AlignTop : Qt::AlignBottom));
-            }
-        }
-        if (l.yTicks.size() > 1) {
-            const int n = every(std::abs(l.yTicks[1].at - l.yTicks[0].at), metrics.height());
-            const bool left = l.yAxis - gap - widest(l.yTicks) >= bounds_.left();
-            for (const chart::Tick& t : l.yTicks) {
-                p_.drawLine(QPointF(l.yAxis - half, t.at), QPointF(l.yAxis + half, t.at));
-                if (t.k % n) continue;
-                text(qs(t.label), QPointF(left ? l.yAxis - gap : l.yAxis + gap, t.at),
-                     Qt::AlignVCenter | (left ? Qt::AlignRight : Qt::AlignLeft));
-            }
-        }
-        text(QStringLiteral("0"), QPointF(l.yAxis - gap, l.xAxis + gap), Qt::AlignRight | Qt::AlignTop);
     }
 
     void curve(const chart::SketchLayout& l) {
         QPainterPath path(pointOf(l.curveStart));
         path.quadTo(pointOf(l.curveControl), pointOf(l.curveEnd));
         p_.save();
-        p_.setClipRect(QRectF(QPointF(l.left, 0), QPointF(l.right, bounds_.bottom())));
+        p_.setClipRect(QRectF(QPointF(l.area.left, 0), QPointF(l.area.right, l.bounds.bottom)));
         p_.setRenderHint(QPainter::Antialiasing, true);
-        p_.setPen(QPen(curveColour, px(2), Qt::SolidLine, Qt::RoundCap));
+        p_.setPen(QPen(curveColour, l.curveWidth, Qt::SolidLine, Qt::RoundCap));
         p_.setBrush(Qt::NoBrush);
         p_.drawPath(path);
         p_.restore();
     }
 
-    // A diamond beyond the square, so that where (0; c) is the vertex both show.
-    double markRadius(chart::MarkShape shape) const { return px(shape == chart::MarkShape::Diamond ? 6.75 : 4.5); }
-
     void markAt(const chart::Mark& mark) {
-        const double r = markRadius(mark.shape);
+        const double r = mark.radius;
         const QPointF c = pointOf(mark.at);
         p_.setRenderHint(QPainter::Antialiasing, true);
         p_.setPen(QPen(axisColour, px(1)));
@@ -165,93 +131,56 @@ private:
         }
     }
 
-    // Beside its mark, on a light ground, where it covers no other text or
-    // mark: on its own side first, else the other way along the axis, else
-    // a line or two further out, else on the far side.
-    void labelOf(const chart::Mark& mark) {
-        if (mark.label.empty()) return;
-        const QString label = qs(mark.label);
-        const QFontMetricsF metrics(p_.font());
-        const QSizeF size(metrics.horizontalAdvance(label) + px(6), metrics.height() + px(2));
-        // Past the largest mark, which may lie under this one.
-        const double gap = markRadius(chart::MarkShape::Diamond) + px(2);
-        const QPointF c = pointOf(mark.at);
-        const auto boxAt = [&](int horizontal, int vertical, int further) {
-            const double x = horizontal < 0   ? c.x() - gap - size.width()
-                             : horizontal > 0 ? c.x() + gap
-                                              : c.x() - size.width() / 2;
-            const double y = (vertical < 0 ? c.y() - gap - size.height() : c.y() + gap) +
-                             vertical * further * (size.height() + px(2));
-            return QRectF(QPointF(x, y), size);
-        };
-        std::vector<QRectF> places;
-        for (const int vertical : {mark.vertical, -mark.vertical}) {
-            for (int further = 0; further < 3; ++further) {
-                for (const int horizontal : {mark.horizontal, -mark.horizontal}) {
-                    places.push_back(boxAt(horizontal, vertical, further));
-                }
-            }
+    // A label on a light ground; one that has to cross the curve outlined
+    // in white instead, so that the curve shows between its letters.
+    void write(const chart::PlacedText& text) {
+        const QRectF box = rectOf(text.box);
+        const QString words = qs(text.text);
+        p_.setRenderHint(QPainter::Antialiasing, true);
+        switch (text.kind) {
+        case chart::TextKind::Label:
+            p_.setPen(Qt::NoPen);
+            p_.setBrush(labelBackground);
+            p_.drawRect(box);
+            [[fallthrough]];
+        case chart::TextKind::Tick:
+            p_.setPen(axisColour);
+            p_.drawText(box, Qt::AlignCenter, words);
+            break;
+        case chart::TextKind::Haloed: {
+            const QFontMetricsF metrics(p_.font());
+            const QPointF baseline(box.center().x() - metrics.horizontalAdvance(words) / 2,
+                                   box.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+            QPainterPath path;
+            path.addText(baseline, p_.font(), words);
+            p_.strokePath(path, QPen(Qt::white, px(3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p_.fillPath(path, axisColour);
+            break;
         }
-        const auto free = std::find_if(places.begin(), places.end(),
-                                       [&](const QRectF& b) { return bounds_.contains(b) && !overlapsPlaced(b); });
-        QRectF box = places.front();
-        if (free != places.end()) {
-            box = *free;
-        } else {
-            box.moveLeft(std::clamp(box.left(), bounds_.left(), std::max(bounds_.left(), bounds_.right() - box.width())));
-            box.moveTop(std::clamp(box.top(), bounds_.top(), std::max(bounds_.top(), bounds_.bottom() - box.height())));
         }
-        placed_.push_back(box);
-        p_.setRenderHint(QPainter::Antialiasing, false);
-        p_.setPen(Qt::NoPen);
-        p_.setBrush(labelBackground);
-        p_.drawRect(box);
-        p_.setPen(axisColour);
-        p_.drawText(box, Qt::AlignCenter, label);
     }
-
-    bool overlapsPlaced(const QRectF& box) const {
-        return std::any_of(placed_.begin(), placed_.end(), [&](const QRectF& other) { return other.intersects(box); });
-    }
-
-    // TEXT with the side or corner ALIGN names at AT, unless it would cover
-    // a mark; the marks' labels keep clear of it.
-    void text(const QString& text, QPointF at, Qt::Alignment align) {
-        const QSizeF size = QFontMetricsF(p_.font()).size(0, text);
-        QPointF corner = at;
-        if (align & Qt::AlignRight) corner.rx() -= size.width();
-        if (align & Qt::AlignHCenter) corner.rx() -= size.width() / 2;
-        if (align & Qt::AlignBottom) corner.ry() -= size.height();
-        if (align & Qt::AlignVCenter) corner.ry() -= size.height() / 2;
-        const QRectF box(corner, size);
-        if (overlapsPlaced(box)) return;
-        placed_.push_back(box);
-        p_.drawText(box, Qt::AlignCenter, text);
-    }
-
-    static QString qs(const std::string& text) { return QString::fromStdString(text); }
 
     QPainter& p_;
     const double scale_;
-    const QRectF bounds_;
-    std::vector<QRectF> placed_;
 };
 
 }  // namespace
 
-GraphView::GraphView(QWidget* parent) : QWidget(parent) {
+GraphView::GraphView(QWidget* parent) : QWidget(parent), copy_(new QAction(QStringLiteral("Kopiuj wykres"), this)) {
+    static const bool accessible = (QAccessible::installFactory(chartAccessible), true);
+    Q_UNUSED(accessible);
     setAccessibleName(QStringLiteral("Wykres funkcji"));
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(320, 240);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* copy = new QAction(QStringLiteral("Kopiuj wykres"), this);
-    connect(copy, &QAction::triggered, this, [this] { QApplication::clipboard()->setImage(picture()); });
-    addAction(copy);
+    setMinimumSize(320, 120);
+    copy_->setShortcut(QKeySequence::Copy);
+    copy_->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy_, &QAction::triggered, this, [this] { QApplication::clipboard()->setImage(picture()); });
+    addAction(copy_);
 }
 
 void GraphView::setGraph(const solution::Graph& graph) {
     graph_ = graph;
-    view_ = chart::FitView(graph);
+    view_ = chart::FitView(graph.parabola);
     setAccessibleDescription(QString::fromStdString(graph.description));
     update();
 }
@@ -277,17 +206,38 @@ void GraphView::paintEvent(QPaintEvent*) {
     }
 }
 
+// From the keyboard the menu opens in the middle with its item chosen, so
+// that one Enter copies.
+void GraphView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu;
+    menu.addAction(copy_);
+    const bool byKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    if (byKeyboard) menu.setActiveAction(copy_);
+    menu.exec(byKeyboard ? mapToGlobal(rect().center()) : event->globalPos());
+}
+
+// Shift+F10 is the menu key's other name; the toolkit sends only the key's own.
+void GraphView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, rect().center(), mapToGlobal(rect().center()));
+        contextMenuEvent(&menu);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void GraphView::paintChart(QPainter& painter, double scale) const {
     painter.fillRect(QRectF(QPointF(), size()), Qt::white);
     Painter paint(painter, *this, scale);
     if (!view_) {
         painter.setPen(axisColour);
-        painter.drawText(paint.bounds(), Qt::AlignCenter | Qt::TextWordWrap,
+        painter.drawText(QRectF(QPointF(), QSizeF(size()) * scale), Qt::AlignCenter | Qt::TextWordWrap,
                          QStringLiteral("Wykresu nie da się narysować: liczby są za duże albo za małe."));
         return;
     }
-    const QSizeF pixels = paint.bounds().size();
-    paint.paint(chart::LayoutSketch(graph_, *view_, int(pixels.width()), int(pixels.height()), scale));
+    const QSizeF pixels = QSizeF(size()) * scale;
+    paint.paint(chart::LayoutSketch(graph_.parabola, *view_, int(pixels.width()), int(pixels.height()), scale,
+                                    solution::TickText, paint.measure()));
 }
 
 }  // namespace app

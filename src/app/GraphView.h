@@ -7,12 +7,15 @@
 #include "chart/FittedView.h"
 #include "solution/Graph.h"
 
+class QAction;
+
 namespace app {
 
 // The worked solution's chart: the whole parabola in a view fitted to it,
 // with numbered axes and its zeros, vertex and (0; c) marked and labelled.
-// It grows with its dialog, says in words what it shows, and its menu
-// copies it as a picture.
+// It grows with its dialog, is an image with a describing sentence to a
+// screen reader, and copies itself as a picture from its menu (by mouse,
+// by Shift+F10 or the menu key) and by Ctrl+C.
 class GraphView : public QWidget {
     Q_OBJECT
 
@@ -25,12 +28,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void paintChart(QPainter& painter, double scale) const;
 
     solution::Graph graph_;
     std::optional<chart::FittedView> view_;
+    QAction* copy_;
 };
 
 }  // namespace app

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "solution/SchoolNotation.h"
-#include "solver/NumberText.h"
 
 namespace chart {
 
@@ -20,8 +18,12 @@ constexpr double widest = 1e200;
 constexpr double sideMargin = 1.25;
 constexpr double heightMargin = 0.1;
 
-// The most digits a tick's label shows in full.
+// The most digits a tick's label shows in full, and the smallest power of
+// ten it shows without one.
 constexpr int labelDigits = 6;
+constexpr int smallestFixed = -4;
+
+int digitsOf(unsigned long long n) { return n < 10 ? 1 : 1 + digitsOf(n / 10); }
 
 bool drawable(double width) { return std::isfinite(width) && width >= narrowest && width <= widest; }
 
@@ -60,26 +62,18 @@ AxisScale scaleOf(double low, double high) {
 
 double AxisScale::step() const { return mantissa * std::pow(10.0, exponent); }
 
-// One form for a whole axis: where its largest label would have more than
-// six digits, or its step is below 0,0001, every label is written with its
-// power of ten ("5 · 10⁵", "1 · 10⁶"), not some of them.
-std::string AxisScale::label(long long k) const {
-    const auto multiple = [&](long long n) {
-        return solver::Normalised(n < 0, std::to_string((unsigned long long)(n < 0 ? -n : n) * unsigned(mantissa)),
-                                  exponent);
-    };
-    const solver::DecimalNumber farthest = multiple(std::max(std::abs(firstTick), std::abs(lastTick)));
-    const bool powered = multiple(1).magnitude() < -4 || (!farthest.isZero() && farthest.magnitude() >= labelDigits);
-    return solution::Decimal(multiple(k), labelDigits, powered).text();
+bool AxisScale::powered() const {
+    const unsigned long long farthest = (unsigned long long)std::max(std::abs(firstTick), std::abs(lastTick));
+    return exponent < smallestFixed || (farthest != 0 && digitsOf(farthest * unsigned(mantissa)) + exponent > labelDigits);
 }
 
-std::optional<FittedView> FitView(const solution::Graph& graph) {
-    const double a = graph.a, p = graph.vertex.x, q = graph.vertex.y;
+std::optional<FittedView> FitView(const Parabola& parabola) {
+    const double a = parabola.a, p = parabola.vertex.x, q = parabola.vertex.y;
     // Half the view's width: from the vertex to the farthest of the zeros and
     // the y axis, and at least to where the parabola has risen (or fallen) by
     // |q|, so that it shows as a curve when these points lie close together.
     double half = std::max(std::sqrt(std::abs(q / a)), std::abs(p));
-    for (const solution::MarkedPoint& zero : graph.zeros) half = std::max(half, std::abs(zero.x - p));
+    for (const LabelledPoint& zero : parabola.zeros) half = std::max(half, std::abs(zero.x - p));
     // y = ax²: every point at the origin, and nothing to set a scale; two
     // units either side, as a textbook draws it.
     if (half == 0) half = 2;
@@ -87,7 +81,7 @@ std::optional<FittedView> FitView(const solution::Graph& graph) {
 
     FittedView view;
     view.x = scaleOf(p - sideMargin * half, p + sideMargin * half);
-    const double left = graph.valueAt(view.x.low), right = graph.valueAt(view.x.high);
+    const double left = parabola.valueAt(view.x.low), right = parabola.valueAt(view.x.high);
     const double low = std::min({0.0, q, left, right});
     const double high = std::max({0.0, q, left, right});
     if (!drawable(high - low)) return std::nullopt;

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
-#include "solution/Graph.h"
+#include "chart/Parabola.h"
 
 namespace chart {
 
@@ -18,8 +17,9 @@ struct AxisScale {
 
     double step() const;
     double tick(long long k) const { return double(k) * step(); }
-    // k · step in the worked solution's notation: "−0,5", "2000", "5 · 10⁻⁵".
-    std::string label(long long k) const;
+    // One form for the whole axis: with a power of ten where its step lies
+    // below 0,0001 or its farthest tick has more than six digits.
+    bool powered() const;
 };
 
 struct FittedView {
@@ -30,6 +30,6 @@ struct FittedView {
 // (0; c) and the origin with a margin, symmetric about the axis of symmetry,
 // with 5 to 10 ticks on each axis; none where its numbers are too large or
 // too small for a double to draw.
-std::optional<FittedView> FitView(const solution::Graph& graph);
+std::optional<FittedView> FitView(const Parabola& parabola);
 
 }  // namespace chart

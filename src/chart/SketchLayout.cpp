@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/TextPlacement.h"
+
 namespace chart {
 
 namespace {
 
 // Room around the mapped area for the arrowheads and the axes' names.
 constexpr double padding = 18;
-// Zeros closer than this have no room for both labels between them.
-constexpr double closeZeros = 240;
+// The marks' half widths in logical pixels: a diamond beyond the square, so
+// that where (0; c) is the vertex both show.
+constexpr double markRadius = 4.5;
+constexpr double diamondRadius = 6.75;
 
 // A line of WIDTH device pixels about V: on a pixel's centre where the
 // width is odd, on a pixel's edge where it is even.
@@ -21,58 +25,58 @@ int lineWidth(double logical, double scale) { return std::max(1, int(std::lround
 
 }  // namespace
 
-SketchLayout LayoutSketch(const solution::Graph& graph, const FittedView& view, int width, int height,
-                          double scale) {
+bool PixelParabola::crosses(const Box& box, double halfWidth) const {
+    const double from = std::max(box.left - halfWidth, left), to = std::min(box.right + halfWidth, right);
+    if (from > to) return false;
+    // A continuous curve meets every row between its lowest and highest on the columns.
+    double low = std::min(rowAt(from), rowAt(to)), high = std::max(rowAt(from), rowAt(to));
+    if (vertex.x > from && vertex.x < to) {
+        low = std::min(low, vertex.y);
+        high = std::max(high, vertex.y);
+    }
+    return low - halfWidth < box.bottom && box.top < high + halfWidth;
+}
+
+SketchLayout LayoutSketch(const Parabola& parabola, const FittedView& view, int width, int height, double scale,
+                          const TickText& tickText, const MeasureText& measure) {
     SketchLayout layout;
     const double room = std::round(padding * scale);
-    layout.left = room;
-    layout.top = room;
-    layout.right = std::max(room + 1, width - room);
-    layout.bottom = std::max(room + 1, height - room);
-    const auto column = [&](double x) {
-        return layout.left + (x - view.x.low) / (view.x.high - view.x.low) * (layout.right - layout.left);
-    };
-    const auto row = [&](double y) {
-        return layout.bottom - (y - view.y.low) / (view.y.high - view.y.low) * (layout.bottom - layout.top);
-    };
+    layout.bounds = {0, 0, double(width), double(height)};
+    layout.area = {room, room, std::max(room + 1, width - room), std::max(room + 1, height - room)};
+    const Box& area = layout.area;
+    const double xPerUnit = (area.right - area.left) / (view.x.high - view.x.low);
+    const double yPerUnit = (area.bottom - area.top) / (view.y.high - view.y.low);
+    const auto column = [&](double x) { return area.left + (x - view.x.low) * xPerUnit; };
+    const auto row = [&](double y) { return area.bottom - (y - view.y.low) * yPerUnit; };
     const auto point = [&](double x, double y) { return PixelPoint{column(x), row(y)}; };
 
     const int axis = layout.axisWidth = lineWidth(1, scale), grid = 1;
+    const double a = parabola.a, p = parabola.vertex.x, q = parabola.vertex.y;
     layout.xAxis = snapped(row(0), axis);
     layout.yAxis = snapped(column(0), axis);
-    layout.symmetry = snapped(column(graph.vertex.x), axis);
+    layout.symmetry = snapped(column(p), axis);
     for (long long k = view.x.firstTick; k <= view.x.lastTick; ++k) {
-        if (k != 0) layout.xTicks.push_back({k, snapped(column(view.x.tick(k)), grid), view.x.label(k)});
+        if (k != 0) layout.xTicks.push_back({k, snapped(column(view.x.tick(k)), grid)});
     }
     for (long long k = view.y.firstTick; k <= view.y.lastTick; ++k) {
-        if (k != 0) layout.yTicks.push_back({k, snapped(row(view.y.tick(k)), grid), view.y.label(k)});
+        if (k != 0) layout.yTicks.push_back({k, snapped(row(view.y.tick(k)), grid)});
     }
 
-    const double a = graph.a, p = graph.vertex.x, q = graph.vertex.y;
     const double x0 = view.x.low, x2 = view.x.high;
     // The control point: where the tangents at both ends meet.
     const double x1 = (x0 + x2) / 2;
-    layout.curveStart = point(x0, graph.valueAt(x0));
-    layout.curveControl = point(x1, graph.valueAt(x0) + 2 * a * (x0 - p) * (x1 - x0));
-    layout.curveEnd = point(x2, graph.valueAt(x2));
+    layout.curveStart = point(x0, parabola.valueAt(x0));
+    layout.curveControl = point(x1, parabola.valueAt(x0) + 2 * a * (x0 - p) * (x1 - x0));
+    layout.curveEnd = point(x2, parabola.valueAt(x2));
+    layout.curve = {point(p, q), -a * yPerUnit / (xPerUnit * xPerUnit), area.left, area.right};
+    layout.curveWidth = 2 * scale;
 
-    // Labels away from the curve: a zero's on the far side of the x axis from
-    // the vertex and towards it, inside the parabola (outwards where the
-    // zeros lie close, so that the labels keep their order); the vertex's
-    // away from the arms; that of (0; c) to the right of the y axis, away
-    // from the curve's rise.
-    const int away = a > 0 ? 1 : -1;
-    const bool rises = 2 * a * (0 - p) > 0;
-    layout.marks.push_back(
-        {MarkShape::Diamond, point(0, graph.yIntercept.y), graph.yIntercept.label, 1, rises ? 1 : -1});
-    layout.marks.push_back({MarkShape::Square, point(p, q), graph.vertex.label, 0, away});
-    const bool close = graph.zeros.size() == 2 &&
-                       std::abs(column(graph.zeros[0].x) - column(graph.zeros[1].x)) < closeZeros * scale;
-    for (const solution::MarkedPoint& zero : graph.zeros) {
-        const int towards = (zero.x < p ? 1 : zero.x > p ? -1 : 0) * (close ? -1 : 1);
-        const int side = q < 0 ? -1 : q > 0 ? 1 : away;
-        layout.marks.push_back({MarkShape::Circle, point(zero.x, 0), zero.label, towards, side});
+    layout.marks.push_back({MarkShape::Diamond, point(0, parabola.yIntercept.y), diamondRadius * scale});
+    layout.marks.push_back({MarkShape::Square, point(p, q), markRadius * scale});
+    for (const LabelledPoint& zero : parabola.zeros) {
+        layout.marks.push_back({MarkShape::Circle, point(zero.x, 0), markRadius * scale});
     }
+    PlaceTexts(layout, parabola, view, scale, tickText, measure);
     return layout;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "chart/FittedView.h"
-#include "solution/Graph.h"
+#include "chart/Parabola.h"
 
 namespace chart {
 
@@ -12,29 +13,63 @@ struct PixelPoint {
     double x = 0, y = 0;
 };
 
+// A rectangle in device pixels, y growing downwards.
+struct Box {
+    double left = 0, top = 0, right = 0, bottom = 0;
+
+    double width() const { return right - left; }
+    double height() const { return bottom - top; }
+    bool intersects(const Box& other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+    bool contains(const Box& other) const {
+        return left <= other.left && other.right <= right && top <= other.top && other.bottom <= bottom;
+    }
+};
+
 enum class MarkShape { Circle, Square, Diamond };
 
-// A marked point and where its label goes: horizontally -1 ends left of the
-// mark, 0 centred on it, 1 starts right of it; vertically -1 above, 1 below.
 struct Mark {
     MarkShape shape = MarkShape::Circle;
     PixelPoint at;
-    std::string label;
-    int horizontal = 0;
-    int vertical = 1;
+    double radius = 0;  // half the mark's width, outline included
+};
+
+// The parabola in pixels: row = vertex.y + k · (column − vertex.x)², which
+// it is, since the view maps x and y each by an affine map.
+struct PixelParabola {
+    PixelPoint vertex;
+    double k = 0;
+    double left = 0, right = 0;  // the columns it is drawn in
+
+    double rowAt(double column) const { return vertex.y + k * (column - vertex.x) * (column - vertex.x); }
+    // Whether the curve, drawn HALFWIDTH either side, passes through BOX.
+    bool crosses(const Box& box, double halfWidth) const;
+};
+
+enum class TextKind {
+    Tick,   // an axis's number, or its name
+    Label,  // a marked point's, on a light ground
+    Haloed  // a marked point's that found no free place: it may cross the curve, outlined
+};
+
+struct PlacedText {
+    std::string text;
+    Box box;
+    TextKind kind = TextKind::Tick;
 };
 
 struct Tick {
     long long k = 0;  // the tick at k · step
-    double at = 0;    // its pixel column (x axis) or row (y axis), on a line's centre
-    std::string label;
+    double at = 0;  // its pixel column (x axis) or row (y axis), on a line's centre
 };
 
 // The chart of a parabola laid out in device pixels, y growing downwards.
 // Straight lines lie on pixel centres, so that they stay sharp at any scale.
 struct SketchLayout {
     int axisWidth = 1;  // of the axes and the axis of symmetry; the grid's is 1
-    double left = 0, top = 0, right = 0, bottom = 0;  // the area the view maps to
+    Box area;           // what the view maps to
+    Box bounds;         // the whole picture
     double xAxis = 0;     // the row of y = 0
     double yAxis = 0;     // the column of x = 0
     double symmetry = 0;  // the column of x = p
@@ -42,13 +77,23 @@ struct SketchLayout {
     // The parabola over the whole view as one quadratic Bézier curve, which
     // it is exactly: affine maps keep both.
     PixelPoint curveStart, curveControl, curveEnd;
+    PixelParabola curve;
+    double curveWidth = 2;
     // (0; c), the vertex, the zeros: each drawn over the one before, and
     // smaller, so that where they meet each shows.
     std::vector<Mark> marks;
+    // Every text, none over another, a mark, an axis or the curve, except a
+    // haloed label over the curve.
+    std::vector<PlacedText> texts;
 };
 
+// The size in device pixels of a text in the chart's font.
+using MeasureText = std::function<PixelPoint(const std::string& text)>;
+// A tick's number, multiple · 10^exponent, in the axis's form.
+using TickText = std::function<std::string(long long multiple, int exponent, bool powered)>;
+
 // For WIDTH × HEIGHT device pixels at SCALE device pixels a logical one.
-SketchLayout LayoutSketch(const solution::Graph& graph, const FittedView& view, int width, int height,
-                          double scale);
+SketchLayout LayoutSketch(const Parabola& parabola, const FittedView& view, int width, int height, double scale,
+                          const TickText& tickText, const MeasureText& measure);
 
 }  // namespace chart

@@ -32,15 +32,18 @@ std::string YInterceptText(const Facts& f) { return "(0; " + f.c.text() + ")"; }
 
 Graph GraphOf(const Facts& f) {
     const std::string is = f.exact ? " = " : " ≈ ";
-    Graph graph{f.nearest.a, {f.nearest.p, f.nearest.q, VertexText(f)}, {}, {0, f.nearest.c, {}}, description(f)};
+    chart::Parabola parabola{.a = f.nearest.a,
+                             .vertex = {.x = f.nearest.p, .y = f.nearest.q, .label = VertexText(f)},
+                             .zeros = {},
+                             .yIntercept = {.x = 0, .y = f.nearest.c, .label = {}}};
     if (f.deltaSign > 0) {
-        graph.zeros = {{f.x1.nearest, 0, "x₁" + is + f.x1.text}, {f.x2.nearest, 0, "x₂" + is + f.x2.text}};
+        parabola.zeros = {{f.x1.nearest, 0, "x₁" + is + f.x1.text}, {f.x2.nearest, 0, "x₂" + is + f.x2.text}};
     } else if (f.deltaSign == 0) {
-        graph.zeros = {{f.x1.nearest, 0, "x₀" + is + f.x1.text}};
+        parabola.zeros = {{f.x1.nearest, 0, "x₀" + is + f.x1.text}};
     }
     // Where (0; c) is the vertex (b = 0) or a zero (c = 0), that point's label says it.
-    if (f.p.sign != 0 && f.c.sign != 0) graph.yIntercept.label = YInterceptText(f);
-    return graph;
+    if (f.p.sign != 0 && f.c.sign != 0) parabola.yIntercept.label = YInterceptText(f);
+    return {parabola, description(f)};
 }
 
 }  // namespace solution

@@ -1,6 +1,7 @@
 #include "solution/SchoolNotation.h"
 
 #include <array>
+#include <limits>
 
 namespace solution {
 
@@ -67,6 +68,13 @@ Number Decimal(const solver::DecimalNumber& rounded, int digits, bool powered) {
         number.compound = true;
     }
     return number;
+}
+
+std::string TickText(long long multiple, int exponent, bool powered) {
+    const unsigned long long magnitude = multiple < 0 ? 0ULL - (unsigned long long)multiple : (unsigned long long)multiple;
+    // The axis has chosen the form: its digits alone never call for a power of ten.
+    return Decimal(solver::Normalised(multiple < 0, std::to_string(magnitude), exponent),
+                   std::numeric_limits<int>::max(), powered).text();
 }
 
 Number Root(const mpq_class& k, const mpz_class& m) {

@@ -34,6 +34,10 @@ Number Rational(const mpq_class& q);
 // significant digits show in full, or below 0,0001, or wherever POWERED.
 Number Decimal(const solver::DecimalNumber& rounded, int digits, bool powered = false);
 
+// A chart's tick, multiple · 10^exponent, in the form its whole axis takes:
+// "−0,5", "2000", or with a power of ten where POWERED, "5 · 10⁻⁵".
+std::string TickText(long long multiple, int exponent, bool powered);
+
 // k√m as "√5", "4√2", "√5/2", "3√5/2"; a rational k where m is 1.
 Number Root(const mpq_class& k, const mpz_class& m);
 
