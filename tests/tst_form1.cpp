@@ -547,7 +547,7 @@ private slots:
         QApplication::clipboard()->setText(QString((1 << 20) - 4 + 1, '7'));
         ModalAnswerer ok("OK");
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(ok.text, QStringLiteral("Tekst jest za długi: pole mieści najwyżej 1 048 576 znaków."));
+        QCOMPARE(ok.text, QStringLiteral("Tekst jest za długi: pole mieści najwyżej 1\u00a0048\u00a0576 znaków."));
         QCOMPARE(box->text(), QStringLiteral("1 2 3"));
 
         f.type("TxtA", "-100000000000000000000000000000000000000000");

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 
@@ -26,7 +27,8 @@ EntryBox::EntryBox(const QString& text, QWidget* parent) : QLineEdit(text, paren
 // the user is told so.
 bool EntryBox::fits(const QString& inserted) {
     if (text().size() - selectedText().size() + inserted.size() <= longestText) return true;
-    ShowMessage(this, QStringLiteral("Tekst jest za długi: pole mieści najwyżej 1 048 576 znaków."));
+    ShowMessage(this, QStringLiteral("Tekst jest za długi: pole mieści najwyżej %1 znaków.")
+                          .arg(QLocale(QLocale::Polish).toString(longestText)));
     return false;
 }
 

@@ -31,6 +31,8 @@ Form1::Form1(Module1& module, QWidget* parent)
     c_.TxtA->setFocus();
 }
 
+Form1::~Form1() = default;
+
 void Form1::routeCommands() {
     for (const CommandSources& sources : CommandTable()) {
         const Command command = sources.command;
@@ -128,9 +130,20 @@ void Form1::ShowOnChart() { chart::ShowOnChart(*c_.canvas, module_.solution); }
 
 void Form1::ShowSolution() {
     if (!module_.coefficients) return;
-    if (!solutionDialog_) solutionDialog_ = new SolutionDialog(this);
+    if (!solutionDialog_) solutionDialog_ = std::make_unique<SolutionDialog>();
     solutionDialog_->setSolution(workedSolution());
-    solutionDialog_->showBeside(this);
+    solutionDialog_->showBeside(this, controlsOnScreen());
+}
+
+// What the pupil works with: the boxes, the result lines and the buttons.
+QRect Form1::controlsOnScreen() const {
+    QRect area;
+    for (const QWidget* control : std::initializer_list<const QWidget*>{
+             c_.TxtA, c_.TxtB, c_.TxtC, c_.LblDelta, c_.LblX1, c_.LblX2, c_.CmdOblicz, c_.CmdWykres,
+             c_.CmdNowaFunkcja, c_.CmdKoniec, c_.Command1}) {
+        area |= QRect(control->mapToGlobal(QPoint()), control->size());
+    }
+    return area;
 }
 
 // Of the last successful calculation; there must have been one.

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
+
+#include <memory>
 
 #include "app/CommandTable.h"
 #include "app/Form1Controls.h"
@@ -25,6 +26,7 @@ class Form1 : public QMainWindow {
 
 public:
     explicit Form1(Module1& module, QWidget* parent = nullptr);
+    ~Form1() override;
 
     void OnLoad();
     void OnActivate();
@@ -38,7 +40,6 @@ public:
     void OnTimerTick();
 
     const Form1Controls& controls() const { return c_; }
-    QAction* solutionAction() const { return solutionAction_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,12 +52,14 @@ private:
     void showResult(ResultLine* line, const QString& text);
     solution::Solution workedSolution() const;
     QLineEdit* entryBox(solver::Coefficient coefficient) const;
+    QRect controlsOnScreen() const;
 
     Module1& module_;
     const Form1Controls c_;
     bool shownBefore_ = false;
     QAction* solutionAction_ = nullptr;
-    QPointer<SolutionDialog> solutionDialog_;  // made when first asked for
+    // A window of its own, made when first asked for, gone with this one.
+    std::unique_ptr<SolutionDialog> solutionDialog_;
 };
 
 }  // namespace app

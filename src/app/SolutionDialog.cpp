@@ -4,14 +4,20 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
+#include <QPlainTextDocumentLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
+#include "app/DialogPlacement.h"
 #include "app/GraphView.h"
+#include "solution/LineBreaks.h"
 
 namespace app {
 
@@ -19,29 +25,34 @@ namespace {
 
 const QString title = QStringLiteral("Rozwiązanie krok po kroku");
 
-// The chart's height when the dialog opens, where the screen has room.
+// The chart's height where the screen has room, and the least it keeps.
 constexpr int graphHeight = 380;
-// Past this width the text wraps.
+constexpr int graphMinimumHeight = 100;
+// Past this width the text wraps; below the narrower one it is hard to read.
 constexpr int widestText = 840;
+constexpr int narrowest = 360;
 
 }  // namespace
 
-SolutionDialog::SolutionDialog(QWidget* parent)
-    : QDialog(parent), text_(new QPlainTextEdit), graph_(new GraphView(nullptr)),
-      splitter_(new QSplitter(Qt::Vertical)) {
+SolutionDialog::SolutionDialog()
+    : view_(new QPlainTextEdit), graph_(new GraphView(nullptr)), splitter_(new QSplitter(Qt::Vertical)) {
     setWindowTitle(title);
-    text_->setReadOnly(true);
-    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The main window's close ends the program, whether this is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    view_->setReadOnly(true);
+    view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Long lines (the chart's description, rounded numbers) wrap rather
     // than widen the dialog past what the chart needs.
-    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text_->setAccessibleName(title);
+    view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    view_->setAccessibleName(title);
     // Subscripts, exponents and roots want a size above the toolkit's default.
-    QFont larger = text_->font();
+    QFont larger = view_->font();
     larger.setPointSizeF(larger.pointSizeF() * 1.25);
-    text_->setFont(larger);
+    view_->setFont(larger);
+    graph_->setMinimumHeight(graphMinimumHeight);
 
     auto* buttons = new QDialogButtonBox(this);
+    buttons_ = buttons;
     QPushButton* copy = buttons->addButton(QStringLiteral("Kopiuj wszystko"), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QStringLiteral("Zamknij"), QDialogButtonBox::RejectRole);
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(solution()); });
@@ -50,7 +61,7 @@ SolutionDialog::SolutionDialog(QWidget* parent)
 
     // The chart takes what the dialog grows by; the pupil may move the border.
     splitter_->setChildrenCollapsible(false);
-    splitter_->addWidget(text_);
+    splitter_->addWidget(view_);
     splitter_->addWidget(graph_);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
@@ -60,48 +71,69 @@ SolutionDialog::SolutionDialog(QWidget* parent)
     layout->addWidget(buttons);
 }
 
-// The dialog opens wide enough for its longest line (longer ones wrap), and
-// tall enough for all its lines and its chart, up to most of the screen.
 void SolutionDialog::setSolution(const solution::Solution& solution) {
-    const QString text = QString::fromStdString(solution.text);
-    text_->setPlainText(text);
+    text_ = QString::fromStdString(solution.text);
+    view_->setPlainText(QString::fromStdString(solution::KeepTogether(solution.text)));
     graph_->setGraph(solution.graph);
-    if (isVisible()) return;
-    const QFontMetrics metrics(text_->font());
-    int widest = 0, lines = 1;
-    for (const QString& line : text.split(u'\n')) {
-        const int width = metrics.horizontalAdvance(line);
-        widest = std::max(widest, width);
-        lines += 1 + width / widestText;
-    }
-    const int textHeight = lines * metrics.lineSpacing() + 12;
-    const QSize wanted(std::min(widest, widestText) + 60, textHeight + graphHeight + 80);
-    const QSize room = screen() ? screen()->availableSize() * 0.9 : wanted;
-    resize(wanted.boundedTo(room).expandedTo(QSize(480, 560)));
-    // The text as high as its lines, where that leaves the chart its minimum.
-    splitter_->setSizes({textHeight, std::max(graph_->minimumHeight(), height() - textHeight)});
 }
 
-// Beside the window, right or left, where the screen has room for it, so that the window's
-// results and chart stay in sight; elsewhere where the window system puts it.
-void SolutionDialog::showBeside(const QWidget* window) {
-    if (!isVisible() && window->screen()) {
-        const QRect frame = window->frameGeometry();
-        const QRect room = window->screen()->availableGeometry();
-        const QSize decoration = frame.size() - window->size();
-        const QRect right(QPoint(frame.right() + 1, frame.top()), size() + decoration);
-        const QRect left = right.translated(-frame.width() - right.width(), 0);
-        if (room.contains(right)) {
-            move(right.topLeft());
-        } else if (room.contains(left)) {
-            move(left.topLeft());
-        }
+// About the height of the box that shows all the text in a dialog WIDTH
+// wide, to size the dialog before it shows: with a line and a half to spare
+// for lines the box wraps sooner at the screen's scale.
+int SolutionDialog::textHeight(int width) const {
+    const QMargins margins = layout()->contentsMargins();
+    const int frame = 2 * view_->frameWidth();
+    QTextDocument document;
+    document.setDefaultFont(view_->font());
+    document.setDocumentMargin(view_->document()->documentMargin());
+    document.setPlainText(view_->toPlainText());
+    document.setTextWidth(width - margins.left() - margins.right() - frame);
+    return int(std::ceil(document.size().height() + 1.5 * QFontMetricsF(view_->font()).lineSpacing())) + frame;
+}
+
+// The text as high as all its lines, as the box lays them out, where that
+// leaves the chart its minimum; where the text has to scroll anyway, the
+// chart nearly half.
+void SolutionDialog::shareHeight() {
+    auto* lines = qobject_cast<QPlainTextDocumentLayout*>(view_->document()->documentLayout());
+    double height = 2 * (view_->document()->documentMargin() + view_->frameWidth());
+    for (QTextBlock block = view_->document()->begin(); block.isValid(); block = block.next()) {
+        lines->ensureBlockLayout(block);
+        height += lines->blockBoundingRect(block).height();
+    }
+    const int text = int(std::ceil(height));
+    const int room = splitter_->height() - splitter_->handleWidth();
+    const int graph = text + graphMinimumHeight <= room ? room - text : std::max(graphMinimumHeight, room * 9 / 20);
+    splitter_->setSizes({room - graph, graph});
+}
+
+// Wide enough for the longest line (longer ones wrap), tall enough for all
+// the text and the chart, within the screen.
+void SolutionDialog::showBeside(const QWidget* window, const QRect& keepVisible) {
+    const bool placing = !isVisible() && window->screen();
+    if (placing) {
+        const QMargins margins = layout()->contentsMargins();
+        const QSize decoration = window->frameGeometry().size() - window->size();
+        const QFontMetrics metrics(view_->font());
+        int widest = 0;
+        for (const QString& line : view_->toPlainText().split(u'\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
+        const int chrome = margins.top() + margins.bottom() + splitter_->handleWidth() + layout()->spacing() +
+                           buttons_->sizeHint().height();
+        const QRect screen = window->screen()->availableGeometry();
+        const QRect frame = PlaceBeside(screen, window->frameGeometry(), keepVisible,
+                                        std::min(widest, widestText) + 60 + decoration.width(),
+                                        narrowest + decoration.width(), [&](int width) {
+                                            return decoration.height() + chrome +
+                                                   textHeight(width - decoration.width()) + graphHeight;
+                                        });
+        resize(frame.size() - decoration);
+        move(frame.topLeft());
     }
     show();
+    // Shown, the box has its width and lays its lines out as it shows them.
+    if (placing) shareHeight();
     raise();
     activateWindow();
 }
-
-QString SolutionDialog::solution() const { return text_->toPlainText(); }
 
 }  // namespace app

@@ -13,21 +13,30 @@ class GraphView;
 
 // The worked solution beside the window: its text, selectable and read by
 // screen readers, its chart under it, a button that copies all the text and
-// one that closes it. It does not block the window.
+// one that closes it. It is a window of its own, which the main window can
+// be brought in front of, and it never reaches past the screen.
 class SolutionDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SolutionDialog(QWidget* parent);
+    SolutionDialog();
 
     void setSolution(const solution::Solution& solution);
-    void showBeside(const QWidget* window);
-    QString solution() const;
+    // Shows it beside WINDOW, leaving KEEPVISIBLE (in screen coordinates)
+    // uncovered where the screen has room; brings it forward if shown.
+    void showBeside(const QWidget* window, const QRect& keepVisible);
+    // The text as it is copied, with plain spaces.
+    QString solution() const { return text_; }
 
 private:
-    QPlainTextEdit* text_;
+    int textHeight(int width) const;
+    void shareHeight();
+
+    QString text_;
+    QPlainTextEdit* view_;
     GraphView* graph_;
     QSplitter* splitter_;
+    QWidget* buttons_;
 };
 
 }  // namespace app

@@ -17,6 +17,7 @@
 #include "app/ClientArea.h"
 #include "app/EntryBox.h"
 #include "app/ImageList.h"
+#include "app/Colour.h"
 #include "app/ResultLine.h"
 #include "app/TaggedTimer.h"
 #include "app/WindowCanvas.h"
@@ -26,8 +27,6 @@ namespace app {
 namespace {
 
 using namespace design;
-
-QColor qColour(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 void applyLook(QWidget& widget, Look look) {
     const LookStyle& style = StyleOf(look);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/Colour.h"
+
 namespace app {
 
 namespace {
@@ -24,7 +26,7 @@ WindowCanvas::WindowCanvas(QWidget* parent) : QWidget(parent) {
 void WindowCanvas::SetPenWidth(int pixels) { penPixels_ = pixels; }
 
 void WindowCanvas::SetPenColour(chart::Rgb colour) {
-    pen_.setColor(QColor(colour.r, colour.g, colour.b));
+    pen_.setColor(qColour(colour));
 }
 
 void WindowCanvas::MoveTo(float x, float y) { current_ = toPixels(x, y); }

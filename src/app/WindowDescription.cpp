@@ -99,8 +99,6 @@ constexpr Caption entryCaptions[] = {
 
 const WindowSettings& Window() { return window; }
 std::span<const Control> Controls() { return controls; }
-std::span<const Font> Fonts() { return fonts; }
-std::span<const LookStyle> Looks() { return looks; }
 std::span<const MenuEntry> Menus() { return menus; }
 std::span<const ToolbarButton> ToolbarButtons() { return toolbarButtons; }
 std::span<const char* const> Images() { return images; }

@@ -91,8 +91,6 @@ struct WindowSettings {
 
 const WindowSettings& Window();
 std::span<const Control> Controls();  // in creation order
-std::span<const Font> Fonts();
-std::span<const LookStyle> Looks();
 std::span<const MenuEntry> Menus();
 std::span<const ToolbarButton> ToolbarButtons();
 std::span<const char* const> Images();  // picture names, image 1 first

@@ -1,6 +1,7 @@
 #include "solution/Facts.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "solution/ExactForms.h"
 #include "solver/ExactReal.h"
@@ -9,14 +10,10 @@ namespace solution {
 
 namespace {
 
-// Past this many digits a number is no longer read by a pupil, and its
-// exact forms would cost more than they are worth.
-constexpr std::size_t longestExact = 40;
-
-// Digits shown of an approximation: of an irrational zero beside its exact
-// form, and of every number where exact forms are too long.
+// Digits shown of an irrational zero's approximation beside its exact form.
 constexpr int zeroDigits = 6;
-constexpr int roundedDigits = 15;
+
+using solver::ExactValue;
 
 bool tooLong(const mpz_class& n) { return mpz_sizeinbase(n.get_mpz_t(), 10) > longestExact; }
 bool tooLong(const solver::ExactRational& q) { return tooLong(q.num) || tooLong(q.den); }
@@ -27,9 +24,7 @@ mpq_class reduced(const solver::ExactRational& q) {
     return value;
 }
 
-solver::ExactRational asExact(const mpq_class& q) { return {q.get_num(), q.get_den()}; }
-
-double nearest(const mpq_class& q) { return solver::NearestDouble(asExact(q)); }
+double nearest(const mpq_class& q) { return solver::NearestDouble(ExactValue(q)); }
 
 Number rounded(const solver::ExactReal& x, int digits) { return Decimal(solver::RoundToDigits(x, digits), digits); }
 
@@ -41,45 +36,88 @@ Number brief(const solver::ExactReal& x) {
 
 Zero roundedZero(const solver::ExactReal& x) {
     const Number value = rounded(x, roundedDigits);
-    return {value.text(), {}, {}, ZeroFactor(value), solver::NearestDouble(x)};
+    return {.text = value.text(), .approximation = {}, .brief = {}, .factor = ZeroFactor(value),
+            .nearest = solver::NearestDouble(x)};
 }
 
-Facts exactFacts(const ExactForms& f) {
-    Facts facts{true, sgn(f.delta), sgn(f.a), Rational(f.a), Rational(f.b), Rational(f.c),
-                Rational(f.delta), Rational(-f.b), Rational(2 * f.a), Rational(f.p), Rational(f.q),
-                Rational(-f.b / f.a), Rational(f.c / f.a), {}, {}, {},
-                {nearest(f.a), nearest(f.p), nearest(f.q), nearest(f.c)}};
+Facts exactFacts(const solver::ExactCoefficients& k, const ExactForms& f) {
+    Facts facts{.exact = true,
+                .deltaSign = sgn(f.delta),
+                .aSign = sgn(f.a),
+                .a = Typed(k.typedA),
+                .b = Typed(k.typedB),
+                .c = Typed(k.typedC),
+                .exactCoefficient = {},
+                .delta = Rational(f.delta),
+                .minusB = Rational(-f.b),
+                .twiceA = Rational(2 * f.a),
+                .p = Rational(f.p),
+                .q = Rational(f.q),
+                .sum = Rational(-f.b / f.a),
+                .product = Rational(f.c / f.a),
+                .root = {},
+                .x1 = {},
+                .x2 = {},
+                .nearest = {.a = nearest(f.a), .p = nearest(f.p), .q = nearest(f.q), .c = nearest(f.c)}};
     if (facts.deltaSign < 0) return facts;
     facts.root = Root(f.rootFactor, f.rootRadicand);
-    const auto zero = [&](const Surd& x, bool first) {
-        if (x.isRational()) return Zero{SurdText(x), {}, {}, ZeroFactor(x), nearest(x.rational())};
-        const auto exact = solver::ExactReal::ZeroOf(asExact(f.a), asExact(f.b), asExact(f.c),
-                                                     asExact(f.delta), first);
-        return Zero{SurdText(x), rounded(exact, zeroDigits).text(), brief(exact).text(), ZeroFactor(x),
-                    solver::NearestDouble(exact)};
+    const auto zero = [&](const Surd& x, solver::Root root) {
+        if (x.isRational()) {
+            return Zero{.text = SurdText(x), .approximation = {}, .brief = {}, .factor = ZeroFactor(x),
+                        .nearest = nearest(x.rational())};
+        }
+        const auto exact = solver::ExactReal::ZeroOf(ExactValue(f.a), ExactValue(f.b), ExactValue(f.c),
+                                                     ExactValue(f.delta), root);
+        return Zero{.text = SurdText(x), .approximation = rounded(exact, zeroDigits).text(),
+                    .brief = brief(exact).text(), .factor = ZeroFactor(x), .nearest = solver::NearestDouble(exact)};
     };
-    facts.x1 = zero(f.x1, true);
-    facts.x2 = zero(f.x2, false);
+    facts.x1 = zero(f.x1, solver::Root::MinusSqrtDelta);
+    facts.x2 = zero(f.x2, solver::Root::PlusSqrtDelta);
     return facts;
 }
 
+// A coefficient of few digits as typed, exactly; a long one rounded, which
+// may still be exact (1e45 is 1 · 10⁴⁵).
+Number coefficient(const solver::ExactRational& x, const solver::ReadResult& typed, bool& exact) {
+    if (!tooLong(x)) return Typed(typed);
+    const solver::DecimalNumber digits = solver::RoundToDigits(x, roundedDigits);
+    exact = (ExactValue(digits) - x).sign() == 0;
+    return Decimal(digits, roundedDigits);
+}
+
 Facts roundedFacts(const solver::ExactCoefficients& k) {
-    using solver::ExactValue;
-    const auto& [a, b, c] = k;
+    const auto& [a, b, c] = std::tie(k.a, k.b, k.c);
     const solver::ExactRational delta = b * b - ExactValue(4) * a * c;
     const solver::ExactRational p = -b / (ExactValue(2) * a);
     // q = −Δ/(4a), as c − b²/(4a): where one coefficient has a million
     // digits, this multiplies it only by short numbers.
     const solver::ExactRational q = c - b * b / (ExactValue(4) * a);
     const auto number = [](const solver::ExactRational& x) { return rounded(x, roundedDigits); };
-    Facts facts{false, delta.sign(), a.sign(), number(a), number(b), number(c), number(delta),
-                number(-b), number(ExactValue(2) * a), number(p), number(q), number(-b / a), number(c / a),
-                {}, {}, {},
-                {solver::NearestDouble(a), solver::NearestDouble(p), solver::NearestDouble(q),
-                 solver::NearestDouble(c)}};
+    Facts facts{.exact = false,
+                .deltaSign = delta.sign(),
+                .aSign = a.sign(),
+                .a = {},
+                .b = {},
+                .c = {},
+                .exactCoefficient = {},
+                .delta = number(delta),
+                .minusB = number(-b),
+                .twiceA = number(ExactValue(2) * a),
+                .p = number(p),
+                .q = number(q),
+                .sum = number(-b / a),
+                .product = number(c / a),
+                .root = {},
+                .x1 = {},
+                .x2 = {},
+                .nearest = {.a = solver::NearestDouble(a), .p = solver::NearestDouble(p),
+                            .q = solver::NearestDouble(q), .c = solver::NearestDouble(c)}};
+    facts.a = coefficient(a, k.typedA, facts.exactCoefficient.a);
+    facts.b = coefficient(b, k.typedB, facts.exactCoefficient.b);
+    facts.c = coefficient(c, k.typedC, facts.exactCoefficient.c);
     if (facts.deltaSign > 0) {
-        facts.x1 = roundedZero(solver::ExactReal::ZeroOf(a, b, c, delta, true));
-        facts.x2 = roundedZero(solver::ExactReal::ZeroOf(a, b, c, delta, false));
+        facts.x1 = roundedZero(solver::ExactReal::ZeroOf(a, b, c, delta, solver::Root::MinusSqrtDelta));
+        facts.x2 = roundedZero(solver::ExactReal::ZeroOf(a, b, c, delta, solver::Root::PlusSqrtDelta));
     } else if (facts.deltaSign == 0) {
         facts.x1 = facts.x2 = roundedZero(p);
     }
@@ -88,10 +126,15 @@ Facts roundedFacts(const solver::ExactCoefficients& k) {
 
 }  // namespace
 
+std::pair<const Zero&, const Zero&> ZerosInOrder(const Facts& f) {
+    if (f.aSign > 0) return {f.x1, f.x2};
+    return {f.x2, f.x1};
+}
+
 Facts FactsOf(const solver::ExactCoefficients& k) {
     if (!tooLong(k.a) && !tooLong(k.b) && !tooLong(k.c)) {
-        ExactForms forms = ExactFormsOf(reduced(k.a), reduced(k.b), reduced(k.c));
-        if (!tooLong(asExact(forms.delta))) return exactFacts(forms);
+        const ExactForms forms = ExactFormsOf(reduced(k.a), reduced(k.b), reduced(k.c));
+        if (!tooLong(ExactValue(forms.delta))) return exactFacts(k, forms);
     }
     return roundedFacts(k);
 }

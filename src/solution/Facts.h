@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "solution/SchoolNotation.h"
 #include "solver/Calculation.h"
@@ -21,7 +22,11 @@ struct Facts {
     bool exact = true;
     int deltaSign = 0;
     int aSign = 0;
-    Number a, b, c, delta, minusB, twiceA, p, q, sum, product;
+    Number a, b, c;  // as typed where they are exact, else rounded
+    struct {
+        bool a = true, b = true, c = true;
+    } exactCoefficient;
+    Number delta, minusB, twiceA, p, q, sum, product;
     Number root;    // √Δ, exact only
     Zero x1, x2;    // for Δ = 0 both are x0
     struct {
@@ -29,8 +34,17 @@ struct Facts {
     } nearest;
 };
 
-// Exact where the numbers have at most 40 digits; else rounded to 15
-// significant digits.
+// Past this many digits a number is no longer read by a pupil, and its
+// exact forms would cost more than they are worth.
+inline constexpr std::size_t longestExact = 40;
+// Digits of every number where exact forms are too long.
+inline constexpr int roundedDigits = 15;
+
+// Exact where the numbers have at most longestExact digits; else rounded to
+// roundedDigits significant digits.
 Facts FactsOf(const solver::ExactCoefficients& coefficients);
+
+// The two zeros from the smaller: x₁ takes −√Δ, which is the smaller where a > 0.
+std::pair<const Zero&, const Zero&> ZerosInOrder(const Facts& facts);
 
 }  // namespace solution

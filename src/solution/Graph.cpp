@@ -13,7 +13,8 @@ std::string describedZero(const Facts& f, const Zero& zero) {
 std::string description(const Facts& f) {
     std::string zeros = "brak miejsc zerowych";
     if (f.deltaSign > 0) {
-        zeros = "miejsca zerowe " + describedZero(f, f.x1) + " i " + describedZero(f, f.x2);
+        const auto [low, high] = ZerosInOrder(f);
+        zeros = "miejsca zerowe " + describedZero(f, low) + " i " + describedZero(f, high);
     } else if (f.deltaSign == 0) {
         zeros = "miejsce zerowe " + describedZero(f, f.x1);
     }

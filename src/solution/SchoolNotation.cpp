@@ -3,6 +3,8 @@
 #include <array>
 #include <limits>
 
+#include "solver/ExactRational.h"
+
 namespace solution {
 
 namespace {
@@ -15,18 +17,41 @@ std::string superscript(std::int64_t power) {
     return text;
 }
 
+// A rational's decimal is written where it ends within this many places.
+constexpr int decimalPlaces = 10;
+// Whole numbers of this many digits or more stand in groups of three.
+constexpr std::size_t groupedFrom = 5;
+
+// "1 000 000", "−10 000" with narrow no-break spaces, so that a line never
+// breaks inside a number; "2000" as it is.
+std::string grouped(const std::string& whole) {
+    if (whole.size() < groupedFrom) return whole;
+    std::string text;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) text += narrowNoBreakSpace;
+        text += whole[i];
+    }
+    return text;
+}
+
 // The digits DIGITS with a decimal comma after the first WHOLE of them
 // (zeros added where WHOLE reaches past them or lies before the first).
 std::string withComma(const std::string& digits, std::int64_t whole) {
     if (whole <= 0) return "0," + std::string(std::size_t(-whole), '0') + digits;
-    if (std::size_t(whole) >= digits.size()) return digits + std::string(std::size_t(whole) - digits.size(), '0');
-    return digits.substr(0, std::size_t(whole)) + "," + digits.substr(std::size_t(whole));
+    if (std::size_t(whole) >= digits.size()) {
+        return grouped(digits + std::string(std::size_t(whole) - digits.size(), '0'));
+    }
+    return grouped(digits.substr(0, std::size_t(whole))) + "," + digits.substr(std::size_t(whole));
 }
 
-std::string magnitudeOf(const mpz_class& n) { return mpz_class(abs(n)).get_str(); }
+std::string magnitudeOf(const mpz_class& n) { return grouped(mpz_class(abs(n)).get_str()); }
 
 std::string rootOf(const mpz_class& factor, const mpz_class& m) {
-    return (abs(factor) == 1 ? std::string() : magnitudeOf(factor)) + "√" + m.get_str();
+    return (abs(factor) == 1 ? std::string() : magnitudeOf(factor)) + "√" + magnitudeOf(m);
+}
+
+std::string fixed(const solver::DecimalNumber& n) {
+    return n.isZero() ? "0" : withComma(n.digits, n.magnitude() + 1);
 }
 
 }  // namespace
@@ -39,10 +64,10 @@ std::string Number::text() const {
 std::string Number::factor() const { return sign < 0 || compound ? "(" + text() + ")" : text(); }
 
 Number Rational(const mpq_class& q) {
-    Number number{sgn(q), {}, abs(q) == 1, false};
+    Number number{.sign = sgn(q), .magnitude = {}, .one = abs(q) == 1, .compound = false};
     const mpz_class& den = q.get_den();
-    if (mpz_class(1'000'000) % den != 0) {
-        number.magnitude = magnitudeOf(q.get_num()) + "/" + den.get_str();
+    if (solver::PowerOfTen(decimalPlaces) % den != 0) {
+        number.magnitude = magnitudeOf(q.get_num()) + "/" + magnitudeOf(den);
         number.compound = true;
         return number;
     }
@@ -52,9 +77,19 @@ Number Rational(const mpq_class& q) {
         power *= 10;
         ++places;
     }
-    const std::string digits = magnitudeOf(q.get_num() * (power / den));
+    const std::string digits = mpz_class(abs(q.get_num()) * (power / den)).get_str();
     number.magnitude = withComma(digits, std::int64_t(digits.size()) - places);
     return number;
+}
+
+Number Typed(const solver::ReadResult& typed) {
+    const solver::DecimalNumber& n = typed.number;
+    if (n.isZero()) return {};
+    const bool fraction = typed.hasFractionBar();
+    return {.sign = n.negative ? -1 : 1,
+            .magnitude = fixed(n) + (fraction ? "/" + fixed(typed.denominator) : ""),
+            .one = !fraction && n.digits == "1" && n.exponent == 0,
+            .compound = fraction};
 }
 
 Number Decimal(const solver::DecimalNumber& rounded, int digits, bool powered) {
@@ -80,14 +115,14 @@ std::string TickText(long long multiple, int exponent, bool powered) {
 Number Root(const mpq_class& k, const mpz_class& m) {
     if (m == 1) return Rational(k);
     const bool whole = k.get_den() == 1;
-    std::string text = rootOf(k.get_num(), m) + (whole ? "" : "/" + k.get_den().get_str());
+    std::string text = rootOf(k.get_num(), m) + (whole ? "" : "/" + magnitudeOf(k.get_den()));
     return {1, text, false, !whole};
 }
 
 std::string SurdText(const Surd& x) {
     if (x.isRational()) return Rational(x.rational()).text();
     const std::string root = rootOf(x.v, x.m);
-    const std::string over = x.w == 1 ? "" : "/" + x.w.get_str();
+    const std::string over = x.w == 1 ? "" : "/" + magnitudeOf(x.w);
     if (x.u == 0) return (x.v < 0 ? std::string(minus) : "") + root + over;
     const std::string sum =
         (x.u < 0 ? std::string(minus) : "") + magnitudeOf(x.u) + (x.v < 0 ? " − " : " + ") + root;
@@ -104,7 +139,7 @@ std::string ZeroFactor(const Surd& zero) {
     const std::string root = rootOf(zero.v, zero.m);
     // x − (u + v√m)/w: opened where that leaves no fraction behind.
     if (zero.w == 1 || zero.u == 0) {
-        const std::string over = zero.w == 1 ? "" : "/" + zero.w.get_str();
+        const std::string over = zero.w == 1 ? "" : "/" + magnitudeOf(zero.w);
         std::string factor = "(x";
         if (zero.u != 0) factor += (zero.u > 0 ? " − " : " + ") + magnitudeOf(zero.u);
         return factor + (zero.v > 0 ? " − " : " + ") + root + over + ")";

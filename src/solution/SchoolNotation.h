@@ -12,6 +12,7 @@
 namespace solution {
 
 inline constexpr std::string_view minus = "\u2212";
+inline constexpr std::string_view narrowNoBreakSpace = "\u202f";
 
 // A number as the worked solution writes it: its sign apart from the text
 // of its magnitude, so that it can stand first, after a plus or minus, or
@@ -26,9 +27,14 @@ struct Number {
     std::string factor() const;  // "(−1,5)", "(2/3)", "4"
 };
 
-// A rational whose decimal ends within six places as that decimal, any
-// other as a reduced fraction.
+// A rational whose decimal ends within ten places as that decimal, any
+// other as a reduced fraction. Whole numbers of five digits or more are
+// grouped by three here and everywhere below: "1 000 000".
 Number Rational(const mpq_class& q);
+
+// A coefficient as the pupil typed it: a fraction stays a fraction, a
+// decimal a decimal ("1e−7" as 0,0000001), with a decimal comma.
+Number Typed(const solver::ReadResult& typed);
 
 // A rounded decimal: decimal comma, and "· 10ⁿ" beyond what DIGITS
 // significant digits show in full, or below 0,0001, or wherever POWERED.

@@ -16,8 +16,7 @@ std::pair<std::string, std::string> signSets(const Facts& f) {
     const std::string every = "dla każdego x ∈ ℝ", none = "dla żadnego x";
     if (f.deltaSign < 0) return {every, none};
     if (f.deltaSign == 0) return {"dla x ∈ ℝ \\ {" + f.x1.text + "}", none};
-    const Zero& low = f.aSign > 0 ? f.x1 : f.x2;
-    const Zero& high = f.aSign > 0 ? f.x2 : f.x1;
+    const auto [low, high] = ZerosInOrder(f);
     return {"dla x ∈ (−∞; " + low.text + ") ∪ (" + high.text + "; +∞)",
             "dla x ∈ (" + low.text + "; " + high.text + ")"};
 }
@@ -35,15 +34,20 @@ std::string zeroLine(const char* name, const char* formula, const Facts& f, cons
     return line;
 }
 
+std::string relation(bool exact) { return exact ? " = " : " ≈ "; }
+
 std::vector<std::string> linesOf(const Facts& f, const Graph& graph) {
-    const std::string is = f.exact ? " = " : " ≈ ";
+    const std::string is = relation(f.exact);
+    const auto& typed = f.exactCoefficient;
     std::vector<std::string> lines;
     if (!f.exact) {
-        lines.push_back("Liczby mają tu ponad 40 cyfr, więc zapisano je w przybliżeniu, "
-                        "z 15 cyframi znaczącymi.");
+        lines.push_back("Liczby mają tu ponad " + std::to_string(longestExact) +
+                        " cyfr, więc zapisano je w przybliżeniu, z " + std::to_string(roundedDigits) +
+                        " cyframi znaczącymi.");
     }
-    lines.push_back("f(x)" + is + Sum({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}}));
-    lines.push_back("a" + is + f.a.text() + ", b" + is + f.b.text() + ", c" + is + f.c.text());
+    lines.push_back("f(x)" + relation(typed.a && typed.b && typed.c) + Sum({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}}));
+    lines.push_back("a" + relation(typed.a) + f.a.text() + ", b" + relation(typed.b) + f.b.text() + ", c" +
+                    relation(typed.c) + f.c.text());
     std::string delta = "Δ = b² − 4ac";
     if (f.exact) delta += " = " + f.b.factor() + "² − 4 · " + f.a.factor() + " · " + f.c.factor();
     lines.push_back(delta + is + f.delta.text());
@@ -56,18 +60,25 @@ std::vector<std::string> linesOf(const Facts& f, const Graph& graph) {
         }
         lines.push_back(zeroLine("x₁", "(−b − √Δ)/(2a)", f, f.x1, " − "));
         lines.push_back(zeroLine("x₂", "(−b + √Δ)/(2a)", f, f.x2, " + "));
+        const auto [low, high] = ZerosInOrder(f);
+        lines.push_back(std::string("Punkty przecięcia z osią OX") + (f.exact ? ": " : " ≈ ") + "(" + low.text + "; 0), (" +
+                        high.text + "; 0)");
     } else if (f.deltaSign == 0) {
         std::string line = "x₀ = −b/(2a)";
         if (f.exact) line += " = " + (f.minusB.compound ? "(" + f.minusB.text() + ")" : f.minusB.text()) +
                              "/" + f.twiceA.factor();
         lines.push_back(line + is + f.x1.text);
+        lines.push_back(std::string("Punkt przecięcia z osią OX") + (f.exact ? ": " : " ≈ ") + "(" + f.x1.text + "; 0)");
     } else {
         lines.push_back("Δ < 0, więc funkcja nie ma miejsc zerowych.");
     }
 
     const std::string p = f.p.text(), q = f.q.text();
-    lines.push_back("Wierzchołek paraboli: W = (p; q), p = −b/(2a)" + is + p + ", q = −Δ/(4a)" + is + q + ", " +
-                    VertexText(f));
+    // The numbers put in, as in the line of Δ.
+    const std::string putP = f.exact ? " = −" + f.b.factor() + "/(2 · " + f.a.factor() + ")" : "";
+    const std::string putQ = f.exact ? " = −" + f.delta.factor() + "/(4 · " + f.a.factor() + ")" : "";
+    lines.push_back("Wierzchołek paraboli: W = (p; q), p = −b/(2a)" + putP + is + p + ", q = −Δ/(4a)" + putQ + is +
+                    q + ", " + VertexText(f));
     lines.push_back("Oś symetrii: x" + is + p);
     lines.push_back("Punkt przecięcia z osią OY: " + YInterceptText(f));
     const bool up = f.aSign > 0;
@@ -90,7 +101,9 @@ std::vector<std::string> linesOf(const Facts& f, const Graph& graph) {
     lines.push_back("f(x) > 0 " + (up ? signOfA : opposite));
     lines.push_back("f(x) < 0 " + (up ? opposite : signOfA));
     if (f.deltaSign >= 0) {
-        lines.push_back("Wzory Viète'a: x₁ + x₂ = −b/a" + is + f.sum.text() + ", x₁ · x₂ = c/a" + is +
+        // Where Δ = 0, both zeros are the one x₀ named above.
+        const std::string both = f.deltaSign == 0 ? "x₁ = x₂ = x₀" + is + f.x1.text + ", " : "";
+        lines.push_back("Wzory Viète'a: " + both + "x₁ + x₂ = −b/a" + is + f.sum.text() + ", x₁ · x₂ = c/a" + is +
                         f.product.text());
     }
     lines.push_back("Opis wykresu: " + graph.description);

@@ -21,6 +21,7 @@ constexpr std::int64_t smallestMagnitude = -325;
 struct CoefficientValue {
     ExactRational exact;
     double value = 0;
+    ReadResult typed;
 };
 
 using CoefficientOrMessage = std::variant<CoefficientValue, CalculationMessage>;
@@ -49,7 +50,7 @@ CoefficientOrMessage readCoefficient(std::string_view text, Coefficient which) {
     for (const DecimalNumber* part : {&number, &read.denominator}) {
         if (part->magnitude() > largestMagnitude || part->magnitude() < smallestMagnitude) return outOfRange;
     }
-    CoefficientValue coefficient{ExactValue(number) / ExactValue(read.denominator), 0};
+    CoefficientValue coefficient{.exact = ExactValue(number) / ExactValue(read.denominator), .value = 0, .typed = read};
     coefficient.value = NearestDouble(coefficient.exact);
     if (std::isinf(coefficient.value) || coefficient.value == 0) return outOfRange;
     return coefficient;
@@ -84,7 +85,7 @@ CalculationOutcome Calculate(std::string_view textA, std::string_view textB,
 
     CalculationResult result{state,
                              {"Delta wynosi " + NumberToText(exactDelta, 15), {}, {}},
-                             {a.exact, b.exact, c.exact}};
+                             {a.exact, b.exact, c.exact, a.typed, b.typed, c.typed}};
     ResultLines& lines = result.lines;
     if (exactDelta.sign() < 0) {
         lines.x1 = "Delta mniejsza od zera";
@@ -98,8 +99,8 @@ CalculationOutcome Calculate(std::string_view textA, std::string_view textB,
         lines.x1 = "Funkcja posiada jedno miejsce zerowe";
         lines.x2 = "Xo = " + NumberToText(x0, 15);
     } else {
-        const auto x1 = ExactReal::ZeroOf(a.exact, b.exact, c.exact, exactDelta, true);
-        const auto x2 = ExactReal::ZeroOf(a.exact, b.exact, c.exact, exactDelta, false);
+        const auto x1 = ExactReal::ZeroOf(a.exact, b.exact, c.exact, exactDelta, Root::MinusSqrtDelta);
+        const auto x2 = ExactReal::ZeroOf(a.exact, b.exact, c.exact, exactDelta, Root::PlusSqrtDelta);
         result.state.x1 = NearestDouble(x1);
         result.state.x2 = NearestFloat(x2);
         if (!std::isfinite(result.state.x1) || !std::isfinite(result.state.x2)) {

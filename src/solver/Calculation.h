@@ -29,9 +29,11 @@ struct ResultLines {
     bool operator==(const ResultLines&) const = default;
 };
 
-// The coefficients exactly as read, for the worked solution.
+// The coefficients exactly as read, for the worked solution, and as they
+// were typed (a blank one as 0), to be written back in that form.
 struct ExactCoefficients {
     ExactRational a, b, c;
+    ReadResult typedA, typedB, typedC;
 };
 
 struct CalculationResult {

@@ -43,6 +43,8 @@ ExactRational ExactValue(const DecimalNumber& number) {
 
 ExactRational ExactValue(long integer) { return {integer, 1}; }
 
+ExactRational ExactValue(const mpq_class& q) { return {q.get_num(), q.get_den()}; }
+
 ExactRational BinaryValue(double value) {
     const mpq_class exact(value);
     return {exact.get_num(), exact.get_den()};

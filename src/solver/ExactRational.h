@@ -28,6 +28,7 @@ mpz_class PowerOfTen(std::int64_t exponent);
 // (a few hundred powers of ten), or the power of ten becomes huge.
 ExactRational ExactValue(const DecimalNumber& number);
 ExactRational ExactValue(long integer);
+ExactRational ExactValue(const mpq_class& q);
 // Exact value of a finite double.
 ExactRational BinaryValue(double value);
 

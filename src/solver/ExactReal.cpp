@@ -26,8 +26,6 @@ mpf_class approximate(const ExactRational& q) {
     return mpf_class(q.num, precision) / mpf_class(q.den, precision);
 }
 
-ExactRational asExact(const mpq_class& q) { return {q.get_num(), q.get_den()}; }
-
 // Tells on which side of a rational boundary the exact real lies.
 class Judge {
 public:
@@ -47,7 +45,7 @@ private:
     // p - t + s sqrt(r), from a and b = s sqrt(r): their signs, and where
     // they differ, which of a^2 and b^2 = s^2 r is larger.
     int exactSide(const mpq_class& t) {
-        const ExactRational a = x_.p - asExact(t);
+        const ExactRational a = x_.p - ExactValue(t);
         if (x_.s.sign() == 0 || x_.r.sign() == 0) return a.sign();
         const int rootSign = x_.s.sign();
         if (a.sign() == 0 || a.sign() == rootSign) return rootSign;
@@ -159,10 +157,10 @@ ExactReal::ExactReal(ExactRational p, ExactRational s, ExactRational r, mpf_clas
     : p(std::move(p)), s(std::move(s)), r(std::move(r)), approximation(std::move(approximation)) {}
 
 ExactReal ExactReal::ZeroOf(const ExactRational& a, const ExactRational& b, const ExactRational& c,
-                            const ExactRational& delta, bool first) {
+                            const ExactRational& delta, Root which) {
     const ExactRational twiceA = ExactValue(2) * a;
     ExactRational centre = -b / twiceA;
-    ExactRational reach = ExactValue(first ? -1 : 1) / twiceA;
+    ExactRational reach = ExactValue(which == Root::MinusSqrtDelta ? -1 : 1) / twiceA;
     const mpf_class near = approximate(centre);
     const mpf_class root = approximate(reach) * sqrt(approximate(delta));
     // Where -b/2a and the root nearly cancel, the zero is the product of the

@@ -7,15 +7,17 @@
 
 namespace solver {
 
+// Which zero of a quadratic: (−b − √Δ)/(2a) or (−b + √Δ)/(2a).
+enum class Root { MinusSqrtDelta, PlusSqrtDelta };
+
 // An exact real p + s * sqrt(r), r >= 0: a rational where s is 0, else one
 // zero of a quadratic. It carries an approximation to 256 bits, made once.
 struct ExactReal {
     ExactReal(ExactRational rational);  // NOLINT: a rational is one
 
-    // The zero (-b - sqrt(delta)) / 2a for FIRST, else (-b + sqrt(delta)) / 2a,
-    // of a x^2 + b x + c with delta = b^2 - 4ac > 0.
+    // The zero WHICH of a x^2 + b x + c with delta = b^2 - 4ac > 0.
     static ExactReal ZeroOf(const ExactRational& a, const ExactRational& b, const ExactRational& c,
-                            const ExactRational& delta, bool first);
+                            const ExactRational& delta, Root which);
 
     ExactReal operator-() const;
 

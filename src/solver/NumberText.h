@@ -29,6 +29,8 @@ struct ReadResult {
     ReadStatus status = ReadStatus::Blank;
     DecimalNumber number;
     DecimalNumber denominator{false, "1", 0};
+
+    bool hasFractionBar() const { return denominator.digits != "1" || denominator.exponent != 0; }
 };
 
 // Reads a whole text (UTF-8) as one number: blanks, a sign, digits (in the

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace solution {
+
+// TEXT with every blank a line must not break at made a no-break space, and
+// word joiners where the toolkit would break without a blank, so that a
+// number, a root, "· 10ⁿ" or anything in brackets stays on one line.
+// Lines may still break after ", ", "= ", ": " and "∪ " outside brackets,
+// and between two words.
+std::string KeepTogether(std::string_view text);
+
+}  // namespace solution
