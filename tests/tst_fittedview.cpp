@@ -45,7 +45,7 @@ private slots:
         // h = 100: f(125) = 5625; y ∈ ⟨−10000; 5625⟩ ± 1562,5. Steps of 20 would give 13, of 5000 only 4.
         QTest::newRow("zeros far apart") << "1" << "0" << "-10000" << QList<double>{-125, 125, -11562.5, 7187.5}
             << QStringList{"−100", "−50", "0", "50", "100"}
-            << QStringList{"−10000", "−8000", "−6000", "−4000", "−2000", "0", "2000", "4000", "6000"};
+            << QStringList{"−10\u202f000", "−8000", "−6000", "−4000", "−2000", "0", "2000", "4000", "6000"};
         // h = √6: f(1,25√6) = 3 − 0,5 · 9,375 = −1,6875; y ∈ ⟨−1,6875; 3⟩ ± 0,46875.
         QTest::newRow("a < 0") << "-0,5" << "0" << "3" << QList<double>{-1.25 * std::sqrt(6), 1.25 * std::sqrt(6), -2.15625, 3.46875}
             << QStringList{"−3", "−2", "−1", "0", "1", "2", "3"}
@@ -78,7 +78,7 @@ private slots:
         // W = (0; 10000), h = √10000: the x axis in view though the parabola stays far above it.
         QTest::newRow("Δ < 0, far above") << "1" << "0" << "10000" << QList<double>{-125, 125, -2562.5, 28187.5}
             << QStringList{"−100", "−50", "0", "50", "100"}
-            << QStringList{"0", "5000", "10000", "15000", "20000", "25000"};
+            << QStringList{"0", "5000", "10\u202f000", "15\u202f000", "20\u202f000", "25\u202f000"};
         // Zeros −1,85 and 15,35, W = (6,75; −73,96), h = 8,6: x from −4 to 17,5, where steps of 2 give 11
         // and of 5 give 4, so it grows to ⟨−9; 22,5⟩; f there = 15,75² − 73,96 = 174,1025.
         QTest::newRow("no step gives 5 to 10") << "1" << "-13,5" << "-28,3975" << QList<double>{-9, 22.5, -98.76625, 198.90875}

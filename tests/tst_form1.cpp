@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 #include "FormFixture.h"
@@ -253,8 +255,16 @@ private slots:
     // each successful calculation, not the boxes.
     void workedSolutionFollowsCalculate() {
         auto* boxA = f.named<QLineEdit>("TxtA");
-        const auto dialog = [&] { return f.form->findChild<QDialog*>(); };
-        const auto shown = [&] { return dialog()->findChild<QPlainTextEdit*>()->toPlainText().split('\n'); };
+        const auto dialog = [&]() -> QDialog* {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* found = qobject_cast<QDialog*>(window)) return found;
+            }
+            return nullptr;
+        };
+        // As a reader takes it: the joiners that keep numbers on one line say nothing.
+        const auto shown = [&] {
+            return dialog()->findChild<QPlainTextEdit*>()->toPlainText().remove(QChar(0x2060)).split('\n');
+        };
         QTest::keyClick(boxA, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(!dialog());  // nothing to solve yet
 
@@ -264,8 +274,16 @@ private slots:
         QVERIFY(dialog() && dialog()->isVisible() && !dialog()->isModal());
         QCOMPARE(boxA->text(), QStringLiteral("2"));
         QCOMPARE(dialog()->windowTitle(), QStringLiteral("Rozwiązanie krok po kroku"));
-        QCOMPARE(shown().size(), 18);
-        QVERIFY(shown().contains("x₁ = (−b − √Δ)/(2a) = (4 − 4√2)/4 = 1 − √2 ≈ −0,414214"));
+        QCOMPARE(shown().size(), 19);
+        // A window of its own, which the main window can come in front of,
+        // on the screen and clear of the boxes, result lines and buttons.
+        QVERIFY(!dialog()->windowHandle()->transientParent());
+        QVERIFY(f.form->screen()->availableGeometry().contains(dialog()->frameGeometry()));
+        for (const char* name : {"TxtA", "TxtC", "LblX2", "CmdWykres", "CmdKoniec", "Command1"}) {
+            const QWidget* control = f.named(name);
+            QVERIFY2(!dialog()->frameGeometry().intersects(QRect(control->mapToGlobal(QPoint()), control->size())),
+                     name);
+        }
 
         f.enterCoefficients("1", "-3", "2");
         QCOMPARE(shown().first(), QStringLiteral("f(x) = 2x² − 4x − 2"));
@@ -288,14 +306,6 @@ private slots:
         QApplication::clipboard()->clear();
         QTest::mouseClick(buttonOf(dialog(), "Kopiuj wszystko"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text().split('\n'), shown());
-        // Its menu copies it as a picture, at the screen's pixels.
-        QApplication::clipboard()->clear();
-        QCOMPARE(chart->actions().size(), 1);
-        QCOMPARE(chart->actions().first()->text(), QStringLiteral("Kopiuj wykres"));
-        chart->actions().first()->trigger();
-        const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.size(), chart->size() * chart->devicePixelRatioF());
-        QCOMPARE(copied, chart->grab().toImage().convertToFormat(copied.format()));
 
         QTest::mouseClick(buttonOf(dialog(), "Zamknij"), Qt::LeftButton);
         QVERIFY(!dialog()->isVisible());
@@ -547,7 +557,7 @@ private slots:
         QApplication::clipboard()->setText(QString((1 << 20) - 4 + 1, '7'));
         ModalAnswerer ok("OK");
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(ok.text, QStringLiteral("Tekst jest za długi: pole mieści najwyżej 1\u00a0048\u00a0576 znaków."));
+        QCOMPARE(ok.text, QStringLiteral("Tekst jest za długi: pole mieści najwyżej 1\u202f048\u202f576 znaków."));
         QCOMPARE(box->text(), QStringLiteral("1 2 3"));
 
         f.type("TxtA", "-100000000000000000000000000000000000000000");

@@ -1,3 +1,7 @@
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QtTest>
 
 #include <cmath>
@@ -26,6 +30,11 @@ QPointF centreOf(const QImage& image, QPointF around, int radius, const Kind& ki
     return *count ? QPointF(x / *count, y / *count) : QPointF(-1, -1);
 }
 
+solution::Graph graphOf(const char* a, const char* b, const char* c) {
+    const auto outcome = solver::Calculate(a, b, c, {});
+    return solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph;
+}
+
 bool red(QRgb c) { return qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100; }
 bool green(QRgb c) { return qGreen(c) > qRed(c) + 60 && qGreen(c) > qBlue(c) + 60; }
 bool orange(QRgb c) { return qRed(c) > 180 && qGreen(c) > 80 && qGreen(c) < 170 && qBlue(c) < 60; }
@@ -33,18 +42,17 @@ bool blue(QRgb c) { return qBlue(c) > 150 && qRed(c) < 100; }
 
 }  // namespace
 
-// The chart of y = 2x² − 4x − 2 painted offscreen (the test runs at scale 1
-// and at 1.5): its marks and its curve where the view worked out by hand,
-// x ∈ 1 ± 1,25√2 and y ∈ ⟨−4,625; 2,875⟩, maps them, inside a margin of 18
-// logical pixels.
+// The worked solution's chart offscreen, at scales 1, 1.5 and 2.
+// The chart of y = 2x² − 4x − 2: its marks and its curve where the view
+// worked out by hand, x ∈ 1 ± 1,25√2 and y ∈ ⟨−4,625; 2,875⟩, maps them,
+// inside a margin of 18 logical pixels.
 class GraphViewTest : public QObject {
     Q_OBJECT
 
 private slots:
     void marksLandOnTheirPoints() {
-        const auto outcome = solver::Calculate("2", "-4", "-2", {});
         app::GraphView view(nullptr);
-        view.setGraph(solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph);
+        view.setGraph(graphOf("2", "-4", "-2"));
         view.resize(600, 400);
         const QImage image = view.grab().toImage();
         const double scale = image.devicePixelRatio();
@@ -78,6 +86,56 @@ private slots:
             QVERIFY2(count > 0 && QLineF(found, on).length() < 1.5 * scale,
                      qPrintable(QString("curve near (%1; %2): %3 pixels").arg(on.x()).arg(on.y()).arg(count)));
         }
+    }
+
+    // To a screen reader a picture with its sentence; by keyboard its menu
+    // opens with its one item chosen, so that Enter copies; Ctrl+C copies
+    // too. The copy has the screen's pixels: at scale 1.5, 900 × 600 for
+    // 600 × 400.
+    void copiesAsThePupilAsks() {
+        app::GraphView view(nullptr);
+        view.setGraph(graphOf("1", "-3", "2"));
+        view.resize(600, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&view);
+        QCOMPARE(accessible->role(), QAccessible::Graphic);
+        QVERIFY(accessible->text(QAccessible::Description).contains("miejsca zerowe 1 i 2"));
+
+        const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+        const QSize pixels(qRound(600 * scale), qRound(400 * scale));
+        QString chosen;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            answer.stop();
+            // Enter with nothing chosen would leave the menu open.
+            if (!menu->activeAction()) {
+                menu->close();
+                return;
+            }
+            chosen = menu->activeAction()->text();
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        const std::function<void()> byKeyboard[] = {
+            [&] { QTest::keyClick(&view, Qt::Key_F10, Qt::ShiftModifier); },
+            [&] {  // what the window system sends for the menu key
+                QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), view.mapToGlobal(QPoint()));
+                QApplication::sendEvent(&view, &menuKey);
+            }};
+        for (const auto& open : byKeyboard) {
+            QApplication::clipboard()->clear();
+            chosen.clear();
+            answer.start(10);
+            open();
+            QCOMPARE(chosen, QStringLiteral("Kopiuj wykres"));
+            QCOMPARE(QApplication::clipboard()->image().size(), pixels);
+        }
+        QApplication::clipboard()->clear();
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->image().size(), pixels);
     }
 };
 

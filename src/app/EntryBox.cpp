@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 
 #include "app/MessageBoxes.h"
+#include "solution/SchoolNotation.h"
 
 namespace app {
 
@@ -28,7 +28,7 @@ EntryBox::EntryBox(const QString& text, QWidget* parent) : QLineEdit(text, paren
 bool EntryBox::fits(const QString& inserted) {
     if (text().size() - selectedText().size() + inserted.size() <= longestText) return true;
     ShowMessage(this, QStringLiteral("Tekst jest za długi: pole mieści najwyżej %1 znaków.")
-                          .arg(QLocale(QLocale::Polish).toString(longestText)));
+                          .arg(QString::fromStdString(solution::Grouped(std::to_string(longestText)))));
     return false;
 }
 

@@ -19,12 +19,10 @@ std::string superscript(std::int64_t power) {
 
 // A rational's decimal is written where it ends within this many places.
 constexpr int decimalPlaces = 10;
-// Whole numbers of this many digits or more stand in groups of three.
-constexpr std::size_t groupedFrom = 5;
 
-// "1 000 000", "−10 000" with narrow no-break spaces, so that a line never
-// breaks inside a number; "2000" as it is.
-std::string grouped(const std::string& whole) {
+}  // namespace
+
+std::string Grouped(const std::string& whole) {
     if (whole.size() < groupedFrom) return whole;
     std::string text;
     for (std::size_t i = 0; i < whole.size(); ++i) {
@@ -34,17 +32,19 @@ std::string grouped(const std::string& whole) {
     return text;
 }
 
+namespace {
+
 // The digits DIGITS with a decimal comma after the first WHOLE of them
 // (zeros added where WHOLE reaches past them or lies before the first).
 std::string withComma(const std::string& digits, std::int64_t whole) {
     if (whole <= 0) return "0," + std::string(std::size_t(-whole), '0') + digits;
     if (std::size_t(whole) >= digits.size()) {
-        return grouped(digits + std::string(std::size_t(whole) - digits.size(), '0'));
+        return Grouped(digits + std::string(std::size_t(whole) - digits.size(), '0'));
     }
-    return grouped(digits.substr(0, std::size_t(whole))) + "," + digits.substr(std::size_t(whole));
+    return Grouped(digits.substr(0, std::size_t(whole))) + "," + digits.substr(std::size_t(whole));
 }
 
-std::string magnitudeOf(const mpz_class& n) { return grouped(mpz_class(abs(n)).get_str()); }
+std::string magnitudeOf(const mpz_class& n) { return Grouped(mpz_class(abs(n)).get_str()); }
 
 std::string rootOf(const mpz_class& factor, const mpz_class& m) {
     return (abs(factor) == 1 ? std::string() : magnitudeOf(factor)) + "√" + magnitudeOf(m);

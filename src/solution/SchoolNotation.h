@@ -14,6 +14,13 @@ namespace solution {
 inline constexpr std::string_view minus = "\u2212";
 inline constexpr std::string_view narrowNoBreakSpace = "\u202f";
 
+// Whole numbers of this many digits or more stand in groups of three.
+inline constexpr std::size_t groupedFrom = 5;
+
+// The digits of a whole number in groups of three with narrow no-break
+// spaces, so that a line never breaks inside it: "1 000 000"; "2000" as it is.
+std::string Grouped(const std::string& whole);
+
 // A number as the worked solution writes it: its sign apart from the text
 // of its magnitude, so that it can stand first, after a plus or minus, or
 // in brackets as a factor.
