@@ -237,7 +237,7 @@ private slots:
         QTest::newRow("the vertex") << "p = −(−4)/(2 · 2) = 1, q = −32/(4 · 2) = −4"
                                     << "p~= −^(−4)/^(2~·~2)~= 1, q~= −32/^(4~·~2)~= −4";
         QTest::newRow("words, intervals") << "Opis wykresu: f(x) > 0 dla x ∈ (−∞; 1 − √2) ∪ (1 + √2; +∞)"
-                                          << "Opis wykresu: f^(x)~>~0~dla x~∈~(−∞;~1~−~√2)~∪ (1~+~√2;~+∞)";
+                                          << "Opis wykresu: f(x)~>~0~dla x~∈~(−∞;~1~−~√2)~∪ (1~+~√2;~+∞)";
         QTest::newRow("a power of ten") << "a ≈ 1,2 · 10⁴⁵, b = 0" << "a~≈~1,2~·~10⁴⁵, b~= 0";
     }
 

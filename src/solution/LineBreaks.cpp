@@ -38,6 +38,13 @@ int depthChange(std::string_view ch) {
     return 0;
 }
 
+// A bracket after a letter or digit stays with it anyway: f(x), 2(x − 1).
+bool joinsBracket(char previous) {
+    const auto c = static_cast<unsigned char>(previous);
+    const bool alphanumeric = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    return !alphanumeric && c != ' ' && c != '\n';
+}
+
 bool breaksAfter(std::string_view ch) { return ch == "," || ch == "=" || ch == ":" || ch == "∪"; }
 
 }  // namespace
@@ -55,7 +62,7 @@ std::string KeepTogether(std::string_view text) {
             const bool breaks = depth <= 0 && (breaksAfter(previous) || (isLetter(previous) && isLetter(next)));
             kept += breaks ? ch : noBreakSpace;
         } else {
-            if (ch == "(" && i > 0 && text[i - 1] != ' ' && text[i - 1] != '\n' && !kept.ends_with(wordJoiner)) {
+            if (ch == "(" && i > 0 && joinsBracket(text[i - 1]) && !kept.ends_with(wordJoiner)) {
                 kept += wordJoiner;
             }
             kept += ch;
