@@ -9,7 +9,7 @@ namespace {
 
 chart::Parabola parabolaOf(const QString& a, const QString& b, const QString& c) {
     const auto outcome = solver::Calculate(a.toStdString(), b.toStdString(), c.toStdString(), {});
-    return solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph.parabola;
+    return solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph->parabola;
 }
 
 QStringList labelsOf(const chart::AxisScale& axis) {

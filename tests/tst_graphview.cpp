@@ -32,7 +32,7 @@ QPointF centreOf(const QImage& image, QPointF around, int radius, const Kind& ki
 
 solution::Graph graphOf(const char* a, const char* b, const char* c) {
     const auto outcome = solver::Calculate(a, b, c, {});
-    return solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph;
+    return *solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph;
 }
 
 bool red(QRgb c) { return qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100; }

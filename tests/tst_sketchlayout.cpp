@@ -73,7 +73,7 @@ private slots:
         QFETCH(int, zeroSide);
         const auto outcome = solver::Calculate(a.toStdString(), b.toStdString(), c.toStdString(), {});
         const chart::Parabola parabola =
-            solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph.parabola;
+            solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph->parabola;
         const auto view = chart::FitView(parabola);
         QVERIFY(view);
         const chart::SketchLayout layout = chart::LayoutSketch(parabola, *view, size.width(), size.height(), scale,

@@ -11,21 +11,29 @@
 #include "app/Application.h"
 #include "solution/WorkedSolution.h"
 #include "solver/Calculation.h"
+#include "task/Task.h"
+#include "task/TaskSolution.h"
 
 namespace app {
 
 namespace {
 
 const char* const usage =
-    "Użycie: zerowik [--help | --version | --solve A B C]\n"
+    "Użycie: zerowik [--help | --version | --solve A B C | --solve \"ZADANIE\"]\n"
     "Zerowik liczy deltę i miejsca zerowe funkcji kwadratowej y = a·x² + b·x + c\n"
     "i rysuje jej wykres. Współczynniki wpisuje się w oknie programu.\n"
-    "  --help           pokazuje ten opis\n"
-    "  --version        pokazuje wersję programu\n"
-    "  --solve A B C    wypisuje rozwiązanie krok po kroku dla a = A, b = B, c = C\n"
-    "                   (bez okna; liczba może zaczynać się od minusa: --solve 1 -3 2)\n"
-    "Usage: zerowik [--help | --version | --solve A B C]; it computes and draws the zeros of a\n"
-    "quadratic function, or prints its worked solution.\n";
+    "  --help             pokazuje ten opis\n"
+    "  --version          pokazuje wersję programu\n"
+    "  --solve A B C      wypisuje rozwiązanie krok po kroku dla a = A, b = B, c = C\n"
+    "                     (bez okna; liczba może zaczynać się od minusa: --solve 1 -3 2)\n"
+    "  --solve \"ZADANIE\"  wypisuje rozwiązanie zadania zapisanego jak w podręczniku:\n"
+    "                     --solve \"x^2 - 5x <= 14\"\n"
+    "                     --solve \"f(x) = -2(x+1)^2 + 8\"\n"
+    "                     --solve \"x² − 3 = 2x + 1\"\n"
+    "                     --solve \"f(x) = x² − 4x + 3, x ∈ <-1; 4>\"\n"
+    "Usage: zerowik [--help | --version | --solve A B C | --solve \"TASK\"]; it computes and draws\n"
+    "the zeros of a quadratic function, or prints the worked solution of a function, an\n"
+    "equation or an inequality.\n";
 
 const char* const noDisplay =
     "Zerowik potrzebuje ekranu graficznego, a nie może się z żadnym połączyć.\n";
@@ -68,6 +76,17 @@ int solve(const char* a, const char* b, const char* c) {
     return print(solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).text + "\n");
 }
 
+// The worked solution of a task as the textbook writes it; where it cannot
+// be read, what and where.
+int solveTask(const char* text) {
+    const auto read = task::ReadTask(text);
+    if (const auto* error = std::get_if<task::TaskError>(&read)) {
+        std::fprintf(stderr, "%s\n", error->message.c_str());
+        return 2;
+    }
+    return print(task::SolveTask(std::get<task::Task>(read)).text + "\n");
+}
+
 }  // namespace
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
@@ -76,8 +95,9 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
     if (first == "--help" && argc == 2) return print(usage);
     if (first == "--version" && argc == 2) return print(std::string("Zerowik ") + Version + "\n");
     if (first == "--solve") {
-        // The three that follow are numbers whatever they begin with.
-        if (argc != 5) return refuse("--solve potrzebuje dokładnie trzech liczb: a, b i c.");
+        // The three that follow are numbers whatever they begin with; one is a task.
+        if (argc == 3) return solveTask(argv[2]);
+        if (argc != 5) return refuse("--solve potrzebuje trzech liczb a, b i c albo jednego zadania w cudzysłowie.");
         return solve(argv[2], argv[3], argv[4]);
     }
     if (first == "--help" || first == "--version") return refuse("po " + first + " nie podaje się nic więcej.");

@@ -25,14 +25,21 @@ const QColor curveColour(0x1f, 0x5f, 0xbf);
 const QColor symmetryColour(0x7f, 0x9f, 0xcf);
 const QColor labelBackground(255, 255, 255, 220);
 
+const QColor solutionColour(0x8e, 0x24, 0xaa);
+
 QColor fillOf(chart::MarkShape shape) {
     switch (shape) {
     case chart::MarkShape::Circle: return {0xd6, 0x27, 0x28};
     case chart::MarkShape::Square: return {0x2c, 0x8a, 0x2c};
     case chart::MarkShape::Diamond: return {0xe0, 0x7b, 0x00};
+    case chart::MarkShape::ClosedEnd: return solutionColour;
+    case chart::MarkShape::OpenEnd: return Qt::white;
+    case chart::MarkShape::Extreme: return {0x00, 0x83, 0x8f};
     }
     return Qt::black;
 }
+
+const QString noParabola = QStringLiteral("To zadanie nie ma paraboli do narysowania.");
 
 QPointF pointOf(chart::PixelPoint p) { return {p.x, p.y}; }
 QRectF rectOf(const chart::Box& b) { return QRectF(QPointF(b.left, b.top), QPointF(b.right, b.bottom)); }
@@ -66,6 +73,7 @@ public:
         grid(layout);
         axes(layout);
         curve(layout);
+        spans(layout);
         for (const chart::Mark& mark : layout.marks) markAt(mark);
         for (const chart::PlacedText& text : layout.texts) write(text);
     }
@@ -116,14 +124,27 @@ private:
         p_.restore();
     }
 
+    // A solution set along the x axis, thick, as school draws it.
+    void spans(const chart::SketchLayout& l) {
+        p_.setRenderHint(QPainter::Antialiasing, false);
+        p_.setPen(QPen(solutionColour, std::round(px(4)), Qt::SolidLine, Qt::FlatCap));
+        for (const auto& [from, to] : l.spans) p_.drawLine(QPointF(from, l.xAxis), QPointF(to, l.xAxis));
+    }
+
     void markAt(const chart::Mark& mark) {
         const double r = mark.radius;
         const QPointF c = pointOf(mark.at);
+        const bool end = mark.shape == chart::MarkShape::ClosedEnd || mark.shape == chart::MarkShape::OpenEnd;
         p_.setRenderHint(QPainter::Antialiasing, true);
-        p_.setPen(QPen(axisColour, px(1)));
+        p_.setPen(QPen(end ? solutionColour : axisColour, px(end ? 2 : 1)));
         p_.setBrush(fillOf(mark.shape));
         switch (mark.shape) {
-        case chart::MarkShape::Circle: p_.drawEllipse(c, r, r); break;
+        case chart::MarkShape::Circle:
+        case chart::MarkShape::ClosedEnd:
+        case chart::MarkShape::OpenEnd: p_.drawEllipse(c, r, r); break;
+        case chart::MarkShape::Extreme:
+            p_.drawPolygon(QPolygonF{c + QPointF(0, -r * 1.3), c + QPointF(r * 1.2, r * 0.8), c + QPointF(-r * 1.2, r * 0.8)});
+            break;
         case chart::MarkShape::Square: p_.drawRect(QRectF(c - QPointF(r, r), c + QPointF(r, r))); break;
         case chart::MarkShape::Diamond:
             p_.drawPolygon(QPolygonF{c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)});
@@ -178,10 +199,10 @@ GraphView::GraphView(QWidget* parent) : QWidget(parent), copy_(new QAction(QStri
     addAction(copy_);
 }
 
-void GraphView::setGraph(const solution::Graph& graph) {
+void GraphView::setGraph(const std::optional<solution::Graph>& graph) {
     graph_ = graph;
-    view_ = chart::FitView(graph.parabola);
-    setAccessibleDescription(QString::fromStdString(graph.description));
+    view_ = graph ? chart::FitView(graph->parabola) : std::nullopt;
+    setAccessibleDescription(graph ? QString::fromStdString(graph->description) : noParabola);
     update();
 }
 
@@ -232,11 +253,12 @@ void GraphView::paintChart(QPainter& painter, double scale) const {
     if (!view_) {
         painter.setPen(axisColour);
         painter.drawText(QRectF(QPointF(), QSizeF(size()) * scale), Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("Wykresu nie da się narysować: liczby są za duże albo za małe."));
+                         graph_ ? QStringLiteral("Wykresu nie da się narysować: liczby są za duże albo za małe.")
+                                : noParabola);
         return;
     }
     const QSizeF pixels = QSizeF(size()) * scale;
-    paint.paint(chart::LayoutSketch(graph_.parabola, *view_, int(pixels.width()), int(pixels.height()), scale,
+    paint.paint(chart::LayoutSketch(graph_->parabola, *view_, int(pixels.width()), int(pixels.height()), scale,
                                     solution::TickText, paint.measure()));
 }
 

@@ -22,7 +22,8 @@ class GraphView : public QWidget {
 public:
     explicit GraphView(QWidget* parent);
 
-    void setGraph(const solution::Graph& graph);
+    // None where the task has no parabola to draw.
+    void setGraph(const std::optional<solution::Graph>& graph);
     // The chart as the screen shows it, in its pixels.
     QImage picture() const;
 
@@ -34,7 +35,7 @@ protected:
 private:
     void paintChart(QPainter& painter, double scale) const;
 
-    solution::Graph graph_;
+    std::optional<solution::Graph> graph_;
     std::optional<chart::FittedView> view_;
     QAction* copy_;
 };

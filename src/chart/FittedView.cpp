@@ -73,7 +73,13 @@ std::optional<FittedView> FitView(const Parabola& parabola) {
     // the y axis, and at least to where the parabola has risen (or fallen) by
     // |q|, so that it shows as a curve when these points lie close together.
     double half = std::max(std::sqrt(std::abs(q / a)), std::abs(p));
+    // The zeros, a solution's ends and the points of extreme values too.
     for (const LabelledPoint& zero : parabola.zeros) half = std::max(half, std::abs(zero.x - p));
+    for (const AxisSpan& span : parabola.solutionSet) {
+        if (!span.fromInfinite) half = std::max(half, std::abs(span.from - p));
+        if (!span.toInfinite) half = std::max(half, std::abs(span.to - p));
+    }
+    for (const LabelledPoint& extreme : parabola.extremes) half = std::max(half, std::abs(extreme.x - p));
     // y = ax²: every point at the origin, and nothing to set a scale; two
     // units either side, as a textbook draws it.
     if (half == 0) half = 2;

@@ -11,6 +11,9 @@ namespace {
 
 // Room around the mapped area for the arrowheads and the axes' names.
 constexpr double padding = 18;
+// Zeros closer than this (in logical pixels) have no room for both labels
+// between them.
+constexpr double closeZeros = 240;
 // The marks' half widths in logical pixels: a diamond beyond the square, so
 // that where (0; c) is the vertex both show.
 constexpr double markRadius = 4.5;
@@ -71,12 +74,40 @@ SketchLayout LayoutSketch(const Parabola& parabola, const FittedView& view, int 
     layout.curve = {point(p, q), -a * yPerUnit / (xPerUnit * xPerUnit), area.left, area.right};
     layout.curveWidth = 2 * scale;
 
-    layout.marks.push_back({MarkShape::Diamond, point(0, parabola.yIntercept.y), diamondRadius * scale});
-    layout.marks.push_back({MarkShape::Square, point(p, q), markRadius * scale});
-    for (const LabelledPoint& zero : parabola.zeros) {
-        layout.marks.push_back({MarkShape::Circle, point(zero.x, 0), markRadius * scale});
+    // Labels away from the curve: that of (0; c) to the right of the y
+    // axis, away from the curve's rise; the vertex's away from the arms; a
+    // zero's on the far side of the x axis from the vertex and towards it,
+    // inside the parabola (outwards where the zeros lie close, so that the
+    // labels keep their order); a least value's below, a greatest above.
+    const int away = a > 0 ? 1 : -1;
+    const bool rises = 2 * a * (0 - p) > 0;
+    const double radius = markRadius * scale;
+    layout.marks.push_back({MarkShape::Diamond, point(0, parabola.yIntercept.y), diamondRadius * scale,
+                            parabola.yIntercept.label, {1, rises ? 1 : -1}});
+    layout.marks.push_back({MarkShape::Square, point(p, q), radius, parabola.vertex.label, {0, away}});
+    const auto& zeros = parabola.zeros;
+    const bool close = zeros.size() == 2 && std::abs(column(zeros[0].x) - column(zeros[1].x)) < closeZeros * scale;
+    for (const LabelledPoint& zero : zeros) {
+        const int towards = (zero.x < p ? 1 : zero.x > p ? -1 : 0) * (close ? -1 : 1);
+        const int side = q < 0 ? -1 : q > 0 ? 1 : away;
+        layout.marks.push_back({MarkShape::Circle, point(zero.x, 0), radius, zero.label, {towards, side}});
     }
-    PlaceTexts(layout, parabola, view, scale, tickText, measure);
+    for (const AxisSpan& span : parabola.solutionSet) {
+        const double from = span.fromInfinite ? area.left : std::max(area.left, column(span.from));
+        const double to = span.toInfinite ? area.right : std::min(area.right, column(span.to));
+        layout.spans.emplace_back(from, to);
+        const auto end = [&](double x, bool closed) {
+            layout.marks.push_back({closed ? MarkShape::ClosedEnd : MarkShape::OpenEnd, point(x, 0), radius, {}, {}});
+        };
+        if (!span.fromInfinite) end(span.from, span.fromClosed);
+        if (!span.toInfinite && (span.fromInfinite || span.to != span.from)) end(span.to, span.toClosed);
+    }
+    for (std::size_t i = 0; i < parabola.extremes.size(); ++i) {
+        const LabelledPoint& extreme = parabola.extremes[i];
+        layout.marks.push_back({MarkShape::Extreme, point(extreme.x, extreme.y), radius, extreme.label,
+                                {0, i == 0 ? 1 : -1}});
+    }
+    PlaceTexts(layout, view, scale, tickText, measure);
     return layout;
 }
 

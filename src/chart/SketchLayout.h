@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/FittedView.h"
@@ -27,12 +28,23 @@ struct Box {
     }
 };
 
-enum class MarkShape { Circle, Square, Diamond };
+// A zero, the vertex, (0; c); the filled or hollow end of a solution's
+// span; a least or greatest value.
+enum class MarkShape { Circle, Square, Diamond, ClosedEnd, OpenEnd, Extreme };
+
+// Which side of a point a text goes: horizontally −1 ends left of it, 0 is
+// centred on it, 1 starts right of it; vertically −1 above, 0 centred, 1 below.
+struct Side {
+    int horizontal = 0;
+    int vertical = 0;
+};
 
 struct Mark {
     MarkShape shape = MarkShape::Circle;
     PixelPoint at;
     double radius = 0;  // half the mark's width, outline included
+    std::string label;  // none, or placed beside it, on its preferred side where that is free
+    Side side;
 };
 
 // The parabola in pixels: row = vertex.y + k · (column − vertex.x)², which
@@ -79,8 +91,11 @@ struct SketchLayout {
     PixelPoint curveStart, curveControl, curveEnd;
     PixelParabola curve;
     double curveWidth = 2;
-    // (0; c), the vertex, the zeros: each drawn over the one before, and
-    // smaller, so that where they meet each shows.
+    // The solution's spans on the x axis, from column to column.
+    std::vector<std::pair<double, double>> spans;
+    // (0; c), the vertex, the zeros, the spans' ends, the extreme values:
+    // each drawn over the one before, and smaller, so that where they meet
+    // each shows. Their labels are placed in that order, (0; c)'s last.
     std::vector<Mark> marks;
     // Every text, none over another, a mark, an axis or the curve, except a
     // haloed label over the curve.

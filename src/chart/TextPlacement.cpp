@@ -7,17 +7,6 @@ namespace chart {
 
 namespace {
 
-// Zeros closer than this (in logical pixels) have no room for both labels
-// between them.
-constexpr double closeZeros = 240;
-
-// Which side of a point a text goes: horizontally −1 ends left of it, 0 is
-// centred on it, 1 starts right of it; vertically −1 above, 0 centred, 1 below.
-struct Side {
-    int horizontal = 0;
-    int vertical = 0;
-};
-
 Box aligned(PixelPoint size, PixelPoint at, Side side) {
     const double left = side.horizontal < 0 ? at.x - size.x : side.horizontal > 0 ? at.x : at.x - size.x / 2;
     const double top = side.vertical < 0 ? at.y - size.y : side.vertical > 0 ? at.y : at.y - size.y / 2;
@@ -137,26 +126,12 @@ void placeAxisNames(Placer& place, const SketchLayout& l) {
     }
 }
 
-// Labels away from the curve: a zero's on the far side of the x axis from
-// the vertex and towards it, inside the parabola (outwards where the zeros
-// lie close, so that the labels keep their order); the vertex's away from
-// the arms; that of (0; c) to the right of the y axis, away from the
-// curve's rise.
-void placeLabels(Placer& place, const SketchLayout& l, const Parabola& parabola, double scale) {
-    const double a = parabola.a, p = parabola.vertex.x, q = parabola.vertex.y;
-    const int away = a > 0 ? 1 : -1;
-    const Mark& intercept = l.marks[0];
-    const Mark& vertex = l.marks[1];
-    if (!parabola.vertex.label.empty()) place.label(parabola.vertex.label, vertex.at, {0, away});
-    const auto& zeros = parabola.zeros;
-    const bool close = zeros.size() == 2 && std::abs(l.marks[2].at.x - l.marks[3].at.x) < closeZeros * scale;
-    for (std::size_t i = 0; i < zeros.size(); ++i) {
-        const int towards = (zeros[i].x < p ? 1 : zeros[i].x > p ? -1 : 0) * (close ? -1 : 1);
-        const int side = q < 0 ? -1 : q > 0 ? 1 : away;
-        if (!zeros[i].label.empty()) place.label(zeros[i].label, l.marks[2 + i].at, {towards, side});
+// Every mark's label, that of (0; c) last: it is the least needed.
+void placeLabels(Placer& place, const SketchLayout& l) {
+    for (std::size_t i = 1; i <= l.marks.size(); ++i) {
+        const Mark& mark = l.marks[i % l.marks.size()];
+        if (!mark.label.empty()) place.label(mark.label, mark.at, mark.side);
     }
-    const bool rises = 2 * a * (0 - p) > 0;
-    if (!parabola.yIntercept.label.empty()) place.label(parabola.yIntercept.label, intercept.at, {1, rises ? 1 : -1});
 }
 
 // The numbers of one axis: beside each tick on the preferred side of the
@@ -190,11 +165,11 @@ void placeNumbers(Placer& place, const SketchLayout& l, const AxisScale& scale, 
 
 }  // namespace
 
-void PlaceTexts(SketchLayout& layout, const Parabola& parabola, const FittedView& view, double scale,
-                const TickText& tickText, const MeasureText& measure) {
+void PlaceTexts(SketchLayout& layout, const FittedView& view, double scale, const TickText& tickText,
+                const MeasureText& measure) {
     Placer place(layout, scale, measure);
     placeAxisNames(place, layout);
-    placeLabels(place, layout, parabola, scale);
+    placeLabels(place, layout);
     placeNumbers(place, layout, view.x, layout.xTicks, true, tickText);
     placeNumbers(place, layout, view.y, layout.yTicks, false, tickText);
     const double gap = place.px(8);

@@ -40,13 +40,18 @@ Zero roundedZero(const solver::ExactReal& x) {
             .nearest = solver::NearestDouble(x)};
 }
 
+// A coefficient typed in a box as it was typed; one worked out from a task as a rational.
+Number asTyped(const solver::ReadResult& typed, const mpq_class& value) {
+    return typed.status == solver::ReadStatus::Number ? Typed(typed) : Rational(value);
+}
+
 Facts exactFacts(const solver::ExactCoefficients& k, const ExactForms& f) {
     Facts facts{.exact = true,
                 .deltaSign = sgn(f.delta),
                 .aSign = sgn(f.a),
-                .a = Typed(k.typedA),
-                .b = Typed(k.typedB),
-                .c = Typed(k.typedC),
+                .a = asTyped(k.typedA, f.a),
+                .b = asTyped(k.typedB, f.b),
+                .c = asTyped(k.typedC, f.c),
                 .exactCoefficient = {},
                 .delta = Rational(f.delta),
                 .minusB = Rational(-f.b),
@@ -79,7 +84,7 @@ Facts exactFacts(const solver::ExactCoefficients& k, const ExactForms& f) {
 // A coefficient of few digits as typed, exactly; a long one rounded, which
 // may still be exact (1e45 is 1 · 10⁴⁵).
 Number coefficient(const solver::ExactRational& x, const solver::ReadResult& typed, bool& exact) {
-    if (!tooLong(x)) return Typed(typed);
+    if (!tooLong(x)) return asTyped(typed, reduced(x));
     const solver::DecimalNumber digits = solver::RoundToDigits(x, roundedDigits);
     exact = (ExactValue(digits) - x).sign() == 0;
     return Decimal(digits, roundedDigits);

@@ -9,18 +9,18 @@ namespace solution {
 
 namespace {
 
-std::string superscript(std::int64_t power) {
+// A rational's decimal is written where it ends within this many places.
+constexpr int decimalPlaces = 10;
+
+}  // namespace
+
+std::string Superscript(std::int64_t power) {
     static constexpr std::array<std::string_view, 10> digits{"⁰", "¹", "²", "³", "⁴",
                                                             "⁵", "⁶", "⁷", "⁸", "⁹"};
     std::string text = power < 0 ? "⁻" : "";
     for (char ch : std::to_string(power < 0 ? -power : power)) text += digits[std::size_t(ch - '0')];
     return text;
 }
-
-// A rational's decimal is written where it ends within this many places.
-constexpr int decimalPlaces = 10;
-
-}  // namespace
 
 std::string Grouped(const std::string& whole) {
     if (whole.size() < groupedFrom) return whole;
@@ -99,7 +99,7 @@ Number Decimal(const solver::DecimalNumber& rounded, int digits, bool powered) {
     if (!powered && power >= -4 && power < digits) {
         number.magnitude = withComma(rounded.digits, power + 1);
     } else {
-        number.magnitude = withComma(rounded.digits, 1) + " · 10" + superscript(power);
+        number.magnitude = withComma(rounded.digits, 1) + " · 10" + Superscript(power);
         number.compound = true;
     }
     return number;

@@ -14,6 +14,9 @@ namespace solution {
 inline constexpr std::string_view minus = "\u2212";
 inline constexpr std::string_view narrowNoBreakSpace = "\u202f";
 
+// "²", "⁻⁵", "¹⁰"
+std::string Superscript(std::int64_t power);
+
 // Whole numbers of this many digits or more stand in groups of three.
 inline constexpr std::size_t groupedFrom = 5;
 

@@ -36,18 +36,24 @@ std::string zeroLine(const char* name, const char* formula, const Facts& f, cons
 
 std::string relation(bool exact) { return exact ? " = " : " ≈ "; }
 
-std::vector<std::string> linesOf(const Facts& f, const Graph& graph) {
+}  // namespace
+
+std::string RoundedNote() {
+    return "Liczby mają tu ponad " + std::to_string(longestExact) + " cyfr, więc zapisano je w przybliżeniu, z " +
+           std::to_string(roundedDigits) + " cyframi znaczącymi.";
+}
+
+std::string GeneralForm(const Facts& f) { return Sum({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}}); }
+
+std::string CoefficientsLine(const Facts& f) {
+    const auto& exact = f.exactCoefficient;
+    return "a" + relation(exact.a) + f.a.text() + ", b" + relation(exact.b) + f.b.text() + ", c" + relation(exact.c) +
+           f.c.text();
+}
+
+std::vector<std::string> ZeroLines(const Facts& f) {
     const std::string is = relation(f.exact);
-    const auto& typed = f.exactCoefficient;
     std::vector<std::string> lines;
-    if (!f.exact) {
-        lines.push_back("Liczby mają tu ponad " + std::to_string(longestExact) +
-                        " cyfr, więc zapisano je w przybliżeniu, z " + std::to_string(roundedDigits) +
-                        " cyframi znaczącymi.");
-    }
-    lines.push_back("f(x)" + relation(typed.a && typed.b && typed.c) + Sum({{f.a, "x²"}, {f.b, "x"}, {f.c, ""}}));
-    lines.push_back("a" + relation(typed.a) + f.a.text() + ", b" + relation(typed.b) + f.b.text() + ", c" +
-                    relation(typed.c) + f.c.text());
     std::string delta = "Δ = b² − 4ac";
     if (f.exact) delta += " = " + f.b.factor() + "² − 4 · " + f.a.factor() + " · " + f.c.factor();
     lines.push_back(delta + is + f.delta.text());
@@ -73,6 +79,17 @@ std::vector<std::string> linesOf(const Facts& f, const Graph& graph) {
         lines.push_back("Δ < 0, więc funkcja nie ma miejsc zerowych.");
     }
 
+    return lines;
+}
+
+std::vector<std::string> FunctionLines(const Facts& f) {
+    const std::string is = relation(f.exact);
+    const auto& exact = f.exactCoefficient;
+    std::vector<std::string> lines;
+    if (!f.exact) lines.push_back(RoundedNote());
+    lines.push_back("f(x)" + relation(exact.a && exact.b && exact.c) + GeneralForm(f));
+    lines.push_back(CoefficientsLine(f));
+    for (std::string& line : ZeroLines(f)) lines.push_back(std::move(line));
     const std::string p = f.p.text(), q = f.q.text();
     // The numbers put in, as in the line of Δ.
     const std::string putP = f.exact ? " = −" + f.b.factor() + "/(2 · " + f.a.factor() + ")" : "";
@@ -106,20 +123,26 @@ std::vector<std::string> linesOf(const Facts& f, const Graph& graph) {
         lines.push_back("Wzory Viète'a: " + both + "x₁ + x₂ = −b/a" + is + f.sum.text() + ", x₁ · x₂ = c/a" + is +
                         f.product.text());
     }
-    lines.push_back("Opis wykresu: " + graph.description);
     return lines;
 }
 
-}  // namespace
+std::string DescriptionLine(const Graph& graph) { return "Opis wykresu: " + graph.description; }
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        if (!text.empty()) text += '\n';
+        text += line;
+    }
+    return text;
+}
 
 Solution WorkedSolution(const solver::ExactCoefficients& coefficients) {
     const Facts facts = FactsOf(coefficients);
-    Solution solution{{}, GraphOf(facts)};
-    for (const std::string& line : linesOf(facts, solution.graph)) {
-        if (!solution.text.empty()) solution.text += '\n';
-        solution.text += line;
-    }
-    return solution;
+    const Graph graph = GraphOf(facts);
+    std::vector<std::string> lines = FunctionLines(facts);
+    lines.push_back(DescriptionLine(graph));
+    return {Joined(lines), graph};
 }
 
 }  // namespace solution

@@ -1,20 +1,40 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "solution/Facts.h"
 #include "solution/Graph.h"
 #include "solver/Calculation.h"
 
 namespace solution {
 
 struct Solution {
-    std::string text;  // one step a line, without a closing line break
-    Graph graph;       // what its chart shows; its description is the text's last line
+    std::string text;            // one step a line, without a closing line break
+    std::optional<Graph> graph;  // what its chart shows, where there is a parabola to draw
 };
 
 // The worked solution of f(x) = ax² + bx + c (a ≠ 0) in Polish school
 // notation. Exact where the numbers have at most 40 digits; else rounded to
-// 15 significant digits, and a first line says so.
+// 15 significant digits, and a first line says so. Its last line describes
+// its chart.
 Solution WorkedSolution(const solver::ExactCoefficients& coefficients);
+
+// Its parts, for the solutions of tasks that contain them:
+// "Liczby mają tu ponad 40 cyfr, …"
+std::string RoundedNote();
+// "2x² − 4x − 2"
+std::string GeneralForm(const Facts& facts);
+// "a = 2, b = −4, c = −2"
+std::string CoefficientsLine(const Facts& facts);
+// Δ, √Δ and the zeros (with the points where the graph meets OX), or that there are none.
+std::vector<std::string> ZeroLines(const Facts& facts);
+// Every line of the function's worked solution but the last.
+std::vector<std::string> FunctionLines(const Facts& facts);
+// "Opis wykresu: …"
+std::string DescriptionLine(const Graph& graph);
+
+std::string Joined(const std::vector<std::string>& lines);
 
 }  // namespace solution
