@@ -251,8 +251,9 @@ private slots:
     }
 
     // The worked solution opens from a result line's menu or by Ctrl+R from
-    // a box (which types nothing), without blocking the window; it follows
-    // each successful calculation, not the boxes.
+    // a box (which types nothing), without blocking the window, before any
+    // calculation for a task typed in its line; it follows each successful
+    // calculation, not the boxes.
     void workedSolutionFollowsCalculate() {
         auto* boxA = f.named<QLineEdit>("TxtA");
         const auto dialog = [&]() -> QDialog* {
@@ -266,12 +267,15 @@ private slots:
             return dialog()->findChild<QPlainTextEdit*>()->toPlainText().remove(QChar(0x2060)).split('\n');
         };
         QTest::keyClick(boxA, Qt::Key_R, Qt::ControlModifier);
-        QVERIFY(!dialog());  // nothing to solve yet
+        QVERIFY(dialog() && dialog()->isVisible() && !dialog()->isModal());
+        auto* task = dialog()->findChild<QLineEdit*>();
+        QVERIFY(task->text().isEmpty() && dialog()->focusWidget() == task);
+        QVERIFY(shown() == QStringList{""});
 
         f.enterCoefficients("2", "-4", "-2");
         f.form->Calculate();
         QTest::keyClick(boxA, Qt::Key_R, Qt::ControlModifier);
-        QVERIFY(dialog() && dialog()->isVisible() && !dialog()->isModal());
+        QCOMPARE(task->text(), QStringLiteral("f(x) = 2x² − 4x − 2"));
         QCOMPARE(boxA->text(), QStringLiteral("2"));
         QCOMPARE(dialog()->windowTitle(), QStringLiteral("Rozwiązanie krok po kroku"));
         QCOMPARE(shown().size(), 19);
@@ -307,8 +311,24 @@ private slots:
         QTest::mouseClick(buttonOf(dialog(), "Kopiuj wszystko"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text().split('\n'), shown());
 
+        // A task typed in its line, solved by Enter; one that cannot be read
+        // leaves the solution, says why beside the line and puts the cursor there.
+        task->setText("x^2 - 5x <= 14");
+        QTest::keyClick(task, Qt::Key_Return);
+        QVERIFY(dialog()->isVisible());
+        QVERIFY(shown().contains(QStringLiteral("Odpowiedź: x ∈ ⟨−2; 7⟩")));
+        task->setText("x² + 2 # 3");
+        QTest::mouseClick(buttonOf(dialog(), "Rozwiąż"), Qt::LeftButton);
+        QVERIFY(shown().contains(QStringLiteral("Odpowiedź: x ∈ ⟨−2; 7⟩")));
+        QCOMPARE(task->accessibleDescription(), QStringLiteral("Nie rozumiem znaku „#” (znak 8)."));
+        QVERIFY(dialog()->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly) != nullptr);
+        QCOMPARE(task->cursorPosition(), 7);
+
         QTest::mouseClick(buttonOf(dialog(), "Zamknij"), Qt::LeftButton);
         QVERIFY(!dialog()->isVisible());
+        // A calculation while it is closed is what it opens with.
+        f.type("TxtA", "1");
+        f.form->Calculate();
 
         QMenu* menu = contextMenuOf(f.named<QLabel>("LblDelta"));
         menu->actions().last()->trigger();

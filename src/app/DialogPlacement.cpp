@@ -6,7 +6,7 @@ namespace app {
 
 QRect PlaceBeside(const QRect& screen, const QRect& window, const QRect& controls, int wantedWidth,
                   int minimumWidth, const std::function<int(int width)>& heightFor) {
-    const int wanted = std::min(wantedWidth, screen.width());
+    const int wanted = std::min(std::max(wantedWidth, minimumWidth), screen.width());
     int left = 0, width = wanted;
     if (screen.right() - window.right() >= wanted) {
         left = window.right() + 1;

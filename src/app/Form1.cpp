@@ -44,14 +44,13 @@ void Form1::routeCommands() {
 }
 
 // One action opens the worked solution: from the result lines' menus and
-// by its key anywhere in the window. It waits for a calculation.
+// by its key anywhere in the window; before any calculation, for a task.
 void Form1::offerSolution() {
-    solutionAction_ = new QAction(QStringLiteral("Rozwiązanie krok po kroku…"), this);
-    solutionAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    solutionAction_->setEnabled(false);
-    addAction(solutionAction_);
-    connect(solutionAction_, &QAction::triggered, this, &Form1::ShowSolution);
-    for (ResultLine* line : {c_.LblDelta, c_.LblX1, c_.LblX2}) line->setSolutionAction(solutionAction_);
+    auto* solution = new QAction(QStringLiteral("Rozwiązanie krok po kroku…"), this);
+    solution->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    addAction(solution);
+    connect(solution, &QAction::triggered, this, &Form1::ShowSolution);
+    for (ResultLine* line : {c_.LblDelta, c_.LblX1, c_.LblX2}) line->setSolutionAction(solution);
 }
 
 void Form1::run(Command command) {
@@ -117,8 +116,7 @@ void Form1::Calculate() {
     const auto& result = std::get<solver::CalculationResult>(outcome);
     module_.solution = result.state;
     module_.coefficients = result.exact;
-    solutionAction_->setEnabled(true);
-    if (solutionDialog_ && solutionDialog_->isVisible()) solutionDialog_->setSolution(workedSolution());
+    if (solutionDialog_) solutionDialog_->setSolution(workedSolution());
     showResult(c_.LblDelta, QString::fromStdString(result.lines.delta));
     showResult(c_.LblX1, QString::fromStdString(result.lines.x1));
     showResult(c_.LblX2, QString::fromStdString(result.lines.x2));
@@ -128,11 +126,15 @@ void Form1::NewFunction() { clearEntriesAndResults(); }
 
 void Form1::ShowOnChart() { chart::ShowOnChart(*c_.canvas, module_.solution); }
 
+// The last calculation's solution, or whatever task the pupil solved since;
+// the focus in the task line, for typing one.
 void Form1::ShowSolution() {
-    if (!module_.coefficients) return;
-    if (!solutionDialog_) solutionDialog_ = std::make_unique<SolutionDialog>();
-    solutionDialog_->setSolution(workedSolution());
+    if (!solutionDialog_) {
+        solutionDialog_ = std::make_unique<SolutionDialog>();
+        if (module_.coefficients) solutionDialog_->setSolution(workedSolution());
+    }
     solutionDialog_->showBeside(this, controlsOnScreen());
+    solutionDialog_->taskLine()->setFocus();
 }
 
 // What the pupil works with: the boxes, the result lines and the buttons.

@@ -57,7 +57,6 @@ private:
     Module1& module_;
     const Form1Controls c_;
     bool shownBefore_ = false;
-    QAction* solutionAction_ = nullptr;
     // A window of its own, made when first asked for, gone with this one.
     std::unique_ptr<SolutionDialog> solutionDialog_;
 };

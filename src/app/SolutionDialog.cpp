@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPlainTextDocumentLayout>
 #include <QPushButton>
@@ -18,6 +21,8 @@
 #include "app/DialogPlacement.h"
 #include "app/GraphView.h"
 #include "solution/LineBreaks.h"
+#include "task/Task.h"
+#include "task/TaskSolution.h"
 
 namespace app {
 
@@ -35,8 +40,26 @@ constexpr int narrowest = 360;
 }  // namespace
 
 SolutionDialog::SolutionDialog()
-    : view_(new QPlainTextEdit), graph_(new GraphView(nullptr)), splitter_(new QSplitter(Qt::Vertical)) {
+    : task_(new QLineEdit), message_(new QLabel), view_(new QPlainTextEdit), graph_(new GraphView(nullptr)),
+      splitter_(new QSplitter(Qt::Vertical)) {
     setWindowTitle(title);
+    task_->setAccessibleName(QStringLiteral("Zadanie"));
+    task_->setPlaceholderText(QStringLiteral("np. x² − 5x ≤ 14 albo f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩"));
+    task_->setMaxLength(int(task::longestTask) * 2);
+    auto* solve = new QPushButton(QStringLiteral("Rozwiąż"));
+    connect(solve, &QPushButton::clicked, this, &SolutionDialog::solveTask);
+    // Enter in the line solves, rather than closing the dialog.
+    solve->setDefault(true);
+    auto* label = new QLabel(QStringLiteral("&Zadanie:"));
+    label->setBuddy(task_);
+    message_->setWordWrap(true);
+    message_->setStyleSheet(QStringLiteral("color: #b00000"));
+    message_->hide();
+    auto* taskRow = new QHBoxLayout;
+    taskRow->addWidget(label);
+    taskRow->addWidget(task_, 1);
+    taskRow->addWidget(solve);
+
     // The main window's close ends the program, whether this is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     view_->setReadOnly(true);
@@ -57,7 +80,7 @@ SolutionDialog::SolutionDialog()
     QPushButton* close = buttons->addButton(QStringLiteral("Zamknij"), QDialogButtonBox::RejectRole);
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(solution()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    close->setDefault(true);
+    for (QPushButton* button : {copy, close}) button->setAutoDefault(false);
 
     // The chart takes what the dialog grows by; the pupil may move the border.
     splitter_->setChildrenCollapsible(false);
@@ -67,14 +90,39 @@ SolutionDialog::SolutionDialog()
     splitter_->setStretchFactor(1, 1);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(taskRow);
+    layout->addWidget(message_);
     layout->addWidget(splitter_);
     layout->addWidget(buttons);
 }
 
 void SolutionDialog::setSolution(const solution::Solution& solution) {
+    task_->setText(QString::fromStdString(solution.task));
+    message_->clear();
+    message_->hide();
+    task_->setAccessibleDescription(QString());
     text_ = QString::fromStdString(solution.text);
     view_->setPlainText(QString::fromStdString(solution::KeepTogether(solution.text)));
     graph_->setGraph(solution.graph);
+}
+
+void SolutionDialog::solveTask() {
+    const QString typed = task_->text();
+    const auto read = task::ReadTask(typed.toStdString());
+    if (const auto* error = std::get_if<task::TaskError>(&read)) {
+        const QString message = QString::fromStdString(error->message);
+        message_->setText(message);
+        message_->show();
+        // Read with the line by a screen reader, which reads no label.
+        task_->setAccessibleDescription(message);
+        const QList<uint> characters = typed.toUcs4();
+        const auto before = qsizetype(std::min<std::size_t>(error->position, std::size_t(characters.size())));
+        task_->setCursorPosition(int(QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
+                                                       before).size()));
+        task_->setFocus();
+        return;
+    }
+    setSolution(task::SolveTask(std::get<task::Task>(read)));
 }
 
 // About the height of the box that shows all the text in a dialog WIDTH
@@ -115,14 +163,16 @@ void SolutionDialog::showBeside(const QWidget* window, const QRect& keepVisible)
         const QMargins margins = layout()->contentsMargins();
         const QSize decoration = window->frameGeometry().size() - window->size();
         const QFontMetrics metrics(view_->font());
-        int widest = 0;
+        // Without a solution yet, as wide as one may need.
+        int widest = text_.isEmpty() ? widestText : 0;
         for (const QString& line : view_->toPlainText().split(u'\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
-        const int chrome = margins.top() + margins.bottom() + splitter_->handleWidth() + layout()->spacing() +
-                           buttons_->sizeHint().height();
+        const int chrome = margins.top() + margins.bottom() + splitter_->handleWidth() + 2 * layout()->spacing() +
+                           buttons_->sizeHint().height() + task_->sizeHint().height() + 6;
         const QRect screen = window->screen()->availableGeometry();
         const QRect frame = PlaceBeside(screen, window->frameGeometry(), keepVisible,
                                         std::min(widest, widestText) + 60 + decoration.width(),
-                                        narrowest + decoration.width(), [&](int width) {
+                                        std::max(narrowest, minimumSizeHint().width()) + decoration.width(),
+                                        [&](int width) {
                                             return decoration.height() + chrome +
                                                    textHeight(width - decoration.width()) + graphHeight;
                                         });

@@ -4,6 +4,8 @@
 
 #include "solution/WorkedSolution.h"
 
+class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QSplitter;
 
@@ -11,17 +13,25 @@ namespace app {
 
 class GraphView;
 
-// The worked solution beside the window: its text, selectable and read by
-// screen readers, its chart under it, a button that copies all the text and
-// one that closes it. It is a window of its own, which the main window can
-// be brought in front of, and it never reaches past the screen.
+// The worked solution beside the window: the task it solves, which the
+// pupil may edit or type anew ("Rozwiąż" or Enter solves it), its text,
+// selectable and read by screen readers, its chart under it, a button that
+// copies all the text and one that closes it. A task that cannot be read
+// leaves the last solution in place, says why beside the line and puts the
+// cursor where the trouble is. It is a window of its own, which the main
+// window can be brought in front of, and it never reaches past the screen.
 class SolutionDialog : public QDialog {
     Q_OBJECT
 
 public:
     SolutionDialog();
 
+    // The task line says what SOLUTION solves.
     void setSolution(const solution::Solution& solution);
+    // Reads and solves the task line.
+    void solveTask();
+    // The task line, for the pupil's typing.
+    QLineEdit* taskLine() const { return task_; }
     // Shows it beside WINDOW, leaving KEEPVISIBLE (in screen coordinates)
     // uncovered where the screen has room; brings it forward if shown.
     void showBeside(const QWidget* window, const QRect& keepVisible);
@@ -33,6 +43,8 @@ private:
     void shareHeight();
 
     QString text_;
+    QLineEdit* task_;
+    QLabel* message_;
     QPlainTextEdit* view_;
     GraphView* graph_;
     QSplitter* splitter_;

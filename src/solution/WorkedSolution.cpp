@@ -142,7 +142,9 @@ Solution WorkedSolution(const solver::ExactCoefficients& coefficients) {
     const Graph graph = GraphOf(facts);
     std::vector<std::string> lines = FunctionLines(facts);
     lines.push_back(DescriptionLine(graph));
-    return {Joined(lines), graph};
+    return {.task = "f(x)" + std::string(facts.exact ? " = " : " ≈ ") + GeneralForm(facts),
+            .text = Joined(lines),
+            .graph = graph};
 }
 
 }  // namespace solution

@@ -11,6 +11,7 @@
 namespace solution {
 
 struct Solution {
+    std::string task;            // what was solved, as it can be typed again: "f(x) = 2x² − 4x − 2"
     std::string text;            // one step a line, without a closing line break
     std::optional<Graph> graph;  // what its chart shows, where there is a parabola to draw
 };

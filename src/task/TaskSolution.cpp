@@ -195,7 +195,7 @@ solution::Solution functionSolution(const Task& task) {
         for (std::string& line : intervalLines(task.leftValue, *task.interval, graph)) lines.push_back(std::move(line));
     }
     lines.push_back(solution::DescriptionLine(graph));
-    return {solution::Joined(lines), graph};
+    return {task.text(), solution::Joined(lines), graph};
 }
 
 solution::Solution relationSolution(const Task& task) {
@@ -209,11 +209,11 @@ solution::Solution relationSolution(const Task& task) {
     }
     if (moved.degree() == 1) {
         for (std::string& line : linearLines(moved, task.relation, equation)) lines.push_back(std::move(line));
-        return {solution::Joined(lines), std::nullopt};
+        return {task.text(), solution::Joined(lines), std::nullopt};
     }
     if (moved.degree() == 0) {
         for (std::string& line : constantLines(moved.c0, task.relation, equation)) lines.push_back(std::move(line));
-        return {solution::Joined(lines), std::nullopt};
+        return {task.text(), solution::Joined(lines), std::nullopt};
     }
     const Facts f = factsOf(moved);
     solution::Graph graph = solution::GraphOf(f);
@@ -230,7 +230,7 @@ solution::Solution relationSolution(const Task& task) {
         graph.description += " Na osi OX zaznaczono zbiór rozwiązań: x ∈ " + set.set + ".";
     }
     lines.push_back(solution::DescriptionLine(graph));
-    return {solution::Joined(lines), graph};
+    return {task.text(), solution::Joined(lines), graph};
 }
 
 }  // namespace

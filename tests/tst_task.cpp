@@ -1,0 +1,294 @@
+#include <QtTest>
+
+#include <gmpxx.h>
+
+#include <random>
+
+#include "task/Task.h"
+#include "task/TaskSolution.h"
+
+namespace {
+
+QStringList solved(const QString& text) {
+    const auto read = task::ReadTask(text.toStdString());
+    if (const auto* error = std::get_if<task::TaskError>(&read)) return {"błąd: " + QString::fromStdString(error->message)};
+    return QString::fromStdString(task::SolveTask(std::get<task::Task>(read)).text).split('\n');
+}
+
+// A number of an answer: "−2", "2,5", "1/3", "1 000" (with a narrow no-break space).
+mpq_class numberOf(QString text) {
+    text.remove(QChar(0x202f));
+    const bool negative = text.startsWith(QChar(0x2212));
+    if (negative) text.remove(0, 1);
+    mpq_class value;
+    if (text.contains('/')) {
+        value = mpq_class(text.section('/', 0, 0).toStdString() + "/" + text.section('/', 1).toStdString(), 10);
+    } else {
+        const QString whole = text.section(',', 0, 0), fraction = text.section(',', 1);
+        value = mpq_class(mpz_class((whole + fraction).toStdString(), 10),
+                          mpz_class("1" + std::string(std::size_t(fraction.size()), '0'), 10));
+    }
+    value.canonicalize();
+    return negative ? mpq_class(-value) : value;
+}
+
+// A set of the answer's notation as pieces: each a range with its ends.
+struct Piece {
+    mpq_class from, to;
+    bool fromInfinite = false, toInfinite = false, fromClosed = false, toClosed = false;
+
+    bool contains(const mpq_class& x) const {
+        const bool afterFrom = fromInfinite || x > from || (fromClosed && x == from);
+        const bool beforeTo = toInfinite || x < to || (toClosed && x == to);
+        return afterFrom && beforeTo;
+    }
+};
+
+std::vector<Piece> setOf(const QString& answer) {
+    const QString set = answer.section(QStringLiteral("x ∈ "), 1);
+    if (answer.contains(QStringLiteral("nie ma rozwiązań")) || set == QStringLiteral("∅")) return {};
+    if (set == QStringLiteral("ℝ")) return {{.from = 0, .to = 0, .fromInfinite = true, .toInfinite = true}};
+    if (set.startsWith(QStringLiteral("ℝ \\ {"))) {
+        const mpq_class x = numberOf(set.mid(5).chopped(1));
+        return {{.from = 0, .to = x, .fromInfinite = true}, {.from = x, .to = 0, .toInfinite = true}};
+    }
+    if (set.startsWith('{')) {
+        const mpq_class x = numberOf(set.mid(1).chopped(1));
+        return {{.from = x, .to = x, .fromClosed = true, .toClosed = true}};
+    }
+    std::vector<Piece> pieces;
+    if (!answer.contains(QStringLiteral("x ∈"))) {  // "x = a lub x = b"
+        for (const QString& equal : answer.section(QStringLiteral(": "), 1).split(QStringLiteral(" lub "))) {
+            const mpq_class x = numberOf(equal.mid(4));
+            pieces.push_back({.from = x, .to = x, .fromClosed = true, .toClosed = true});
+        }
+        return pieces;
+    }
+    for (const QString& range : set.split(QStringLiteral(" ∪ "))) {
+        const QString from = range.mid(1).section(QStringLiteral("; "), 0, 0);
+        const QString to = range.section(QStringLiteral("; "), 1).chopped(1);
+        Piece piece{.from = 0,
+                    .to = 0,
+                    .fromInfinite = from == QStringLiteral("−∞"),
+                    .toInfinite = to == QStringLiteral("+∞"),
+                    .fromClosed = range.startsWith(QChar(0x27e8)),
+                    .toClosed = range.endsWith(QChar(0x27e9))};
+        if (!piece.fromInfinite) piece.from = numberOf(from);
+        if (!piece.toInfinite) piece.to = numberOf(to);
+        pieces.push_back(piece);
+    }
+    return pieces;
+}
+
+bool holds(const mpq_class& value, const QString& relation) {
+    if (relation == "=") return value == 0;
+    if (relation == "<") return value < 0;
+    if (relation == ">") return value > 0;
+    if (relation == "<=") return value <= 0;
+    return value >= 0;
+}
+
+QString written(const mpq_class& q) {
+    return "(" + QString::fromStdString(q.get_num().get_str()) + "/" + QString::fromStdString(q.get_den().get_str()) + ")";
+}
+
+}  // namespace
+
+class TaskTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every line worked out by hand; each row's lines are in its solution.
+    void solutions_data() {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QStringList>("lines");
+
+        QTest::newRow("≤, moved, a > 0") << "x^2 - 5x <= 14" << QStringList{
+            "Zadanie: x² − 5x ≤ 14", "x² − 5x − 14 ≤ 0", "a = 1, b = −5, c = −14",
+            "Ramiona paraboli są skierowane w górę (a > 0), więc x² − 5x − 14 ≤ 0 między miejscami zerowymi i w nich.",
+            "Odpowiedź: x ∈ ⟨−2; 7⟩"};
+        QTest::newRow("≥, a product, a < 0") << "(2x - 3)(3 - x) >= 0" << QStringList{
+            "Zadanie: (2x − 3)(3 − x) ≥ 0", "−2x² + 9x − 9 ≥ 0", "Odpowiedź: x ∈ ⟨1,5; 3⟩"};
+        QTest::newRow("≥ outside the zeros") << "2x² − 7x + 5 ≥ 0" << QStringList{
+            "Zadanie: 2x² − 7x + 5 ≥ 0", "Odpowiedź: x ∈ (−∞; 1⟩ ∪ ⟨2,5; +∞)"};
+        QTest::newRow("> with irrational ends") << "-x^2 + 2x + 4 > 0" << QStringList{
+            "x₁ = (−b − √Δ)/(2a) = (−2 − 2√5)/(−2) = 1 + √5 ≈ 3,23607", "Odpowiedź: x ∈ (1 − √5; 1 + √5)"};
+        QTest::newRow("< with Δ < 0") << "x² + 2x + 5 < 0" << QStringList{
+            "Δ = b² − 4ac = 2² − 4 · 1 · 5 = −16",
+            "Ramiona paraboli są skierowane w górę (a > 0), a Δ < 0, więc cała parabola leży nad osią OX.",
+            "Odpowiedź: x ∈ ∅"};
+        QTest::newRow("≤ with Δ = 0") << "(x-3)^2 <= 0" << QStringList{"x² − 6x + 9 ≤ 0", "Odpowiedź: x ∈ {3}"};
+        QTest::newRow("> with Δ = 0") << "(x − 3)² > 0" << QStringList{"Odpowiedź: x ∈ ℝ \\ {3}"};
+        QTest::newRow("< with Δ = 0, a < 0") << "−(x − 3)² < 0" << QStringList{"Odpowiedź: x ∈ ℝ \\ {3}"};
+        QTest::newRow("a minus after a times") << "x·-x > -4" << QStringList{
+            "Zadanie: x · −x > −4", "−x² + 4 > 0", "Odpowiedź: x ∈ (−2; 2)"};
+        QTest::newRow("an equation, sides apart") << "x² − 3 = 2x + 1" << QStringList{
+            "Zadanie: x² − 3 = 2x + 1", "x² − 2x − 4 = 0", "Odpowiedź: x = 1 − √5 lub x = 1 + √5"};
+        QTest::newRow("an equation with one root") << "x^2 = 6x - 9" << QStringList{"Odpowiedź: x = 3"};
+        QTest::newRow("an equation with none") << "x^2 + 1 = 0" << QStringList{
+            "Odpowiedź: równanie nie ma rozwiązań."};
+        QTest::newRow("linear left over") << "x² + 2x < x² + 4" << QStringList{
+            "Zadanie: x² + 2x < x² + 4", "2x − 4 < 0", "To nierówność liniowa.", "2x < 4", "x < 2",
+            "Odpowiedź: x ∈ (−∞; 2)"};
+        QTest::newRow("linear, the sign turned") << "3 − 2x ≥ 1" << QStringList{
+            "−2x + 2 ≥ 0", "−2x ≥ −2", "x ≤ 1 (dzielimy przez liczbę ujemną, więc znak nierówności się zmienia)",
+            "Odpowiedź: x ∈ (−∞; 1⟩"};
+        QTest::newRow("a linear equation") << "2x = 3" << QStringList{"To równanie liniowe.", "Odpowiedź: x = 1,5"};
+        QTest::newRow("always true") << "x = x" << QStringList{
+            "Zostaje 0 = 0, a to jest prawdą dla każdego x.", "Odpowiedź: x ∈ ℝ"};
+        QTest::newRow("never true, equation") << "x + 1 = x" << QStringList{"Odpowiedź: równanie nie ma rozwiązań."};
+        QTest::newRow("never true, inequality") << "x < x" << QStringList{"Odpowiedź: x ∈ ∅"};
+        QTest::newRow("canonical form") << "f(x) = -2(x+1)^2 + 8" << QStringList{
+            "Zadanie: f(x) = −2(x + 1)² + 8", "f(x) = −2(x + 1)² + 8 = −2x² − 4x + 6", "a = −2, b = −4, c = 6",
+            "Postać kanoniczna: f(x) = −2(x + 1)² + 8"};
+        QTest::newRow("factored form") << "f(x) = −2(x + 1)(x − 3)" << QStringList{
+            "f(x) = −2(x + 1)(x − 3) = −2x² + 4x + 6"};
+        QTest::newRow("a product named y") << "y = (2x+1)(x-2)" << QStringList{
+            "Zadanie: y = (2x + 1)(x − 2)", "y = (2x + 1)(x − 2) = 2x² − 3x − 2"};
+        QTest::newRow("a fraction as a factor") << "(1/2)x^2 - 2" << QStringList{
+            "Zadanie: (1/2)x² − 2", "f(x) = (1/2)x² − 2 = 0,5x² − 2"};
+        QTest::newRow("general form, as the window writes it") << "2x^2-4x-2" << QStringList{
+            "f(x) = 2x² − 4x − 2", "a = 2, b = −4, c = −2"};
+        QTest::newRow("p inside the interval") << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩" << QStringList{
+            "Zadanie: f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩", "Odcięta wierzchołka p = 2 należy do przedziału ⟨−1; 4⟩.",
+            "f(−1) = 8, f(2) = −1, f(4) = 3",
+            "Najmniejsza wartość funkcji w przedziale ⟨−1; 4⟩: f(2) = −1",
+            "Największa wartość funkcji w przedziale ⟨−1; 4⟩: f(−1) = 8",
+            "Zbiór wartości funkcji w przedziale ⟨−1; 4⟩: ⟨−1; 8⟩"};
+        QTest::newRow("p outside the interval") << "f(x) = x^2 - 4x + 3 dla x ∈ [3, 5]" << QStringList{
+            "Odcięta wierzchołka p = 2 nie należy do przedziału ⟨3; 5⟩.", "f(3) = 0, f(5) = 8",
+            "Najmniejsza wartość funkcji w przedziale ⟨3; 5⟩: f(3) = 0",
+            "Największa wartość funkcji w przedziale ⟨3; 5⟩: f(5) = 8"};
+        QTest::newRow("p at an end") << "f(x) = -x^2 + 2x w przedziale <1; 3>" << QStringList{
+            "Odcięta wierzchołka p = 1 należy do przedziału ⟨1; 3⟩.", "f(1) = 1, f(3) = −3",
+            "Zbiór wartości funkcji w przedziale ⟨1; 3⟩: ⟨−3; 1⟩"};
+    }
+
+    void solutions() {
+        QFETCH(QString, task);
+        QFETCH(QStringList, lines);
+        const QStringList solution = solved(task);
+        for (const QString& line : lines) {
+            QVERIFY2(solution.contains(line), qPrintable(line + "\n  not in:\n" + solution.join('\n')));
+        }
+    }
+
+    // Each way of writing it wrong, once: its message and where the cursor goes.
+    void refused_data() {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("position");
+        QTest::newRow("a stray sign") << "x^2 + 2 # 3" << "Nie rozumiem znaku „#” (znak 9)." << 8;
+        QTest::newRow("a bracket left open") << "(x + 1" << "Brakuje nawiasu zamykającego." << 6;
+        QTest::newRow("a bracket never opened") << "x + )" << "Nawias zamyka się, choć się nie otworzył (znak 5)." << 4;
+        QTest::newRow("x³") << "x³ + 1" << "Stopień wielomianu jest większy niż 2 (znak 2)." << 1;
+        QTest::newRow("x three times") << "(x + 1)(x − 2)x" << "Stopień wielomianu jest większy niż 2 (znak 15)." << 14;
+        QTest::newRow("a huge power of x") << "(x + 1)^1000000" << "Stopień wielomianu jest większy niż 2 (znak 8)." << 7;
+        QTest::newRow("a huge number") << "2^1000000 x^2" << "Liczba jest za duża (znak 2)." << 1;
+        QTest::newRow("a bracket inside 200") << QString(200, '(') + "x" + QString(200, ')')
+                                             << "Za dużo nawiasów jeden w drugim: najwyżej 100 (znak 101)." << 100;
+        QTest::newRow("too long") << QString(10'001, ' ') << "Zadanie jest za długie: najwyżej 10\u202f000 znaków." << 10'000;
+        QTest::newRow("nothing") << " " << "Wpisz zadanie, np. x² − 5x ≤ 14 albo f(x) = −2(x + 1)² + 8." << 0;
+        QTest::newRow("x in a divisor") << "x/(x+1) = 2" << "Nie umiem dzielić przez wyrażenie z x (znak 2)." << 1;
+        QTest::newRow("by zero") << "x^2/0" << "Dzielenie przez zero (znak 4)." << 3;
+        QTest::newRow("two relations") << "x^2 < 3 < 4"
+                                        << "Zadanie może mieć tylko jeden znak =, <, >, ≤ albo ≥ (znak 9)." << 8;
+        QTest::newRow("a word") << "max x^2" << "Nie rozumiem słowa „max” (znak 1)." << 0;
+        QTest::newRow("no exponent") << "x^" << "Po znaku ^ potrzebny jest wykładnik: liczba naturalna (znak 3)." << 2;
+        QTest::newRow("cut short") << "x^2 +" << "Zadanie urywa się: brakuje liczby albo x na końcu." << 5;
+        QTest::newRow("not quadratic") << "2x + 1" << "To nie jest funkcja kwadratowa: po uporządkowaniu nie ma w niej x²." << 0;
+        QTest::newRow("an interval backwards") << "f(x) = x², x ∈ ⟨4; −1⟩"
+                                               << "Początek przedziału musi być mniejszy od jego końca (znak 16)." << 15;
+        QTest::newRow("an interval of a point") << "f(x) = x², x ∈ ⟨1; 1⟩"
+                                                << "Początek przedziału musi być mniejszy od jego końca (znak 16)." << 15;
+        QTest::newRow("an interval of an inequality") << "x² < 4, x ∈ ⟨1; 2⟩"
+            << "Przedział podaje się tylko przy funkcji, np. f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩ (znak 7)." << 6;
+        QTest::newRow("one end") << "f(x) = x², x ∈ ⟨1⟩"
+                                 << "Przedział ma dwa końce rozdzielone średnikiem: ⟨m; n⟩ (znak 18)." << 17;
+        QTest::newRow("an end with x") << "f(x) = x², x ∈ ⟨x; 4⟩" << "Koniec przedziału musi być liczbą (znak 17)." << 16;
+        QTest::newRow("an open end") << "f(x) = x², x ∈ ⟨1; 4)" << "Przedział zamyka się nawiasem ⟩ (znak 21)." << 20;
+    }
+
+    void refused() {
+        QFETCH(QString, task);
+        QFETCH(QString, message);
+        QFETCH(int, position);
+        const auto read = task::ReadTask(task.toStdString());
+        const auto* error = std::get_if<task::TaskError>(&read);
+        QVERIFY(error);
+        QCOMPARE(QString::fromStdString(error->message), message);
+        QCOMPARE(int(error->position), position);
+    }
+
+    // Generated tasks, each side a quadratic of rational coefficients with
+    // rational zeros or none, their answers checked by exact arithmetic:
+    // each end a zero of the moved polynomial, and at every end, between
+    // ends and beyond them, the answer holds a point just where the
+    // relation does.
+    void answersHoldExactly() {
+        std::mt19937 random(20261209);
+        const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        const auto rational = [&](int reach) {
+            mpq_class q(pick(-reach, reach), pick(1, 4));
+            q.canonicalize();
+            return q;
+        };
+        const QString relations[] = {"=", "<", ">", "<=", ">="};
+        int shapes[3] = {};
+        for (int i = 0; i < 3000; ++i) {
+            mpq_class k = rational(5);
+            if (k == 0) k = 1;
+            const mpq_class r1 = rational(6), r2 = rational(6), shift = rational(4);
+            const mpq_class q2 = rational(3), q1 = rational(3), q0 = rational(3);
+            const int shape = pick(0, 2);  // two zeros, none, or one written as a square
+            QString moved;
+            mpq_class c2 = k, c1, c0;
+            if (shape == 0) {
+                moved = written(k) + "(x - " + written(r1) + ")(x - " + written(r2) + ")";
+                c1 = -k * (r1 + r2);
+                c0 = k * r1 * r2;
+            } else {
+                const mpq_class m = shape == 1 ? mpq_class(abs(shift) + 1) : mpq_class(0);
+                moved = written(k) + "((x - " + written(r1) + ")^2 + " + written(m) + ")";
+                c1 = -2 * k * r1;
+                c0 = k * (r1 * r1 + m);
+            }
+            ++shapes[shape];
+            // The same quadratic added to both sides, so that the pupil's moving is needed.
+            const QString extra = written(q2) + "x^2 + " + written(q1) + "x + " + written(q0);
+            const QString relation = relations[pick(0, 4)];
+            const QString text = moved + " + " + extra + " " + relation + " " + extra;
+            const QStringList lines = solved(text);
+            const QString answer = lines.filter(QStringLiteral("Odpowiedź: ")).value(0);
+            QVERIFY2(!answer.isEmpty(), qPrintable(text + "\n" + lines.join('\n')));
+            const std::vector<Piece> set = setOf(answer);
+            const auto value = [&](const mpq_class& x) -> mpq_class { return (c2 * x + c1) * x + c0; };
+            std::vector<mpq_class> ends;
+            for (const Piece& piece : set) {
+                for (const auto& [infinite, end] : {std::pair{piece.fromInfinite, piece.from}, {piece.toInfinite, piece.to}}) {
+                    if (infinite) continue;
+                    QVERIFY2(value(end) == 0, qPrintable(text + "\n" + answer));
+                    ends.push_back(end);
+                }
+            }
+            ends.push_back(r1);  // a point that tests Δ = 0 and Δ < 0 too
+            std::sort(ends.begin(), ends.end());
+            std::vector<mpq_class> samples;
+            for (std::size_t j = 0; j < ends.size(); ++j) {
+                samples.push_back(ends[j]);
+                samples.push_back(ends[j] - 1);
+                samples.push_back(ends[j] + 1);
+                if (j + 1 < ends.size()) samples.push_back((ends[j] + ends[j + 1]) / 2);
+            }
+            for (const mpq_class& x : samples) {
+                const bool inSet = std::any_of(set.begin(), set.end(), [&](const Piece& p) { return p.contains(x); });
+                QVERIFY2(inSet == holds(value(x), relation),
+                         qPrintable(text + "\n" + answer + "\n at x = " + QString::fromStdString(x.get_str())));
+            }
+        }
+        QVERIFY(shapes[0] > 500 && shapes[1] > 500 && shapes[2] > 500);
+    }
+};
+
+QTEST_APPLESS_MAIN(TaskTest)
+#include "tst_task.moc"
