@@ -58,7 +58,8 @@ public:
     // Beside its mark, on a light ground: on its own side first, else the
     // other way along the axis, else further out, else beside it, else on
     // the far side. Where none of these is free, over the curve with a halo,
-    // else over an axis or text, never over a mark where that can be helped.
+    // else over an axis or text, never over a mark where that can be helped;
+    // never outside the picture.
     void label(const std::string& text, PixelPoint at, Side preferred) {
         const PixelPoint measured = sizeOf(text);
         const PixelPoint size{measured.x + px(6), measured.y + px(2)};
@@ -90,7 +91,9 @@ public:
         if (const auto box = first([&](const Box& b) { return inside(b) && !overMark(b); }); box != places.end()) {
             return add(text, *box, TextKind::Haloed);
         }
+        // Wider or taller than the picture: the text of the solution says it.
         Box box = places.front();
+        if (box.width() > l_.bounds.width() || box.height() > l_.bounds.height()) return;
         const double dx = std::clamp(box.left, 0.0, std::max(0.0, l_.bounds.right - box.width())) - box.left;
         const double dy = std::clamp(box.top, 0.0, std::max(0.0, l_.bounds.bottom - box.height())) - box.top;
         add(text, {box.left + dx, box.top + dy, box.right + dx, box.bottom + dy}, TextKind::Haloed);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -12,9 +13,11 @@ namespace {
 
 // The digits of a power that a task may raise a constant to, counted in
 // bits of its result: far past any school task, far below a slow one.
-constexpr std::size_t largestPowerBits = 400'000;
+constexpr std::size_t largestPowerBits = 600'000;
 // 10^exponent for a number typed with an exponent: the same bound in digits.
 constexpr long largestExponent = 100'000;
+// A number this many zeros from its point is written with its power of ten.
+constexpr std::int64_t farDigits = 20;
 
 enum class T { Number, X, Plus, Minus, Times, Divide, Colon, Power, Open, Close, Relation, IntervalOpen,
                IntervalClose, Semicolon, Comma, In, Word, End };
@@ -87,6 +90,7 @@ bool isLetter(char32_t c) {
     static constexpr std::u32string_view polish = U"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
     return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || polish.find(c) != std::u32string_view::npos;
 }
+bool isSuperscriptMinus(char32_t c) { return c == U'⁻'; }
 int superscriptDigit(char32_t c) {
     static constexpr std::u32string_view digits = U"⁰¹²³⁴⁵⁶⁷⁸⁹";
     const auto found = digits.find(c);
@@ -134,7 +138,9 @@ private:
             return token;
         };
         if (isDigit(c) || ((c == U',' || c == U'.') && isDigit(peek(1)))) return number(token);
-        if (superscriptDigit(c) >= 0) return superscript(token);
+        if (superscriptDigit(c) >= 0 || (isSuperscriptMinus(c) && superscriptDigit(peek(1)) >= 0)) {
+            return superscript(token);
+        }
         if (isLetter(c)) return word(token);
         switch (c) {
         case U'+': return single(T::Plus);
@@ -201,11 +207,14 @@ private:
         return token;
     }
 
+    // "²", or "⁻⁵" as the worked solution writes a small number's power of ten.
     Token superscript(Token token) {
+        const bool negative = isSuperscriptMinus(peek());
+        if (negative) ++i_;
         long power = 0;
         for (int d; (d = superscriptDigit(peek())) >= 0; ++i_) power = std::min(power * 10 + d, 1'000'000L);
         token.type = T::Power;
-        token.power = power;
+        token.power = negative ? -power : power;
         return token;
     }
 
@@ -247,6 +256,7 @@ private:
 struct Expression {
     Polynomial value;
     std::string text;
+    bool powered = false;  // its text ends in a power, which another would run into
 };
 
 Polynomial product(const Polynomial& p, const Polynomial& q) {
@@ -353,7 +363,9 @@ private:
                     product_ = divided(product_, next, op.type == T::Divide ? "/" : " : ", op.at);
                 }
             } else if (startsFactor(op.type)) {
-                product_ = multiplied(product_, signedFactor(), "", op.at);
+                // Written side by side, as typed, unless two numbers would run together.
+                const Expression next = signedFactor();
+                product_ = multiplied(product_, next, isDigit(char32_t(next.text.front())) ? " · " : "", op.at);
             } else {
                 return product_;
             }
@@ -390,23 +402,28 @@ private:
         Expression base = primary();
         while (peek().type == T::Power) {
             const Token& p = take();
+            if (p.power < 0 && base.value.degree() > 0) {
+                throw errorAt(p.at, "Nie umiem dzielić przez wyrażenie z x" + place(p.at));
+            }
+            if (p.power < 0 && base.value.c0 == 0) throw errorAt(p.at, "Dzielenie przez zero" + place(p.at));
             if (base.value.degree() * p.power > 2) throw degreeError(p.at);
             const std::size_t bits = mpz_sizeinbase(base.value.c0.get_num_mpz_t(), 2) +
                                      mpz_sizeinbase(base.value.c0.get_den_mpz_t(), 2);
-            if (base.value.degree() == 0 && bits * std::size_t(p.power) > largestPowerBits) {
+            const auto n = (unsigned long)std::abs(p.power);
+            if (base.value.degree() == 0 && bits * n > largestPowerBits) {
                 throw errorAt(p.at, "Liczba jest za duża" + place(p.at));
             }
             Polynomial value{1, 0, 0};
             if (base.value.degree() == 0) {
-                const auto n = (unsigned long)p.power;
                 mpz_class num, den;
                 mpz_pow_ui(num.get_mpz_t(), base.value.c0.get_num_mpz_t(), n);
                 mpz_pow_ui(den.get_mpz_t(), base.value.c0.get_den_mpz_t(), n);
-                value.c0 = mpq_class(num, den);
+                value.c0 = p.power < 0 ? mpq_class(den, num) : mpq_class(num, den);
+                value.c0.canonicalize();
             } else {
                 for (long k = 0; k < p.power; ++k) value = product(value, base.value);
             }
-            base = {value, base.text + solution::Superscript(p.power)};
+            base = {value, (base.powered ? "(" + base.text + ")" : base.text) + solution::Superscript(p.power), true};
         }
         return base;
     }
@@ -425,7 +442,12 @@ private:
                 value /= scale;
             }
             value.canonicalize();
-            return {{value, 0, 0}, solution::Typed({solver::ReadStatus::Number, t.number}).text()};
+            // Far from 1, with its power of ten, as the worked solution writes it, in brackets.
+            const bool far = t.number.exponent > farDigits || (!t.number.isZero() && t.number.magnitude() < -farDigits);
+            const std::string text =
+                far ? "(" + solution::Decimal(t.number, std::numeric_limits<int>::max(), true).text() + ")"
+                    : solution::Typed({solver::ReadStatus::Number, t.number}).text();
+            return {{value, 0, 0}, text};
         }
         case T::X: return {{0, 1, 0}, "x"};
         case T::Open: {
