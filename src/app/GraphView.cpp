@@ -200,6 +200,7 @@ GraphView::GraphView(QWidget* parent) : QWidget(parent), copy_(new QAction(QStri
 }
 
 void GraphView::setGraph(const std::optional<solution::Graph>& graph) {
+    solved_ = true;
     graph_ = graph;
     view_ = graph ? chart::FitView(graph->parabola) : std::nullopt;
     setAccessibleDescription(graph ? QString::fromStdString(graph->description) : noParabola);
@@ -249,6 +250,7 @@ void GraphView::keyPressEvent(QKeyEvent* event) {
 
 void GraphView::paintChart(QPainter& painter, double scale) const {
     painter.fillRect(QRectF(QPointF(), size()), Qt::white);
+    if (!solved_) return;
     Painter paint(painter, *this, scale);
     if (!view_) {
         painter.setPen(axisColour);

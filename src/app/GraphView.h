@@ -35,6 +35,7 @@ protected:
 private:
     void paintChart(QPainter& painter, double scale) const;
 
+    bool solved_ = false;  // blank until there is something to draw
     std::optional<solution::Graph> graph_;
     std::optional<chart::FittedView> view_;
     QAction* copy_;

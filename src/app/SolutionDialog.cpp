@@ -104,6 +104,30 @@ void SolutionDialog::setSolution(const solution::Solution& solution) {
     text_ = QString::fromStdString(solution.text);
     view_->setPlainText(QString::fromStdString(solution::KeepTogether(solution.text)));
     graph_->setGraph(solution.graph);
+    if (isVisible()) growForText();
+}
+
+// The height of all but the text and the chart.
+int SolutionDialog::chrome() const {
+    const QMargins margins = layout()->contentsMargins();
+    return margins.top() + margins.bottom() + splitter_->handleWidth() + 2 * layout()->spacing() +
+           buttons_->sizeHint().height() + task_->sizeHint().height() + 6;
+}
+
+// Shown, and given a longer text: taller where the screen has room, moved
+// up where it has it only above, and the text and chart shared anew.
+void SolutionDialog::growForText() {
+    if (!screen()) return;
+    const QRect room = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int decoration = frame.height() - height();
+    const int wanted = std::min(chrome() + textHeight(width()) + graphHeight, room.height() - decoration);
+    if (wanted > height()) {
+        resize(width(), wanted);
+        move(frame.left(), std::clamp(frame.top(), room.top(), room.bottom() + 1 - wanted - decoration));
+    }
+    layout()->activate();
+    shareHeight();
 }
 
 void SolutionDialog::solveTask() {
@@ -160,20 +184,17 @@ void SolutionDialog::shareHeight() {
 void SolutionDialog::showBeside(const QWidget* window, const QRect& keepVisible) {
     const bool placing = !isVisible() && window->screen();
     if (placing) {
-        const QMargins margins = layout()->contentsMargins();
         const QSize decoration = window->frameGeometry().size() - window->size();
         const QFontMetrics metrics(view_->font());
         // Without a solution yet, as wide as one may need.
         int widest = text_.isEmpty() ? widestText : 0;
         for (const QString& line : view_->toPlainText().split(u'\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
-        const int chrome = margins.top() + margins.bottom() + splitter_->handleWidth() + 2 * layout()->spacing() +
-                           buttons_->sizeHint().height() + task_->sizeHint().height() + 6;
         const QRect screen = window->screen()->availableGeometry();
         const QRect frame = PlaceBeside(screen, window->frameGeometry(), keepVisible,
                                         std::min(widest, widestText) + 60 + decoration.width(),
                                         std::max(narrowest, minimumSizeHint().width()) + decoration.width(),
                                         [&](int width) {
-                                            return decoration.height() + chrome +
+                                            return decoration.height() + chrome() +
                                                    textHeight(width - decoration.width()) + graphHeight;
                                         });
         resize(frame.size() - decoration);

@@ -39,8 +39,10 @@ public:
     QString solution() const { return text_; }
 
 private:
+    int chrome() const;
     int textHeight(int width) const;
     void shareHeight();
+    void growForText();
 
     QString text_;
     QLineEdit* task_;
