@@ -6,6 +6,8 @@
 #include "FormFixture.h"
 #include "app/GraphView.h"
 #include "solution/WorkedSolution.h"
+#include "task/Task.h"
+#include "task/TaskSolution.h"
 
 class CommandsBenchmark : public QObject {
     Q_OBJECT
@@ -92,6 +94,28 @@ private slots:
         QBENCHMARK {
             f.form->ClearChart();
             repaint();
+        }
+    }
+
+    // A task read and solved in full, of about 200 characters and of 10 000
+    // (the most a task may have): a sum of products of two factors.
+    void solveTask_data() {
+        QTest::addColumn<QString>("task");
+        for (const int length : {200, 10'000}) {
+            QString task;
+            while (task.size() + 30 < length) task += "(x + 1/3)(2x - 5,25) - ";
+            task += "x^2 <= 14";
+            QTest::newRow(length == 200 ? "200 characters" : "10000 characters") << task;
+        }
+    }
+
+    void solveTask() {
+        QFETCH(QString, task);
+        const std::string text = task.toStdString();
+        QBENCHMARK {
+            const auto read = task::ReadTask(text);
+            QVERIFY(std::holds_alternative<task::Task>(read));
+            QVERIFY(!task::SolveTask(std::get<task::Task>(read)).text.empty());
         }
     }
 

@@ -14,6 +14,9 @@ namespace {
 // The digits of a power that a task may raise a constant to, counted in
 // bits of its result: far past any school task, far below a slow one.
 constexpr std::size_t largestPowerBits = 600'000;
+// What all the powers of a task together, and any number it reaches, may
+// have: so that no task of 10 000 characters takes more than a moment.
+constexpr std::size_t largestTotalBits = 2'000'000;
 // 10^exponent for a number typed with an exponent: the same bound in digits.
 constexpr long largestExponent = 100'000;
 // A number this many zeros from its point is written with its power of ten.
@@ -374,7 +377,24 @@ private:
 
     Expression multiplied(const Expression& p, const Expression& q, const char* sign, std::size_t at) const {
         if (p.value.degree() + q.value.degree() > 2) throw degreeError(at);
+        if (bitsOf(p.value) + bitsOf(q.value) > largestTotalBits) throw tooLarge(at);
         return {product(p.value, q.value), p.text + sign + q.text};
+    }
+
+    static std::size_t bitsOf(const Polynomial& p) {
+        std::size_t bits = 0;
+        for (const mpq_class* c : {&p.c0, &p.c1, &p.c2}) {
+            bits += mpz_sizeinbase(c->get_num_mpz_t(), 2) + mpz_sizeinbase(c->get_den_mpz_t(), 2);
+        }
+        return bits;
+    }
+
+    static TaskError tooLarge(std::size_t at) { return errorAt(at, "Liczba jest za duża" + place(at)); }
+
+    // Powers of ten and of constants cost their digits: all of them together are bounded.
+    void spend(std::size_t bits, std::size_t at) {
+        spent_ += bits;
+        if (bits > largestPowerBits || spent_ > largestTotalBits) throw tooLarge(at);
     }
 
     Expression divided(const Expression& p, const Expression& q, const char* sign, std::size_t at) const {
@@ -410,9 +430,7 @@ private:
             const std::size_t bits = mpz_sizeinbase(base.value.c0.get_num_mpz_t(), 2) +
                                      mpz_sizeinbase(base.value.c0.get_den_mpz_t(), 2);
             const auto n = (unsigned long)std::abs(p.power);
-            if (base.value.degree() == 0 && bits * n > largestPowerBits) {
-                throw errorAt(p.at, "Liczba jest za duża" + place(p.at));
-            }
+            if (base.value.degree() == 0) spend(bits * n, p.at);
             Polynomial value{1, 0, 0};
             if (base.value.degree() == 0) {
                 mpz_class num, den;
@@ -432,9 +450,10 @@ private:
         const Token& t = take();
         switch (t.type) {
         case T::Number: {
-            mpq_class value(mpz_class(t.number.digits.empty() ? "0" : t.number.digits));
+            mpq_class value(mpz_class(t.number.digits.empty() ? "0" : t.number.digits, 10));
             const long exponent = long(t.number.exponent);
             mpz_class scale;
+            spend(std::size_t(std::abs(exponent)) * 10 / 3, t.at);
             mpz_ui_pow_ui(scale.get_mpz_t(), 10, (unsigned long)std::abs(exponent));
             if (exponent >= 0) {
                 value *= scale;
@@ -507,6 +526,7 @@ private:
     std::u32string_view text_;
     std::vector<Token> tokens_;
     std::size_t pos_ = 0;
+    std::size_t spent_ = 0;
 };
 
 }  // namespace

@@ -201,7 +201,10 @@ solution::Solution functionSolution(const Task& task) {
 solution::Solution relationSolution(const Task& task) {
     const Polynomial moved = task.leftValue - task.rightValue;
     const bool equation = task.kind == Kind::Equation;
-    const std::string movedText = polynomialText(moved) + RelationText(task.relation) + "0";
+    // A quadratic as its worked solution writes it: rounded where its numbers are long.
+    const std::optional<Facts> quadratic = moved.degree() == 2 ? std::optional(factsOf(moved)) : std::nullopt;
+    const std::string movedText =
+        (quadratic ? solution::GeneralForm(*quadratic) : polynomialText(moved)) + RelationText(task.relation) + "0";
     std::vector<std::string> lines{"Zadanie: " + task.text()};
     // A constant says itself in the line that reads it.
     if (task.left + RelationText(task.relation) + task.right != movedText && moved.degree() > 0) {
@@ -215,9 +218,9 @@ solution::Solution relationSolution(const Task& task) {
         for (std::string& line : constantLines(moved.c0, task.relation, equation)) lines.push_back(std::move(line));
         return {task.text(), solution::Joined(lines), std::nullopt};
     }
-    const Facts f = factsOf(moved);
+    const Facts& f = *quadratic;
     solution::Graph graph = solution::GraphOf(f);
-    if (!f.exact) lines.push_back(solution::RoundedNote());
+    if (!f.exact) lines.insert(lines.begin() + 1, solution::RoundedNote());
     lines.push_back(solution::CoefficientsLine(f));
     for (std::string& line : solution::ZeroLines(f)) lines.push_back(std::move(line));
     if (equation) {
