@@ -36,7 +36,9 @@ Graph GraphOf(const Facts& f) {
     chart::Parabola parabola{.a = f.nearest.a,
                              .vertex = {.x = f.nearest.p, .y = f.nearest.q, .label = VertexText(f)},
                              .zeros = {},
-                             .yIntercept = {.x = 0, .y = f.nearest.c, .label = {}}};
+                             .yIntercept = {.x = 0, .y = f.nearest.c, .label = {}},
+                             .solutionSet = {},
+                             .extremes = {}};
     if (f.deltaSign > 0) {
         parabola.zeros = {{f.x1.nearest, 0, "x₁" + is + f.x1.text}, {f.x2.nearest, 0, "x₂" + is + f.x2.text}};
     } else if (f.deltaSign == 0) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "solution/SchoolNotation.h"
+#include "solver/ExactReal.h"
 
 namespace task {
 
@@ -33,7 +34,7 @@ bool closedAt(Relation r) { return r == Relation::LessOrEqual || r == Relation::
 std::string opening(bool closed) { return closed ? "⟨" : "("; }
 std::string closing(bool closed) { return closed ? "⟩" : ")"; }
 
-double nearest(const mpq_class& q) { return q.get_d(); }
+double nearest(const mpq_class& q) { return solver::NearestDouble(solver::ExactValue(q)); }
 
 // The answer of an inequality of degree 2, in words, in the answer's
 // notation and on the chart's x axis.

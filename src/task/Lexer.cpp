@@ -1,0 +1,242 @@
+#include "task/Lexer.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "solution/SchoolNotation.h"
+
+namespace task::lexer {
+
+bool IsBlank(char32_t c) {
+    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == U'\u00a0' || c == U'\u202f' ||
+           c == U'\u2009' || c == U'\u2060' || c == U'\u200b' || c == U'\ufeff';
+}
+bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+namespace {
+
+// 10^exponent for a number typed with an exponent: far past any school task.
+constexpr long largestExponent = 100'000;
+
+bool isLetter(char32_t c) {
+    static constexpr std::u32string_view polish = U"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || polish.find(c) != std::u32string_view::npos;
+}
+bool isSuperscriptMinus(char32_t c) { return c == U'⁻'; }
+int superscriptDigit(char32_t c) {
+    static constexpr std::u32string_view digits = U"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    const auto found = digits.find(c);
+    return found == std::u32string_view::npos ? -1 : int(found);
+}
+
+class Lexer {
+public:
+    explicit Lexer(std::u32string_view text) : text_(text) {}
+
+    std::vector<Token> tokens() {
+        std::vector<Token> tokens;
+        int depth = 0;
+        while (true) {
+            while (i_ < text_.size() && IsBlank(text_[i_])) ++i_;
+            if (i_ == text_.size()) break;
+            tokens.push_back(next());
+            // Refused before any reading, so that no depth of brackets costs anything.
+            if (tokens.back().type == T::Open && ++depth > deepestBrackets) {
+                throw ErrorAt(tokens.back().at, "Za dużo nawiasów jeden w drugim: najwyżej " +
+                                                    std::to_string(deepestBrackets) + Place(tokens.back().at));
+            }
+            if (tokens.back().type == T::Close) --depth;
+        }
+        Token end;
+        end.at = text_.size();
+        tokens.push_back(end);
+        return tokens;
+    }
+
+private:
+    char32_t peek(std::size_t ahead = 0) const { return i_ + ahead < text_.size() ? text_[i_ + ahead] : U'\0'; }
+
+    Token next() {
+        const std::size_t at = i_;
+        const char32_t c = text_[i_];
+        Token token;
+        token.at = at;
+        const auto single = [&](T type) {
+            ++i_;
+            token.type = type;
+            return token;
+        };
+        const auto relation = [&](Relation r, std::size_t length) {
+            i_ += length;
+            token.type = T::Relation;
+            token.relation = r;
+            return token;
+        };
+        if (IsDigit(c) || ((c == U',' || c == U'.') && IsDigit(peek(1)))) return number(token);
+        if (superscriptDigit(c) >= 0 || (isSuperscriptMinus(c) && superscriptDigit(peek(1)) >= 0)) {
+            return superscript(token);
+        }
+        if (isLetter(c)) return word(token);
+        switch (c) {
+        case U'+': return single(T::Plus);
+        case U'-': case U'\u2212': case U'\u2013': return single(T::Minus);
+        case U'*': case U'·': case U'×': case U'\u22c5': return single(T::Times);
+        case U'/': return single(T::Divide);
+        case U':': case U'÷': return single(T::Colon);
+        case U'(': return single(T::Open);
+        case U')': return single(T::Close);
+        case U'⟨': case U'[': case U'\u2329': return single(T::IntervalOpen);
+        case U'⟩': case U']': case U'\u232a': return single(T::IntervalClose);
+        case U';': return single(T::Semicolon);
+        case U',': return single(T::Comma);
+        case U'∈': return single(T::In);
+        case U'=': return relation(Relation::Equal, 1);
+        case U'≤': case U'⩽': return relation(Relation::LessOrEqual, 1);
+        case U'≥': case U'⩾': return relation(Relation::GreaterOrEqual, 1);
+        case U'<': return peek(1) == U'=' ? relation(Relation::LessOrEqual, 2) : relation(Relation::Less, 1);
+        case U'>': return peek(1) == U'=' ? relation(Relation::GreaterOrEqual, 2) : relation(Relation::Greater, 1);
+        case U'^': return caret(token);
+        default: throw UnknownCharacter(text_, at);
+        }
+    }
+
+    std::string digits() {
+        std::string out;
+        while (IsDigit(peek())) out += char(text_[i_++]);
+        return out;
+    }
+
+    // Digits in groups of three after a blank, a decimal comma or point, an
+    // exponent: as the window reads a coefficient.
+    Token number(Token token) {
+        std::string whole = digits();
+        const bool groupable = !whole.empty() && whole.size() <= 3;
+        while (groupable && IsBlank(peek()) && IsDigit(peek(1)) && IsDigit(peek(2)) && IsDigit(peek(3)) &&
+               !IsDigit(peek(4))) {
+            ++i_;
+            whole += digits();
+        }
+        std::string fraction;
+        if ((peek() == U',' || peek() == U'.') && IsDigit(peek(1))) {
+            ++i_;
+            fraction = digits();
+        }
+        long exponent = 0;
+        if ((peek() == U'e' || peek() == U'E') &&
+            (IsDigit(peek(1)) || ((peek(1) == U'-' || peek(1) == U'+' || peek(1) == U'\u2212') && IsDigit(peek(2))))) {
+            ++i_;
+            const bool negative = peek() != U'+' && !IsDigit(peek());
+            if (!IsDigit(peek())) ++i_;
+            const std::string power = digits();
+            if (power.size() > 6 || std::stol(power) > largestExponent) {
+                throw ErrorAt(token.at, "Liczba jest za duża" + Place(token.at));
+            }
+            exponent = negative ? -std::stol(power) : std::stol(power);
+        }
+        if (whole.size() + fraction.size() > longestNumber) {
+            throw ErrorAt(token.at, "Liczba ma za dużo cyfr: najwyżej " +
+                                        solution::Grouped(std::to_string(longestNumber)) + Place(token.at));
+        }
+        token.type = T::Number;
+        token.number = solver::Normalised(false, whole + fraction, exponent - long(fraction.size()));
+        return token;
+    }
+
+    // "²", or "⁻⁵" as the worked solution writes a small number's power of ten.
+    Token superscript(Token token) {
+        const bool negative = isSuperscriptMinus(peek());
+        if (negative) ++i_;
+        long power = 0;
+        for (int d; (d = superscriptDigit(peek())) >= 0; ++i_) power = std::min(power * 10 + d, 1'000'000L);
+        token.type = T::Power;
+        token.power = negative ? -power : power;
+        return token;
+    }
+
+    Token caret(Token token) {
+        ++i_;
+        while (IsBlank(peek())) ++i_;
+        if (!IsDigit(peek())) throw ErrorAt(i_, "Po znaku ^ potrzebny jest wykładnik: liczba naturalna" + Place(i_));
+        long power = 0;
+        while (IsDigit(peek())) power = std::min(power * 10 + long(text_[i_++] - U'0'), 1'000'000L);
+        token.type = T::Power;
+        token.power = power;
+        return token;
+    }
+
+    // x, or a word: one of "dla", "w", "przedziale", a function's name.
+    Token word(Token token) {
+        std::u32string letters;
+        while (isLetter(peek())) letters += text_[i_++];
+        if (letters == U"x" || letters == U"X") {
+            token.type = T::X;
+            return token;
+        }
+        // Letters x run together, as in "xx", are a product; any other x is part of a word.
+        if (std::all_of(letters.begin(), letters.end(), [](char32_t c) { return c == U'x'; })) {
+            i_ = token.at + 1;
+            token.type = T::X;
+            return token;
+        }
+        token.type = T::Word;
+        token.word = letters;
+        return token;
+    }
+
+    std::u32string_view text_;
+    std::size_t i_ = 0;
+};
+
+}  // namespace
+
+std::string Utf8(std::u32string_view text) {
+    std::string out;
+    for (const char32_t c : text) {
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xc0 | (c >> 6));
+            out += char(0x80 | (c & 0x3f));
+        } else if (c < 0x10000) {
+            out += char(0xe0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3f));
+            out += char(0x80 | (c & 0x3f));
+        } else {
+            out += char(0xf0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3f));
+            out += char(0x80 | ((c >> 6) & 0x3f));
+            out += char(0x80 | (c & 0x3f));
+        }
+    }
+    return out;
+}
+
+std::u32string Characters(std::string_view text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const int length = byte < 0x80 ? 1 : (byte >> 5) == 6 ? 2 : (byte >> 4) == 14 ? 3 : (byte >> 3) == 30 ? 4 : 0;
+        char32_t c = length == 1 ? byte : length == 2 ? byte & 0x1f : length == 3 ? byte & 0x0f : byte & 0x07;
+        bool valid = length > 0 && i + length <= text.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xc0) == 0x80;
+            c = (c << 6) | (next & 0x3f);
+        }
+        out += valid ? c : U'\ufffd';
+        i += valid ? std::size_t(length) : 1;
+    }
+    return out;
+}
+
+TaskError ErrorAt(std::size_t at, std::string message) { return {std::move(message), at}; }
+
+std::string Place(std::size_t at) { return " (znak " + std::to_string(at + 1) + ")."; }
+
+TaskError UnknownCharacter(std::u32string_view text, std::size_t at) {
+    return ErrorAt(at, "Nie rozumiem znaku „" + Utf8(text.substr(at, 1)) + "”" + Place(at));
+}
+
+std::vector<Token> Tokens(std::u32string_view text) { return Lexer(text).tokens(); }
+
+}  // namespace task::lexer
