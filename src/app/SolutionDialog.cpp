@@ -43,23 +43,6 @@ SolutionDialog::SolutionDialog()
     : task_(new QLineEdit), message_(new QLabel), view_(new QPlainTextEdit), graph_(new GraphView(nullptr)),
       splitter_(new QSplitter(Qt::Vertical)) {
     setWindowTitle(title);
-    task_->setAccessibleName(QStringLiteral("Zadanie"));
-    task_->setPlaceholderText(QStringLiteral("np. x² − 5x ≤ 14 albo f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩"));
-    task_->setMaxLength(int(task::longestTask) * 2);
-    auto* solve = new QPushButton(QStringLiteral("Rozwiąż"));
-    connect(solve, &QPushButton::clicked, this, &SolutionDialog::solveTask);
-    // Enter in the line solves, rather than closing the dialog.
-    solve->setDefault(true);
-    auto* label = new QLabel(QStringLiteral("&Zadanie:"));
-    label->setBuddy(task_);
-    message_->setWordWrap(true);
-    message_->setStyleSheet(QStringLiteral("color: #b00000"));
-    message_->hide();
-    auto* taskRow = new QHBoxLayout;
-    taskRow->addWidget(label);
-    taskRow->addWidget(task_, 1);
-    taskRow->addWidget(solve);
-
     // The main window's close ends the program, whether this is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     view_->setReadOnly(true);
@@ -90,10 +73,31 @@ SolutionDialog::SolutionDialog()
     splitter_->setStretchFactor(1, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(taskRow);
+    layout->addLayout(taskRow());
     layout->addWidget(message_);
     layout->addWidget(splitter_);
     layout->addWidget(buttons);
+}
+
+// "Zadanie:", the line, and "Rozwiąż", which Enter in the line presses
+// rather than closing the dialog; the message goes under them.
+QLayout* SolutionDialog::taskRow() {
+    task_->setAccessibleName(QStringLiteral("Zadanie"));
+    task_->setPlaceholderText(QStringLiteral("np. x² − 5x ≤ 14 albo f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩"));
+    task_->setMaxLength(int(task::longestTask) * 2);
+    auto* solve = new QPushButton(QStringLiteral("Rozwiąż"));
+    connect(solve, &QPushButton::clicked, this, &SolutionDialog::solveTask);
+    solve->setDefault(true);
+    auto* label = new QLabel(QStringLiteral("&Zadanie:"));
+    label->setBuddy(task_);
+    message_->setWordWrap(true);
+    message_->setStyleSheet(QStringLiteral("color: #b00000"));
+    message_->hide();
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(task_, 1);
+    row->addWidget(solve);
+    return row;
 }
 
 void SolutionDialog::setSolution(const solution::Solution& solution) {

@@ -5,6 +5,7 @@
 #include "solution/WorkedSolution.h"
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QSplitter;
@@ -39,6 +40,7 @@ public:
     QString solution() const { return text_; }
 
 private:
+    QLayout* taskRow();
     int chrome() const;
     int textHeight(int width) const;
     void shareHeight();
