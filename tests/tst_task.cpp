@@ -122,6 +122,8 @@ private slots:
         QTest::newRow("< with Δ = 0, a < 0") << "−(x − 3)² < 0" << QStringList{"Odpowiedź: x ∈ ℝ \\ {3}"};
         QTest::newRow("a minus after a times") << "x·-x > -4" << QStringList{
             "Zadanie: x · −x > −4", "−x² + 4 > 0", "Odpowiedź: x ∈ (−2; 2)"};
+        // 8999 signs before x after the first: read in a loop, not one call each.
+        QTest::newRow("thousands of signs") << "x^2 " + QString(9000, '-') + "x" << QStringList{"a = 1, b = 1, c = 0"};
         QTest::newRow("an equation, sides apart") << "x² − 3 = 2x + 1" << QStringList{
             "Zadanie: x² − 3 = 2x + 1", "x² − 2x − 4 = 0", "Odpowiedź: x = 1 − √5 lub x = 1 + √5"};
         QTest::newRow("an equation with one root") << "x^2 = 6x - 9" << QStringList{"Odpowiedź: x = 3"};

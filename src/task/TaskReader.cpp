@@ -175,14 +175,20 @@ private:
         return ErrorAt(at, "Stopień wielomianu jest większy niż 2" + Place(at));
     }
 
+    // Signs before a factor, as many as typed, read in a loop: a task of
+    // thousands of minus signs must not run the stack out.
     Expression signedFactor() {
-        if (peek().type == T::Minus) {
-            take();
-            const Expression f = signedFactor();
-            return {Polynomial{} - f.value, "−" + f.text};
+        std::string signs;
+        bool negative = false;
+        while (peek().type == T::Minus || peek().type == T::Plus) {
+            if (take().type == T::Minus) {
+                negative = !negative;
+                signs += "−";
+            }
         }
-        if (peek().type == T::Plus) take();
-        return power();
+        Expression f = power();
+        if (negative) f.value = Polynomial{} - f.value;
+        return {f.value, signs + f.text, f.powered};
     }
 
     Expression power() {
