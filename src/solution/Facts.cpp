@@ -24,8 +24,6 @@ mpq_class reduced(const solver::ExactRational& q) {
     return value;
 }
 
-double nearest(const mpq_class& q) { return solver::NearestDouble(ExactValue(q)); }
-
 Number rounded(const solver::ExactReal& x, int digits) { return Decimal(solver::RoundToDigits(x, digits), digits); }
 
 // Two decimal places, yet at least two significant digits: −0,41, 1001,41, 0,00012.
@@ -63,13 +61,13 @@ Facts exactFacts(const solver::ExactCoefficients& k, const ExactForms& f) {
                 .root = {},
                 .x1 = {},
                 .x2 = {},
-                .nearest = {.a = nearest(f.a), .p = nearest(f.p), .q = nearest(f.q), .c = nearest(f.c)}};
+                .nearest = {.a = solver::NearestDouble(f.a), .p = solver::NearestDouble(f.p), .q = solver::NearestDouble(f.q), .c = solver::NearestDouble(f.c)}};
     if (facts.deltaSign < 0) return facts;
     facts.root = Root(f.rootFactor, f.rootRadicand);
     const auto zero = [&](const Surd& x, solver::Root root) {
         if (x.isRational()) {
             return Zero{.text = SurdText(x), .approximation = {}, .brief = {}, .factor = ZeroFactor(x),
-                        .nearest = nearest(x.rational())};
+                        .nearest = solver::NearestDouble(x.rational())};
         }
         const auto exact = solver::ExactReal::ZeroOf(ExactValue(f.a), ExactValue(f.b), ExactValue(f.c),
                                                      ExactValue(f.delta), root);

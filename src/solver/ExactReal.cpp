@@ -175,6 +175,7 @@ ExactReal ExactReal::operator-() const { return ExactReal(-p, -s, r, -approximat
 int Sign(const ExactReal& x) { return Judge(x).side(0); }
 
 double NearestDouble(const ExactReal& x) { return nearestBinary<double>(x); }
+double NearestDouble(const mpq_class& q) { return NearestDouble(ExactValue(q)); }
 
 float NearestFloat(const ExactReal& x) { return nearestBinary<float>(x); }
 

@@ -35,6 +35,7 @@ int Sign(const ExactReal& x);
 // The double, or the float, nearest to x, ties to even; an infinity where x
 // lies beyond the range.
 double NearestDouble(const ExactReal& x);
+double NearestDouble(const mpq_class& q);
 float NearestFloat(const ExactReal& x);
 
 // x correctly rounded to DIGITS significant digits, ties to even.

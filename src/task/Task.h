@@ -14,6 +14,7 @@ struct Polynomial {
     mpq_class c0 = 0, c1 = 0, c2 = 0;
 
     int degree() const { return c2 != 0 ? 2 : c1 != 0 ? 1 : 0; }
+    Polynomial operator+(const Polynomial& other) const { return {c0 + other.c0, c1 + other.c1, c2 + other.c2}; }
     Polynomial operator-(const Polynomial& other) const { return {c0 - other.c0, c1 - other.c1, c2 - other.c2}; }
 };
 

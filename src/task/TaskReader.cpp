@@ -110,9 +110,7 @@ private:
         while (peek().type == T::Plus || peek().type == T::Minus) {
             const bool plus = take().type == T::Plus;
             const Expression next = term();
-            sum.value = plus ? Polynomial{sum.value.c0 + next.value.c0, sum.value.c1 + next.value.c1,
-                                          sum.value.c2 + next.value.c2}
-                             : sum.value - next.value;
+            sum.value = plus ? sum.value + next.value : sum.value - next.value;
             sum.text += (plus ? " + " : " − ") + next.text;
         }
         return sum;

@@ -1,6 +1,5 @@
 #include "task/TaskSolution.h"
 
-#include <array>
 #include <utility>
 
 #include "solution/SchoolNotation.h"
@@ -33,8 +32,6 @@ bool closedAt(Relation r) { return r == Relation::LessOrEqual || r == Relation::
 
 std::string opening(bool closed) { return closed ? "⟨" : "("; }
 std::string closing(bool closed) { return closed ? "⟩" : ")"; }
-
-double nearest(const mpq_class& q) { return solver::NearestDouble(solver::ExactValue(q)); }
 
 // The answer of an inequality of degree 2, in words, in the answer's
 // notation and on the chart's x axis.
@@ -158,21 +155,21 @@ std::vector<std::string> intervalLines(const Polynomial& f, const Interval& in, 
     std::vector<mpq_class> points{in.from};
     if (p > in.from && p < in.to) points.push_back(p);
     points.push_back(in.to);
+    const auto valueText = [&](const mpq_class& x) { return "f(" + text(x) + ") = " + text(valueAt(f, x)); };
     std::string values;
-    for (const mpq_class& x : points) values += (values.empty() ? "" : ", ") + ("f(" + text(x) + ") = " + text(valueAt(f, x)));
+    for (const mpq_class& x : points) values += (values.empty() ? "" : ", ") + valueText(x);
     lines.push_back(values);
     const auto byValue = [&](const mpq_class& x, const mpq_class& y) { return valueAt(f, x) < valueAt(f, y); };
     const mpq_class least = *std::min_element(points.begin(), points.end(), byValue);
     const mpq_class greatest = *std::max_element(points.begin(), points.end(), byValue);
-    const auto valueText = [&](const mpq_class& x) { return "f(" + text(x) + ") = " + text(valueAt(f, x)); };
     lines.push_back("Najmniejsza wartość funkcji w przedziale " + interval + ": " + valueText(least));
     lines.push_back("Największa wartość funkcji w przedziale " + interval + ": " + valueText(greatest));
     const std::string set = "⟨" + text(valueAt(f, least)) + "; " + text(valueAt(f, greatest)) + "⟩";
     lines.push_back("Zbiór wartości funkcji w przedziale " + interval + ": " + set);
 
-    graph.parabola.solutionSet = {{.from = nearest(in.from), .to = nearest(in.to), .fromClosed = true, .toClosed = true}};
-    graph.parabola.extremes = {{nearest(least), nearest(valueAt(f, least)), "min: " + valueText(least)},
-                               {nearest(greatest), nearest(valueAt(f, greatest)), "max: " + valueText(greatest)}};
+    graph.parabola.solutionSet = {{.from = solver::NearestDouble(in.from), .to = solver::NearestDouble(in.to), .fromClosed = true, .toClosed = true}};
+    graph.parabola.extremes = {{solver::NearestDouble(least), solver::NearestDouble(valueAt(f, least)), "min: " + valueText(least)},
+                               {solver::NearestDouble(greatest), solver::NearestDouble(valueAt(f, greatest)), "max: " + valueText(greatest)}};
     graph.description += " Na osi OX zaznaczono przedział " + interval + "; najmniejsza wartość " +
                          valueText(least) + ", największa " + valueText(greatest) + ".";
     return lines;
