@@ -13,8 +13,10 @@ chart::Parabola parabolaOf(const QString& a, const QString& b, const QString& c)
 }
 
 QStringList labelsOf(const chart::AxisScale& axis) {
+    std::vector<long long> multiples;
+    for (long long k = axis.firstTick; k <= axis.lastTick; ++k) multiples.push_back(k * axis.mantissa);
     QStringList labels;
-    for (long long k = axis.firstTick; k <= axis.lastTick; ++k) labels << QString::fromStdString(solution::TickText(k * axis.mantissa, axis.exponent, axis.powered()));
+    for (const std::string& text : solution::TickTexts(multiples, axis.exponent)) labels << QString::fromStdString(text);
     return labels;
 }
 

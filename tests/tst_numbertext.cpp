@@ -3,6 +3,7 @@
 #include <clocale>
 #include <limits>
 
+#include "solution/SchoolNotation.h"
 #include "solver/ExactReal.h"
 #include "solver/NumberText.h"
 
@@ -127,48 +128,45 @@ private slots:
         QTEST(seen, "read");
     }
 
-    void writesDoubles_data() {
+    // One rounded number in both of its dialects: the window's, as %G
+    // writes it, and the school's, with a decimal comma, U+2212, digits
+    // grouped by U+202F from five on and "· 10ⁿ".
+    void writesBothDialects_data() {
         QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("one") << 1.0 << " 1";
-        QTest::newRow("minus one") << -1.0 << "-1";
-        QTest::newRow("zero") << 0.0 << " 0";
-        QTest::newRow("negative zero") << -0.0 << " 0";
-        QTest::newRow("half has its zero") << 0.5 << " 0.5";
-        QTest::newRow("15 digits") << 123456789012345.0 << " 123456789012345";
-        QTest::newRow("1E+15") << 1e15 << " 1E+15";
-        QTest::newRow("rounds to 15 digits") << 1.0 / 3 << " 0.333333333333333";
-        QTest::newRow("sqrt 2 loses its trailing zero") << 1.4142135623730951 << " 1.4142135623731";
-        QTest::newRow("carry into exponent") << 999999999999999.9 << " 1E+15";
-        QTest::newRow("0.0001 stays fixed") << 0.0001 << " 0.0001";
-        QTest::newRow("1E-05") << 1e-5 << " 1E-05";
-        QTest::newRow("negative exponent form") << -2.5e-7 << "-2.5E-07";
-        QTest::newRow("three digit exponent") << 1.7976931348623157e308 << " 1.79769313486232E+308";
-        QTest::newRow("tenth") << -0.1 << "-0.1";
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("school");
+        const QString g = QStringLiteral("\u202f");
+        QTest::newRow("one") << 1.0 << 15 << " 1" << "1";
+        QTest::newRow("minus one") << -1.0 << 15 << "-1" << "−1";
+        QTest::newRow("negative zero") << -0.0 << 15 << " 0" << "0";
+        QTest::newRow("half has its zero") << 0.5 << 15 << " 0.5" << "0,5";
+        QTest::newRow("15 digits") << 123456789012345.0 << 15 << " 123456789012345"
+                                   << "123" + g + "456" + g + "789" + g + "012" + g + "345";
+        QTest::newRow("four digits ungrouped") << 2000.0 << 15 << " 2000" << "2000";
+        QTest::newRow("1E+15") << 1e15 << 15 << " 1E+15" << "1 · 10¹⁵";
+        QTest::newRow("carry into exponent") << 999999999999999.9 << 15 << " 1E+15" << "1 · 10¹⁵";
+        QTest::newRow("third") << 1.0 / 3 << 15 << " 0.333333333333333" << "0,333333333333333";
+        QTest::newRow("sqrt 2 loses its trailing zero") << 1.4142135623730951 << 15 << " 1.4142135623731"
+                                                        << "1,4142135623731";
+        QTest::newRow("1 - sqrt 2 at 6") << 1 - 1.4142135623730951 << 6 << "-0.414214" << "−0,414214";
+        QTest::newRow("0.0001 stays fixed") << 0.0001 << 15 << " 0.0001" << "0,0001";
+        QTest::newRow("2.5E-05") << 2.5e-5 << 15 << " 2.5E-05" << "2,5 · 10⁻⁵";
+        QTest::newRow("negative power") << -2.5e-7 << 15 << "-2.5E-07" << "−2,5 · 10⁻⁷";
+        QTest::newRow("three digit power") << 1.7976931348623157e308 << 15 << " 1.79769313486232E+308"
+                                           << "1,79769313486232 · 10³⁰⁸";
+        QTest::newRow("float sqrt 2 at 7") << double(1.41421356f) << 7 << " 1.414214" << "1,414214";
+        QTest::newRow("float tenth at 7") << double(0.1f) << 7 << " 0.1" << "0,1";
+        QTest::newRow("1E+07 at 7") << 1e7 << 7 << " 1E+07" << "1 · 10⁷";
+        QTest::newRow("7 digits at 7") << 1234567.0 << 7 << " 1234567" << "1" + g + "234" + g + "567";
     }
 
-    void writesDoubles() {
+    void writesBothDialects() {
         QFETCH(double, value);
-        QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(solver::NumberToText(solver::BinaryValue(value), 15)), text);
-    }
-
-    void writesFloats_data() {
-        QTest::addColumn<float>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("two") << 2.0f << " 2";
-        QTest::newRow("sqrt 2 at 7 digits") << 1.41421356f << " 1.414214";
-        QTest::newRow("float of a tenth") << 0.1f << " 0.1";
-        QTest::newRow("1E+07") << 1e7f << " 1E+07";
-        QTest::newRow("1234567") << 1234567.0f << " 1234567";
-        QTest::newRow("negative zero") << -0.0f << " 0";
-        QTest::newRow("negative") << -0.003f << "-0.003";
-    }
-
-    void writesFloats() {
-        QFETCH(float, value);
-        QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(solver::NumberToText(solver::BinaryValue(value), 7)), text);
+        QFETCH(int, digits);
+        const solver::DecimalNumber rounded = solver::RoundToDigits(solver::BinaryValue(value), digits);
+        QTEST(QString::fromStdString(solver::DecimalToText(rounded, digits)), "window");
+        QTEST(QString::fromStdString(solution::Decimal(rounded, digits).text()), "school");
     }
 };
 

@@ -77,7 +77,7 @@ private slots:
         const auto view = chart::FitView(parabola);
         QVERIFY(view);
         const chart::SketchLayout layout = chart::LayoutSketch(parabola, *view, size.width(), size.height(), scale,
-                                                               solution::TickText, fixedWidth(scale));
+                                                               solution::TickTexts, fixedWidth(scale));
 
         const double pad = std::round(18 * scale), width = size.width() - 2 * pad, height = size.height() - 2 * pad;
         const auto column = [&](double x) { return pad + (x - view->x.low) / (view->x.high - view->x.low) * width; };

@@ -261,7 +261,7 @@ void GraphView::paintChart(QPainter& painter, double scale) const {
     }
     const QSizeF pixels = QSizeF(size()) * scale;
     paint.paint(chart::LayoutSketch(graph_->parabola, *view_, int(pixels.width()), int(pixels.height()), scale,
-                                    solution::TickText, paint.measure()));
+                                    solution::TickTexts, paint.measure()));
 }
 
 }  // namespace app

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace chart {
 
 namespace {
@@ -17,13 +16,6 @@ constexpr double widest = 1e200;
 // past the parabola's highest and lowest point in it.
 constexpr double sideMargin = 1.25;
 constexpr double heightMargin = 0.1;
-
-// The most digits a tick's label shows in full, and the smallest power of
-// ten it shows without one.
-constexpr int labelDigits = 6;
-constexpr int smallestFixed = -4;
-
-int digitsOf(unsigned long long n) { return n < 10 ? 1 : 1 + digitsOf(n / 10); }
 
 bool drawable(double width) { return std::isfinite(width) && width >= narrowest && width <= widest; }
 
@@ -61,11 +53,6 @@ AxisScale scaleOf(double low, double high) {
 }  // namespace
 
 double AxisScale::step() const { return mantissa * std::pow(10.0, exponent); }
-
-bool AxisScale::powered() const {
-    const unsigned long long farthest = (unsigned long long)std::max(std::abs(firstTick), std::abs(lastTick));
-    return exponent < smallestFixed || (farthest != 0 && digitsOf(farthest * unsigned(mantissa)) + exponent > labelDigits);
-}
 
 std::optional<FittedView> FitView(const Parabola& parabola) {
     const double a = parabola.a, p = parabola.vertex.x, q = parabola.vertex.y;

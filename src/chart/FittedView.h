@@ -17,9 +17,6 @@ struct AxisScale {
 
     double step() const;
     double tick(long long k) const { return double(k) * step(); }
-    // One form for the whole axis: with a power of ten where its step lies
-    // below 0,0001 or its farthest tick has more than six digits.
-    bool powered() const;
 };
 
 struct FittedView {

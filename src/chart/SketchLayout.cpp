@@ -41,7 +41,7 @@ bool PixelParabola::crosses(const Box& box, double halfWidth) const {
 }
 
 SketchLayout LayoutSketch(const Parabola& parabola, const FittedView& view, int width, int height, double scale,
-                          const TickText& tickText, const MeasureText& measure) {
+                          const TickTexts& tickTexts, const MeasureText& measure) {
     SketchLayout layout;
     const double room = std::round(padding * scale);
     layout.bounds = {0, 0, double(width), double(height)};
@@ -107,7 +107,7 @@ SketchLayout LayoutSketch(const Parabola& parabola, const FittedView& view, int 
         layout.marks.push_back({MarkShape::Extreme, point(extreme.x, extreme.y), radius, extreme.label,
                                 {0, i == 0 ? 1 : -1}});
     }
-    PlaceTexts(layout, view, scale, tickText, measure);
+    PlaceTexts(layout, view, scale, tickTexts, measure);
     return layout;
 }
 

@@ -104,11 +104,12 @@ struct SketchLayout {
 
 // The size in device pixels of a text in the chart's font.
 using MeasureText = std::function<PixelPoint(const std::string& text)>;
-// A tick's number, multiple · 10^exponent, in the axis's form.
-using TickText = std::function<std::string(long long multiple, int exponent, bool powered)>;
+// The numbers of an axis's ticks, multiple · 10^exponent each, in one form
+// for the whole axis.
+using TickTexts = std::function<std::vector<std::string>(const std::vector<long long>& multiples, int exponent)>;
 
 // For WIDTH × HEIGHT device pixels at SCALE device pixels a logical one.
 SketchLayout LayoutSketch(const Parabola& parabola, const FittedView& view, int width, int height, double scale,
-                          const TickText& tickText, const MeasureText& measure);
+                          const TickTexts& tickTexts, const MeasureText& measure);
 
 }  // namespace chart

@@ -140,13 +140,14 @@ void placeLabels(Placer& place, const SketchLayout& l) {
 // The numbers of one axis: beside each tick on the preferred side of the
 // axis, else on the other, else left out.
 void placeNumbers(Placer& place, const SketchLayout& l, const AxisScale& scale, const std::vector<Tick>& ticks,
-                  bool horizontal, const TickText& tickText) {
+                  bool horizontal, const TickTexts& tickTexts) {
     if (ticks.size() < 2) return;
-    std::vector<std::string> texts;
+    std::vector<long long> multiples;
+    for (const Tick& t : ticks) multiples.push_back(t.k * scale.mantissa);
+    const std::vector<std::string> texts = tickTexts(multiples, scale.exponent);
     double widest = 0, tallest = 0;
-    for (const Tick& t : ticks) {
-        texts.push_back(tickText(t.k * scale.mantissa, scale.exponent, scale.powered()));
-        const PixelPoint size = place.sizeOf(texts.back());
+    for (const std::string& text : texts) {
+        const PixelPoint size = place.sizeOf(text);
         widest = std::max(widest, size.x);
         tallest = std::max(tallest, size.y);
     }
@@ -168,13 +169,13 @@ void placeNumbers(Placer& place, const SketchLayout& l, const AxisScale& scale, 
 
 }  // namespace
 
-void PlaceTexts(SketchLayout& layout, const FittedView& view, double scale, const TickText& tickText,
+void PlaceTexts(SketchLayout& layout, const FittedView& view, double scale, const TickTexts& tickTexts,
                 const MeasureText& measure) {
     Placer place(layout, scale, measure);
     placeAxisNames(place, layout);
     placeLabels(place, layout);
-    placeNumbers(place, layout, view.x, layout.xTicks, true, tickText);
-    placeNumbers(place, layout, view.y, layout.yTicks, false, tickText);
+    placeNumbers(place, layout, view.x, layout.xTicks, true, tickTexts);
+    placeNumbers(place, layout, view.y, layout.yTicks, false, tickTexts);
     const double gap = place.px(8);
     place.addFirstFree("0", {aligned(place.sizeOf("0"), {layout.yAxis - gap, layout.xAxis + gap}, {-1, 1})});
 }

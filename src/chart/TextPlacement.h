@@ -9,7 +9,7 @@ namespace chart {
 // beside its mark, on its preferred side first; a number beside its tick,
 // on the other side of the axis where the curve or a mark is in the way,
 // else left out.
-void PlaceTexts(SketchLayout& layout, const FittedView& view, double scale, const TickText& tickText,
+void PlaceTexts(SketchLayout& layout, const FittedView& view, double scale, const TickTexts& tickTexts,
                 const MeasureText& measure);
 
 }  // namespace chart

@@ -1,7 +1,6 @@
 #include "solution/SchoolNotation.h"
 
 #include <array>
-#include <limits>
 
 #include "solver/ExactRational.h"
 
@@ -34,24 +33,20 @@ std::string Grouped(const std::string& whole) {
 
 namespace {
 
-// The digits DIGITS with a decimal comma after the first WHOLE of them
-// (zeros added where WHOLE reaches past them or lies before the first).
-std::string withComma(const std::string& digits, std::int64_t whole) {
-    if (whole <= 0) return "0," + std::string(std::size_t(-whole), '0') + digits;
-    if (std::size_t(whole) >= digits.size()) {
-        return Grouped(digits + std::string(std::size_t(whole) - digits.size(), '0'));
-    }
-    return Grouped(digits.substr(0, std::size_t(whole))) + "," + digits.substr(std::size_t(whole));
+// A decimal's parts with a decimal comma, grouped, times its power of ten.
+std::string written(const solver::DecimalParts& parts) {
+    std::string text = Grouped(parts.whole);
+    if (!parts.fraction.empty()) text += "," + parts.fraction;
+    if (parts.notation == solver::Notation::PowerOfTen) text += " · 10" + Superscript(parts.power);
+    return text;
 }
+
+std::string fixed(const solver::DecimalNumber& n) { return written(SplitDecimal(n, solver::Notation::Fixed)); }
 
 std::string magnitudeOf(const mpz_class& n) { return Grouped(mpz_class(abs(n)).get_str()); }
 
 std::string rootOf(const mpz_class& factor, const mpz_class& m) {
     return (abs(factor) == 1 ? std::string() : magnitudeOf(factor)) + "√" + magnitudeOf(m);
-}
-
-std::string fixed(const solver::DecimalNumber& n) {
-    return n.isZero() ? "0" : withComma(n.digits, n.magnitude() + 1);
 }
 
 }  // namespace
@@ -78,7 +73,7 @@ Number Rational(const mpq_class& q) {
         ++places;
     }
     const std::string digits = mpz_class(abs(q.get_num()) * (power / den)).get_str();
-    number.magnitude = withComma(digits, std::int64_t(digits.size()) - places);
+    number.magnitude = fixed(solver::Normalised(false, digits, -places));
     return number;
 }
 
@@ -92,24 +87,31 @@ Number Typed(const solver::ReadResult& typed) {
             .compound = fraction};
 }
 
-Number Decimal(const solver::DecimalNumber& rounded, int digits, bool powered) {
+Number Decimal(const solver::DecimalNumber& rounded, solver::Notation notation) {
     if (rounded.isZero()) return {};
-    Number number{rounded.negative ? -1 : 1, {}, rounded.digits == "1" && rounded.exponent == 0, false};
-    const std::int64_t power = rounded.magnitude();
-    if (!powered && power >= -4 && power < digits) {
-        number.magnitude = withComma(rounded.digits, power + 1);
-    } else {
-        number.magnitude = withComma(rounded.digits, 1) + " · 10" + Superscript(power);
-        number.compound = true;
-    }
-    return number;
+    return {.sign = rounded.negative ? -1 : 1,
+            .magnitude = written(SplitDecimal(rounded, notation)),
+            .one = rounded.digits == "1" && rounded.exponent == 0 && notation == solver::Notation::Fixed,
+            .compound = notation == solver::Notation::PowerOfTen};
 }
 
-std::string TickText(long long multiple, int exponent, bool powered) {
-    const unsigned long long magnitude = multiple < 0 ? 0ULL - (unsigned long long)multiple : (unsigned long long)multiple;
-    // The axis has chosen the form: its digits alone never call for a power of ten.
-    return Decimal(solver::Normalised(multiple < 0, std::to_string(magnitude), exponent),
-                   std::numeric_limits<int>::max(), powered).text();
+Number Decimal(const solver::DecimalNumber& rounded, int digits) {
+    return Decimal(rounded, solver::NotationFor(rounded, digits));
+}
+
+std::vector<std::string> TickTexts(const std::vector<long long>& multiples, int exponent) {
+    std::vector<solver::DecimalNumber> ticks;
+    auto notation = solver::Notation::Fixed;
+    for (const long long k : multiples) {
+        const unsigned long long magnitude = k < 0 ? 0ULL - (unsigned long long)k : (unsigned long long)k;
+        ticks.push_back(solver::Normalised(k < 0, std::to_string(magnitude), exponent));
+        if (solver::NotationFor(ticks.back(), tickDigits) == solver::Notation::PowerOfTen) {
+            notation = solver::Notation::PowerOfTen;
+        }
+    }
+    std::vector<std::string> texts;
+    for (const solver::DecimalNumber& tick : ticks) texts.push_back(Decimal(tick, notation).text());
+    return texts;
 }
 
 Number Root(const mpq_class& k, const mpz_class& m) {

@@ -46,13 +46,18 @@ Number Rational(const mpq_class& q);
 // decimal a decimal ("1e−7" as 0,0000001), with a decimal comma.
 Number Typed(const solver::ReadResult& typed);
 
-// A rounded decimal: decimal comma, and "· 10ⁿ" beyond what DIGITS
-// significant digits show in full, or below 0,0001, or wherever POWERED.
-Number Decimal(const solver::DecimalNumber& rounded, int digits, bool powered = false);
+// A rounded decimal with a decimal comma, in the notation given, or in the
+// one DIGITS significant digits call for: "−0,414214", "2,5 · 10⁻⁵".
+Number Decimal(const solver::DecimalNumber& rounded, solver::Notation notation);
+Number Decimal(const solver::DecimalNumber& rounded, int digits);
 
-// A chart's tick, multiple · 10^exponent, in the form its whole axis takes:
-// "−0,5", "2000", or with a power of ten where POWERED, "5 · 10⁻⁵".
-std::string TickText(long long multiple, int exponent, bool powered);
+// The most digits a chart's tick number shows in full.
+inline constexpr int tickDigits = 6;
+
+// The numbers of a chart axis's ticks, multiple · 10^exponent each, in one
+// notation for the whole axis: "−0,5", "2000"; "5 · 10⁻⁵" on all where one
+// of them calls for a power of ten.
+std::vector<std::string> TickTexts(const std::vector<long long>& multiples, int exponent);
 
 // k√m as "√5", "4√2", "√5/2", "3√5/2"; a rational k where m is 1.
 Number Root(const mpq_class& k, const mpz_class& m);

@@ -153,23 +153,37 @@ ReadResult ReadNumber(std::string_view pasted) {
     return read;
 }
 
+Notation NotationFor(const DecimalNumber& rounded, int digits) {
+    if (rounded.isZero()) return Notation::Fixed;
+    const std::int64_t power = rounded.magnitude();
+    return power < -4 || power >= digits ? Notation::PowerOfTen : Notation::Fixed;
+}
+
+DecimalParts SplitDecimal(const DecimalNumber& n, Notation notation) {
+    DecimalParts parts{.negative = n.negative, .whole = "0", .fraction = {}, .notation = notation, .power = 0};
+    if (n.isZero()) return parts;
+    if (notation == Notation::PowerOfTen) parts.power = n.magnitude();
+    const std::int64_t wholeDigits = n.magnitude() + 1 - parts.power;
+    const std::string& digits = n.digits;
+    if (wholeDigits <= 0) {
+        parts.fraction = std::string(std::size_t(-wholeDigits), '0') + digits;
+    } else if (std::size_t(wholeDigits) >= digits.size()) {
+        parts.whole = digits + std::string(std::size_t(wholeDigits) - digits.size(), '0');
+    } else {
+        parts.whole = digits.substr(0, std::size_t(wholeDigits));
+        parts.fraction = digits.substr(std::size_t(wholeDigits));
+    }
+    return parts;
+}
+
 std::string DecimalToText(const DecimalNumber& rounded, int precision) {
     if (rounded.isZero()) return " 0";
-    std::string text = rounded.negative ? "-" : " ";
-    const std::string& digits = rounded.digits;
-    const std::int64_t exponent = rounded.magnitude();
-    if (exponent < -4 || exponent >= precision) {
-        text += digits.front();
-        if (digits.size() > 1) text.append(".").append(digits, 1);
-        const std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
-        text.append(exponent < 0 ? "E-" : "E+").append(power.size() < 2 ? "0" : "").append(power);
-    } else if (exponent < 0) {
-        text.append("0.").append(std::size_t(-exponent - 1), '0').append(digits);
-    } else {
-        const std::size_t whole = std::size_t(exponent) + 1;
-        text.append(digits, 0, whole);
-        if (digits.size() < whole) text.append(whole - digits.size(), '0');
-        if (digits.size() > whole) text.append(".").append(digits, whole);
+    const DecimalParts parts = SplitDecimal(rounded, NotationFor(rounded, precision));
+    std::string text = (parts.negative ? "-" : " ") + parts.whole;
+    if (!parts.fraction.empty()) text += "." + parts.fraction;
+    if (parts.notation == Notation::PowerOfTen) {
+        const std::string power = std::to_string(parts.power < 0 ? -parts.power : parts.power);
+        text.append(parts.power < 0 ? "E-" : "E+").append(power.size() < 2 ? "0" : "").append(power);
     }
     return text;
 }

@@ -42,10 +42,30 @@ struct ReadResult {
 // locale.
 ReadResult ReadNumber(std::string_view text);
 
-// The text of a number already rounded to PRECISION significant digits, in
-// the manner of %G: fixed where its leading digit's power of ten lies from
-// -4 to PRECISION - 1, else d.dddE+XX; no trailing zeros; led by "-" or by
-// one blank, so zero is " 0" whatever its sign.
+// Whether a decimal is written in full or as digits times a power of ten.
+enum class Notation { Fixed, PowerOfTen };
+
+// The one rule every text of a rounded number follows, that of %G: a power
+// of ten where the leading digit's power of ten lies below -4 or reaches
+// DIGITS, the significant digits the text may show.
+Notation NotationFor(const DecimalNumber& rounded, int digits);
+
+// A decimal cut once into what every way of writing it has: the digits
+// before and after the point, and the power of ten they are multiplied by
+// (0 where fixed). Zero is whole "0".
+struct DecimalParts {
+    bool negative = false;
+    std::string whole;
+    std::string fraction;
+    Notation notation = Notation::Fixed;
+    std::int64_t power = 0;
+};
+
+DecimalParts SplitDecimal(const DecimalNumber& n, Notation notation);
+
+// The text of a number already rounded to PRECISION significant digits, as
+// %G writes it: 1.5, 0.0001, 2.5E-05, 1.79769313486232E+308; no trailing
+// zeros; led by "-" or by one blank, so zero is " 0" whatever its sign.
 std::string DecimalToText(const DecimalNumber& rounded, int precision);
 
 }  // namespace solver

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -235,7 +234,7 @@ private:
             // Far from 1, with its power of ten, as the worked solution writes it, in brackets.
             const bool far = t.number.exponent > farDigits || (!t.number.isZero() && t.number.magnitude() < -farDigits);
             const std::string text =
-                far ? "(" + solution::Decimal(t.number, std::numeric_limits<int>::max(), true).text() + ")"
+                far ? "(" + solution::Decimal(t.number, solver::Notation::PowerOfTen).text() + ")"
                     : solution::Typed({solver::ReadStatus::Number, t.number}).text();
             return {{value, 0, 0}, text};
         }

@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Every character 8 × 16 pixels.
         const auto measure = [](const std::string& text) { return chart::PixelPoint{8.0 * text.size(), 16}; };
         const chart::SketchLayout layout =
-            chart::LayoutSketch(solution.graph->parabola, *view, 1000, 700, 1.5, solution::TickText, measure);
+            chart::LayoutSketch(solution.graph->parabola, *view, 1000, 700, 1.5, solution::TickTexts, measure);
         for (const chart::Mark& mark : layout.marks) {
             require(mark.at.x >= layout.area.left && mark.at.x <= layout.area.right);
             require(mark.at.y >= layout.area.top && mark.at.y <= layout.area.bottom);

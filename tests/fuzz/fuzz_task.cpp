@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto view = chart::FitView(solution.graph->parabola)) {
         const auto measure = [](const std::string& t) { return chart::PixelPoint{8.0 * double(t.size()), 16}; };
         const chart::SketchLayout layout =
-            chart::LayoutSketch(solution.graph->parabola, *view, 1000, 700, 1.5, solution::TickText, measure);
+            chart::LayoutSketch(solution.graph->parabola, *view, 1000, 700, 1.5, solution::TickTexts, measure);
         for (const chart::PlacedText& placed : layout.texts) require(layout.bounds.contains(placed.box));
     }
     return 0;
