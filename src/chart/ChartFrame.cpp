@@ -6,8 +6,12 @@ namespace chart {
 
 namespace {
 
+struct GridPoint {
+    int x, y;
+};
+
 struct Stroke {
-    int fromX, fromY, toX, toY;
+    GridPoint from, to;
 };
 
 // Each arrowhead's strokes go 3 mm back from its tip and 2 mm to either side.
@@ -15,17 +19,17 @@ constexpr int arrowBack = 3, arrowSide = 2;
 
 // Axes first, then the arrowheads at their tips.
 constexpr Stroke axesAndArrows[] = {
-    {FrameLeft, OriginY, FrameRight, OriginY},
-    {OriginX, FrameTop, OriginX, FrameBottom},
-    {OriginX, FrameTop, OriginX - arrowSide, FrameTop + arrowBack},
-    {OriginX, FrameTop, OriginX + arrowSide, FrameTop + arrowBack},
-    {FrameRight, OriginY, FrameRight - arrowBack, OriginY - arrowSide},
-    {FrameRight, OriginY, FrameRight - arrowBack, OriginY + arrowSide},
+    {{FrameLeft, OriginY}, {FrameRight, OriginY}},
+    {{OriginX, FrameTop}, {OriginX, FrameBottom}},
+    {{OriginX, FrameTop}, {OriginX - arrowSide, FrameTop + arrowBack}},
+    {{OriginX, FrameTop}, {OriginX + arrowSide, FrameTop + arrowBack}},
+    {{FrameRight, OriginY}, {FrameRight - arrowBack, OriginY - arrowSide}},
+    {{FrameRight, OriginY}, {FrameRight - arrowBack, OriginY + arrowSide}},
 };
 
 void stroke(ChartCanvas& canvas, const Stroke& s) {
-    canvas.MoveTo(float(s.fromX), float(s.fromY));
-    canvas.LineTo(float(s.toX), float(s.toY));
+    canvas.MoveTo(float(s.from.x), float(s.from.y));
+    canvas.LineTo(float(s.to.x), float(s.to.y));
 }
 
 }  // namespace
@@ -35,11 +39,11 @@ void DrawChartFrame(ChartCanvas& canvas, int rowStep) {
     for (const Stroke& s : axesAndArrows) stroke(canvas, s);
     for (int gx = FrameLeft; gx <= FrameRight; gx += MillimetresPerUnit) {
         canvas.SetPenWidth(1);
-        stroke(canvas, {gx, FrameTop, gx, FrameBottom});
+        stroke(canvas, {{gx, FrameTop}, {gx, FrameBottom}});
     }
     for (int gy = FrameTop; gy <= FrameBottom; gy += rowStep) {
         canvas.SetPenWidth(1);
-        stroke(canvas, {FrameLeft, gy, FrameRight, gy});
+        stroke(canvas, {{FrameLeft, gy}, {FrameRight, gy}});
     }
 }
 

@@ -28,7 +28,7 @@ AxisScale scaleOf(double low, double high) {
     bool found = false, counted = false;
     for (int exponent = top - 2; exponent <= top + 1; ++exponent) {
         for (const int mantissa : {1, 2, 5}) {
-            AxisScale scale{low, high, mantissa, exponent};
+            AxisScale scale{.low = low, .high = high, .mantissa = mantissa, .exponent = exponent};
             // A tick on the very end of the range counts, whatever the rounding of the division.
             scale.firstTick = (long long)std::ceil(low / scale.step() - 1e-9);
             scale.lastTick = (long long)std::floor(high / scale.step() + 1e-9);

@@ -44,8 +44,8 @@ SketchLayout LayoutSketch(const Parabola& parabola, const FittedView& view, int 
                           const TickTexts& tickTexts, const MeasureText& measure) {
     SketchLayout layout;
     const double room = std::round(padding * scale);
-    layout.bounds = {0, 0, double(width), double(height)};
-    layout.area = {room, room, std::max(room + 1, width - room), std::max(room + 1, height - room)};
+    layout.bounds = {.left = 0, .top = 0, .right = double(width), .bottom = double(height)};
+    layout.area = {.left = room, .top = room, .right = std::max(room + 1, width - room), .bottom = std::max(room + 1, height - room)};
     const Box& area = layout.area;
     const double xPerUnit = (area.right - area.left) / (view.x.high - view.x.low);
     const double yPerUnit = (area.bottom - area.top) / (view.y.high - view.y.low);
@@ -71,7 +71,7 @@ SketchLayout LayoutSketch(const Parabola& parabola, const FittedView& view, int 
     layout.curveStart = point(x0, parabola.valueAt(x0));
     layout.curveControl = point(x1, parabola.valueAt(x0) + 2 * a * (x0 - p) * (x1 - x0));
     layout.curveEnd = point(x2, parabola.valueAt(x2));
-    layout.curve = {point(p, q), -a * yPerUnit / (xPerUnit * xPerUnit), area.left, area.right};
+    layout.curve = {.vertex = point(p, q), .k = -a * yPerUnit / (xPerUnit * xPerUnit), .left = area.left, .right = area.right};
     layout.curveWidth = 2 * scale;
 
     // Labels away from the curve: that of (0; c) to the right of the y
@@ -79,33 +79,51 @@ SketchLayout LayoutSketch(const Parabola& parabola, const FittedView& view, int 
     // zero's on the far side of the x axis from the vertex and towards it,
     // inside the parabola (outwards where the zeros lie close, so that the
     // labels keep their order); a least value's below, a greatest above.
-    const int away = a > 0 ? 1 : -1;
+    const Vertical away = a > 0 ? Vertical::Below : Vertical::Above;
     const bool rises = 2 * a * (0 - p) > 0;
     const double radius = markRadius * scale;
-    layout.marks.push_back({MarkShape::Diamond, point(0, parabola.yIntercept.y), diamondRadius * scale,
-                            parabola.yIntercept.label, {1, rises ? 1 : -1}});
-    layout.marks.push_back({MarkShape::Square, point(p, q), radius, parabola.vertex.label, {0, away}});
+    layout.marks.push_back({.shape = MarkShape::Diamond,
+                            .at = point(0, parabola.yIntercept.y),
+                            .radius = diamondRadius * scale,
+                            .label = parabola.yIntercept.label,
+                            .side = {Horizontal::Right, rises ? Vertical::Below : Vertical::Above}});
+    layout.marks.push_back({.shape = MarkShape::Square,
+                            .at = point(p, q),
+                            .radius = radius,
+                            .label = parabola.vertex.label,
+                            .side = {Horizontal::Centre, away}});
     const auto& zeros = parabola.zeros;
     const bool close = zeros.size() == 2 && std::abs(column(zeros[0].x) - column(zeros[1].x)) < closeZeros * scale;
     for (const LabelledPoint& zero : zeros) {
-        const int towards = (zero.x < p ? 1 : zero.x > p ? -1 : 0) * (close ? -1 : 1);
-        const int side = q < 0 ? -1 : q > 0 ? 1 : away;
-        layout.marks.push_back({MarkShape::Circle, point(zero.x, 0), radius, zero.label, {towards, side}});
+        const Horizontal inwards = zero.x < p ? Horizontal::Right : zero.x > p ? Horizontal::Left : Horizontal::Centre;
+        layout.marks.push_back({.shape = MarkShape::Circle,
+                                .at = point(zero.x, 0),
+                                .radius = radius,
+                                .label = zero.label,
+                                .side = {close ? Opposite(inwards) : inwards,
+                                         q < 0 ? Vertical::Above : q > 0 ? Vertical::Below : away}});
     }
     for (const AxisSpan& span : parabola.solutionSet) {
         const double from = span.fromInfinite ? area.left : std::max(area.left, column(span.from));
         const double to = span.toInfinite ? area.right : std::min(area.right, column(span.to));
         layout.spans.emplace_back(from, to);
         const auto end = [&](double x, bool closed) {
-            layout.marks.push_back({closed ? MarkShape::ClosedEnd : MarkShape::OpenEnd, point(x, 0), radius, {}, {}});
+            layout.marks.push_back({.shape = closed ? MarkShape::ClosedEnd : MarkShape::OpenEnd,
+                                    .at = point(x, 0),
+                                    .radius = radius,
+                                    .label = {},
+                                    .side = {}});
         };
         if (!span.fromInfinite) end(span.from, span.fromClosed);
         if (!span.toInfinite && (span.fromInfinite || span.to != span.from)) end(span.to, span.toClosed);
     }
     for (std::size_t i = 0; i < parabola.extremes.size(); ++i) {
         const LabelledPoint& extreme = parabola.extremes[i];
-        layout.marks.push_back({MarkShape::Extreme, point(extreme.x, extreme.y), radius, extreme.label,
-                                {0, i == 0 ? 1 : -1}});
+        layout.marks.push_back({.shape = MarkShape::Extreme,
+                                .at = point(extreme.x, extreme.y),
+                                .radius = radius,
+                                .label = extreme.label,
+                                .side = {Horizontal::Centre, i == 0 ? Vertical::Below : Vertical::Above}});
     }
     PlaceTexts(layout, view, scale, tickTexts, measure);
     return layout;

@@ -32,12 +32,19 @@ struct Box {
 // span; a least or greatest value.
 enum class MarkShape { Circle, Square, Diamond, ClosedEnd, OpenEnd, Extreme };
 
-// Which side of a point a text goes: horizontally −1 ends left of it, 0 is
-// centred on it, 1 starts right of it; vertically −1 above, 0 centred, 1 below.
+// Which side of a point a text goes: it ends left of the point, is centred
+// on it, or starts right of it; it ends above, is centred, or starts below.
+// The values are the directions in pixels.
+enum class Horizontal { Left = -1, Centre = 0, Right = 1 };
+enum class Vertical { Above = -1, Centre = 0, Below = 1 };
+
 struct Side {
-    int horizontal = 0;
-    int vertical = 0;
+    Horizontal horizontal = Horizontal::Centre;
+    Vertical vertical = Vertical::Centre;
 };
+
+constexpr Horizontal Opposite(Horizontal h) { return Horizontal(-int(h)); }
+constexpr Vertical Opposite(Vertical v) { return Vertical(-int(v)); }
 
 struct Mark {
     MarkShape shape = MarkShape::Circle;

@@ -7,10 +7,20 @@ namespace chart {
 
 namespace {
 
+// A text of SIZE on the SIDE of the point AT.
 Box aligned(PixelPoint size, PixelPoint at, Side side) {
-    const double left = side.horizontal < 0 ? at.x - size.x : side.horizontal > 0 ? at.x : at.x - size.x / 2;
-    const double top = side.vertical < 0 ? at.y - size.y : side.vertical > 0 ? at.y : at.y - size.y / 2;
-    return {left, top, left + size.x, top + size.y};
+    const double left = side.horizontal == Horizontal::Left    ? at.x - size.x
+                        : side.horizontal == Horizontal::Right ? at.x
+                                                               : at.x - size.x / 2;
+    const double top = side.vertical == Vertical::Above   ? at.y - size.y
+                       : side.vertical == Vertical::Below ? at.y
+                                                          : at.y - size.y / 2;
+    return {.left = left, .top = top, .right = left + size.x, .bottom = top + size.y};
+}
+
+// The point DX and DY pixels from AT in the directions of SIDE.
+PixelPoint towards(PixelPoint at, Side side, double dx, double dy) {
+    return {at.x + int(side.horizontal) * dx, at.y + int(side.vertical) * dy};
 }
 
 class Placer {
@@ -19,8 +29,8 @@ public:
         : l_(layout), scale_(scale), measure_(measure) {
         const double half = std::max(px(4), layout.axisWidth / 2.0);
         const Box& b = layout.bounds;
-        axes_[0] = {b.left + px(4), layout.xAxis - half, b.right - px(4), layout.xAxis + half};
-        axes_[1] = {layout.yAxis - half, b.top + px(4), layout.yAxis + half, b.bottom - px(4)};
+        axes_[0] = {.left = b.left + px(4), .top = layout.xAxis - half, .right = b.right - px(4), .bottom = layout.xAxis + half};
+        axes_[1] = {.left = layout.yAxis - half, .top = b.top + px(4), .right = layout.yAxis + half, .bottom = b.bottom - px(4)};
     }
 
     double px(double logical) const { return logical * scale_; }
@@ -29,7 +39,7 @@ public:
     bool overMark(const Box& box) const {
         return std::any_of(l_.marks.begin(), l_.marks.end(), [&](const Mark& m) {
             const double r = m.radius + px(1);
-            return box.intersects({m.at.x - r, m.at.y - r, m.at.x + r, m.at.y + r});
+            return box.intersects({.left = m.at.x - r, .top = m.at.y - r, .right = m.at.x + r, .bottom = m.at.y + r});
         });
     }
     bool overAxis(const Box& box) const { return box.intersects(axes_[0]) || box.intersects(axes_[1]); }
@@ -65,19 +75,22 @@ public:
         const PixelPoint size{measured.x + px(6), measured.y + px(2)};
         // Past the largest mark, which may lie under this one.
         const double gap = px(6.75) + px(2);
-        const auto boxAt = [&](int horizontal, int vertical, int further) {
-            const PixelPoint corner{at.x + horizontal * gap, at.y + vertical * (gap + further * (size.y + px(2)))};
-            return aligned(size, corner, {horizontal, vertical});
+        const auto boxAt = [&](Side side, int further) {
+            return aligned(size, towards(at, side, gap, gap + further * (size.y + px(2))), side);
         };
         std::vector<Box> places;
-        const int h = preferred.horizontal;
-        const std::vector<int> horizontals = h == 0 ? std::vector<int>{0, 1, -1} : std::vector<int>{h, -h, 0};
-        for (const int vertical : {preferred.vertical, -preferred.vertical}) {
+        const Horizontal h = preferred.horizontal, beside = h == Horizontal::Centre ? Horizontal::Right : h;
+        const std::vector<Horizontal> horizontals = h == Horizontal::Centre
+                                                        ? std::vector{Horizontal::Centre, Horizontal::Right, Horizontal::Left}
+                                                        : std::vector{h, Opposite(h), Horizontal::Centre};
+        for (const Vertical vertical : {preferred.vertical, Opposite(preferred.vertical)}) {
             for (int further = 0; further < 4; ++further) {
-                for (const int horizontal : horizontals) places.push_back(boxAt(horizontal, vertical, further));
+                for (const Horizontal horizontal : horizontals) places.push_back(boxAt({horizontal, vertical}, further));
             }
             if (vertical == preferred.vertical) {
-                for (const int horizontal : {h == 0 ? 1 : h, h == 0 ? -1 : -h}) places.push_back(boxAt(horizontal, 0, 0));
+                for (const Horizontal horizontal : {beside, Opposite(beside)}) {
+                    places.push_back(boxAt({horizontal, Vertical::Centre}, 0));
+                }
             }
         }
         const auto first = [&](auto acceptable) { return std::find_if(places.begin(), places.end(), acceptable); };
@@ -96,7 +109,8 @@ public:
         if (box.width() > l_.bounds.width() || box.height() > l_.bounds.height()) return;
         const double dx = std::clamp(box.left, 0.0, std::max(0.0, l_.bounds.right - box.width())) - box.left;
         const double dy = std::clamp(box.top, 0.0, std::max(0.0, l_.bounds.bottom - box.height())) - box.top;
-        add(text, {box.left + dx, box.top + dy, box.right + dx, box.bottom + dy}, TextKind::Haloed);
+        add(text, {.left = box.left + dx, .top = box.top + dy, .right = box.right + dx, .bottom = box.bottom + dy},
+            TextKind::Haloed);
     }
 
 private:
@@ -119,13 +133,13 @@ void placeAxisNames(Placer& place, const SketchLayout& l) {
     const double end = l.bounds.right - place.px(4) - place.px(9);
     const PixelPoint x = place.sizeOf("x"), y = place.sizeOf("y");
     // On the curve's far side where it reaches the arrow.
-    if (!place.addFirstFree("x", {aligned(x, {end, l.xAxis - place.px(4)}, {-1, -1}),
-                                  aligned(x, {end, l.xAxis + place.px(4)}, {-1, 1})})) {
-        place.add("x", aligned(x, {end, l.xAxis - place.px(4)}, {-1, -1}), TextKind::Tick);
+    const Box aboveX = aligned(x, {end, l.xAxis - place.px(4)}, {Horizontal::Left, Vertical::Above});
+    if (!place.addFirstFree("x", {aboveX, aligned(x, {end, l.xAxis + place.px(4)}, {Horizontal::Left, Vertical::Below})})) {
+        place.add("x", aboveX, TextKind::Tick);
     }
-    if (!place.addFirstFree("y", {aligned(y, {l.yAxis + place.px(8), place.px(4)}, {1, 1}),
-                                  aligned(y, {l.yAxis - place.px(8), place.px(4)}, {-1, 1})})) {
-        place.add("y", aligned(y, {l.yAxis + place.px(8), place.px(4)}, {1, 1}), TextKind::Tick);
+    const Box rightOfY = aligned(y, {l.yAxis + place.px(8), place.px(4)}, {Horizontal::Right, Vertical::Below});
+    if (!place.addFirstFree("y", {rightOfY, aligned(y, {l.yAxis - place.px(8), place.px(4)}, {Horizontal::Left, Vertical::Below})})) {
+        place.add("y", rightOfY, TextKind::Tick);
     }
 }
 
@@ -137,10 +151,12 @@ void placeLabels(Placer& place, const SketchLayout& l) {
     }
 }
 
+enum class Axis { X, Y };
+
 // The numbers of one axis: beside each tick on the preferred side of the
 // axis, else on the other, else left out.
 void placeNumbers(Placer& place, const SketchLayout& l, const AxisScale& scale, const std::vector<Tick>& ticks,
-                  bool horizontal, const TickTexts& tickTexts) {
+                  Axis axis, const TickTexts& tickTexts) {
     if (ticks.size() < 2) return;
     std::vector<long long> multiples;
     for (const Tick& t : ticks) multiples.push_back(t.k * scale.mantissa);
@@ -152,18 +168,20 @@ void placeNumbers(Placer& place, const SketchLayout& l, const AxisScale& scale, 
         tallest = std::max(tallest, size.y);
     }
     const double gap = place.px(8), room = std::abs(ticks[1].at - ticks[0].at);
-    const int n = horizontal ? every(room, widest + place.px(8)) : every(room, tallest);
+    const bool onX = axis == Axis::X;
+    const int n = onX ? every(room, widest + place.px(8)) : every(room, tallest);
     // Below the x axis and left of the y axis, where the picture has room.
-    const int side = horizontal ? (l.xAxis + gap + tallest <= l.bounds.bottom ? 1 : -1)
-                                : (l.yAxis - gap - widest >= l.bounds.left ? -1 : 1);
+    const Side side = onX ? Side{Horizontal::Centre,
+                                 l.xAxis + gap + tallest <= l.bounds.bottom ? Vertical::Below : Vertical::Above}
+                          : Side{l.yAxis - gap - widest >= l.bounds.left ? Horizontal::Left : Horizontal::Right,
+                                 Vertical::Centre};
+    const Side otherSide{Opposite(side.horizontal), Opposite(side.vertical)};
     for (std::size_t i = 0; i < ticks.size(); ++i) {
         if (ticks[i].k % n) continue;
         const PixelPoint size = place.sizeOf(texts[i]);
-        const auto at = [&](int s) {
-            return horizontal ? aligned(size, {ticks[i].at, l.xAxis + s * gap}, {0, s})
-                              : aligned(size, {l.yAxis + s * gap, ticks[i].at}, {s, 0});
-        };
-        place.addFirstFree(texts[i], {at(side), at(-side)});
+        const PixelPoint tick = onX ? PixelPoint{ticks[i].at, l.xAxis} : PixelPoint{l.yAxis, ticks[i].at};
+        const auto at = [&](Side s) { return aligned(size, towards(tick, s, gap, gap), s); };
+        place.addFirstFree(texts[i], {at(side), at(otherSide)});
     }
 }
 
@@ -174,10 +192,11 @@ void PlaceTexts(SketchLayout& layout, const FittedView& view, double scale, cons
     Placer place(layout, scale, measure);
     placeAxisNames(place, layout);
     placeLabels(place, layout);
-    placeNumbers(place, layout, view.x, layout.xTicks, true, tickTexts);
-    placeNumbers(place, layout, view.y, layout.yTicks, false, tickTexts);
+    placeNumbers(place, layout, view.x, layout.xTicks, Axis::X, tickTexts);
+    placeNumbers(place, layout, view.y, layout.yTicks, Axis::Y, tickTexts);
     const double gap = place.px(8);
-    place.addFirstFree("0", {aligned(place.sizeOf("0"), {layout.yAxis - gap, layout.xAxis + gap}, {-1, 1})});
+    const Side belowLeft{Horizontal::Left, Vertical::Below};
+    place.addFirstFree("0", {aligned(place.sizeOf("0"), towards({layout.yAxis, layout.xAxis}, belowLeft, gap, gap), belowLeft)});
 }
 
 }  // namespace chart

@@ -52,8 +52,8 @@ void findZeros(ExactForms& forms) {
     // denominator, it does not divide u; else it does not divide v.
     const mpz_class u = forms.p.get_num() * (w / forms.p.get_den());
     const mpz_class v = reach.get_num() * (w / reach.get_den());
-    forms.x1 = {u, -v, w, forms.rootRadicand};
-    forms.x2 = {u, v, w, forms.rootRadicand};
+    forms.x1 = {.u = u, .v = -v, .w = w, .m = forms.rootRadicand};
+    forms.x2 = {.u = u, .v = v, .w = w, .m = forms.rootRadicand};
 }
 
 }  // namespace
@@ -81,9 +81,17 @@ SquareSplit SplitSquare(const mpz_class& n) {
 }
 
 ExactForms ExactFormsOf(const mpq_class& a, const mpq_class& b, const mpq_class& c) {
-    ExactForms forms{a, b, c, b * b - 4 * a * c, 0, {}, {}, {}, 0, 0};
-    forms.p = -b / (2 * a);
-    forms.q = -forms.delta / (4 * a);
+    const mpq_class delta = b * b - 4 * a * c;
+    ExactForms forms{.a = a,
+                     .b = b,
+                     .c = c,
+                     .delta = delta,
+                     .rootFactor = 0,
+                     .rootRadicand = 0,
+                     .x1 = {},
+                     .x2 = {},
+                     .p = -b / (2 * a),
+                     .q = -delta / (4 * a)};
     if (sgn(forms.delta) > 0) {
         findZeros(forms);
     } else if (sgn(forms.delta) == 0) {

@@ -118,7 +118,7 @@ Number Root(const mpq_class& k, const mpz_class& m) {
     if (m == 1) return Rational(k);
     const bool whole = k.get_den() == 1;
     std::string text = rootOf(k.get_num(), m) + (whole ? "" : "/" + magnitudeOf(k.get_den()));
-    return {1, text, false, !whole};
+    return {.sign = 1, .magnitude = text, .one = false, .compound = !whole};
 }
 
 std::string SurdText(const Surd& x) {
@@ -147,7 +147,7 @@ std::string ZeroFactor(const Surd& zero) {
         return factor + (zero.v > 0 ? " − " : " + ") + root + over + ")";
     }
     // x − (−3 + √21)/2 is written x + (3 − √21)/2.
-    if (zero.u < 0) return "(x + " + SurdText({-zero.u, -zero.v, zero.w, zero.m}) + ")";
+    if (zero.u < 0) return "(x + " + SurdText({.u = -zero.u, .v = -zero.v, .w = zero.w, .m = zero.m}) + ")";
     return "(x − " + SurdText(zero) + ")";
 }
 

@@ -92,12 +92,21 @@ std::string asTyped(std::string_view text) {
     return typed;
 }
 
-// A number at the scanner: a sign where SIGNED, an integer part whose digits
-// may stand in groups of three, a decimal point or comma, and an exponent
-// where EXPONENT allows it. None where the text holds no such number.
-std::optional<DecimalNumber> readDecimal(Scanner& in, bool signed_, bool& hadExponent, bool exponentAllowed) {
-    const bool negative = signed_ && in.take('-');
-    if (signed_ && !negative) in.take('+');
+// A numerator may have a sign and an exponent; a denominator neither.
+enum class Part { Numerator, Denominator };
+
+struct ScannedDecimal {
+    DecimalNumber number;
+    bool hadExponent = false;
+};
+
+// A number at the scanner: a sign, an integer part whose digits may stand in
+// groups of three, a decimal point or comma, and an exponent, as far as the
+// PART allows. None where the text holds no such number.
+std::optional<ScannedDecimal> readDecimal(Scanner& in, Part part) {
+    const bool numerator = part == Part::Numerator;
+    const bool negative = numerator && in.take('-');
+    if (numerator && !negative) in.take('+');
     std::string whole(in.takeDigits());
     const std::size_t firstGroup = whole.size();
     bool grouped = false;
@@ -108,7 +117,7 @@ std::optional<DecimalNumber> readDecimal(Scanner& in, bool signed_, bool& hadExp
     if (whole.empty() && fraction.empty()) return std::nullopt;
 
     std::int64_t exponent = 0;
-    hadExponent = exponentAllowed && (in.take('e') || in.take('E'));
+    const bool hadExponent = numerator && (in.take('e') || in.take('E'));
     if (hadExponent) {
         const bool negativeExponent = in.take('-');
         if (!negativeExponent) in.take('+');
@@ -116,7 +125,8 @@ std::optional<DecimalNumber> readDecimal(Scanner& in, bool signed_, bool& hadExp
         if (exponentDigits.empty()) return std::nullopt;
         exponent = saturatedExponent(exponentDigits, negativeExponent);
     }
-    return Normalised(negative, whole.append(fraction), exponent - std::int64_t(fraction.size()));
+    return ScannedDecimal{Normalised(negative, whole.append(fraction), exponent - std::int64_t(fraction.size())),
+                          hadExponent};
 }
 
 }  // namespace
@@ -137,16 +147,15 @@ ReadResult ReadNumber(std::string_view pasted) {
     if (in.atEnd()) return {ReadStatus::Blank, {}};
 
     const ReadResult notANumber{ReadStatus::NotANumber, {}};
-    bool hadExponent = false;
-    const auto number = readDecimal(in, true, hadExponent, true);
-    if (!number) return notANumber;
-    ReadResult read{ReadStatus::Number, *number};
+    const auto numerator = readDecimal(in, Part::Numerator);
+    if (!numerator) return notANumber;
+    ReadResult read{ReadStatus::Number, numerator->number};
     // A fraction: a number without exponent over a positive one without sign
     // or exponent.
-    if (!hadExponent && in.take('/')) {
-        const auto denominator = readDecimal(in, false, hadExponent, false);
-        if (!denominator || denominator->isZero()) return notANumber;
-        read.denominator = *denominator;
+    if (!numerator->hadExponent && in.take('/')) {
+        const auto denominator = readDecimal(in, Part::Denominator);
+        if (!denominator || denominator->number.isZero()) return notANumber;
+        read.denominator = denominator->number;
     }
     in.skipBlanks();
     if (!in.atEnd()) return notANumber;

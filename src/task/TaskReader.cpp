@@ -283,7 +283,7 @@ private:
         if (from.value.c0 >= to.value.c0) {
             throw ErrorAt(open.at, "Początek przedziału musi być mniejszy od jego końca" + Place(open.at));
         }
-        return {from.value.c0, to.value.c0, from.text, to.text};
+        return {.from = from.value.c0, .to = to.value.c0, .fromText = from.text, .toText = to.text};
     }
 
     Expression constant() {

@@ -112,7 +112,8 @@ Relation flipped(Relation r) {
 }
 
 // bx + c R 0: bx R −c, then x R' −c/b, the relation turned where b < 0.
-std::vector<std::string> linearLines(const Polynomial& p, Relation r, bool equation) {
+std::vector<std::string> linearLines(const Polynomial& p, Relation r, Kind kind) {
+    const bool equation = kind == Kind::Equation;
     const mpq_class root = -p.c0 / p.c1;
     const Relation last = p.c1 < 0 ? flipped(r) : r;
     std::vector<std::string> lines{std::string("To ") + (equation ? "równanie liniowe." : "nierówność liniowa."),
@@ -133,14 +134,14 @@ std::vector<std::string> linearLines(const Polynomial& p, Relation r, bool equat
     return lines;
 }
 
-std::vector<std::string> constantLines(const mpq_class& c, Relation r, bool equation) {
+std::vector<std::string> constantLines(const mpq_class& c, Relation r, Kind kind) {
     const bool always = holds(c, r);
     std::vector<std::string> lines{std::string("Zostaje ") + text(c) + RelationText(r) + "0, a to " +
                                    (always ? "jest prawdą dla każdego x." : "nie jest prawdą dla żadnego x.")};
     if (always) {
         lines.push_back("Odpowiedź: x ∈ ℝ");
     } else {
-        lines.push_back(equation ? "Odpowiedź: równanie nie ma rozwiązań." : "Odpowiedź: x ∈ ∅");
+        lines.push_back(kind == Kind::Equation ? "Odpowiedź: równanie nie ma rozwiązań." : "Odpowiedź: x ∈ ∅");
     }
     return lines;
 }
@@ -168,8 +169,10 @@ std::vector<std::string> intervalLines(const Polynomial& f, const Interval& in, 
     lines.push_back("Zbiór wartości funkcji w przedziale " + interval + ": " + set);
 
     graph.parabola.solutionSet = {{.from = solver::NearestDouble(in.from), .to = solver::NearestDouble(in.to), .fromClosed = true, .toClosed = true}};
-    graph.parabola.extremes = {{solver::NearestDouble(least), solver::NearestDouble(valueAt(f, least)), "min: " + valueText(least)},
-                               {solver::NearestDouble(greatest), solver::NearestDouble(valueAt(f, greatest)), "max: " + valueText(greatest)}};
+    graph.parabola.extremes = {
+        {.x = solver::NearestDouble(least), .y = solver::NearestDouble(valueAt(f, least)), .label = "min: " + valueText(least)},
+        {.x = solver::NearestDouble(greatest), .y = solver::NearestDouble(valueAt(f, greatest)),
+         .label = "max: " + valueText(greatest)}};
     graph.description += " Na osi OX zaznaczono przedział " + interval + "; najmniejsza wartość " +
                          valueText(least) + ", największa " + valueText(greatest) + ".";
     return lines;
@@ -198,7 +201,6 @@ solution::Solution functionSolution(const Task& task) {
 
 solution::Solution relationSolution(const Task& task) {
     const Polynomial moved = task.leftValue - task.rightValue;
-    const bool equation = task.kind == Kind::Equation;
     // A quadratic as its worked solution writes it: rounded where its numbers are long.
     const std::optional<Facts> quadratic = moved.degree() == 2 ? std::optional(factsOf(moved)) : std::nullopt;
     const std::string movedText =
@@ -209,11 +211,11 @@ solution::Solution relationSolution(const Task& task) {
         lines.push_back(movedText);
     }
     if (moved.degree() == 1) {
-        for (std::string& line : linearLines(moved, task.relation, equation)) lines.push_back(std::move(line));
+        for (std::string& line : linearLines(moved, task.relation, task.kind)) lines.push_back(std::move(line));
         return {task.text(), solution::Joined(lines), std::nullopt};
     }
     if (moved.degree() == 0) {
-        for (std::string& line : constantLines(moved.c0, task.relation, equation)) lines.push_back(std::move(line));
+        for (std::string& line : constantLines(moved.c0, task.relation, task.kind)) lines.push_back(std::move(line));
         return {task.text(), solution::Joined(lines), std::nullopt};
     }
     const Facts& f = *quadratic;
@@ -221,7 +223,7 @@ solution::Solution relationSolution(const Task& task) {
     if (!f.exact) lines.insert(lines.begin() + 1, solution::RoundedNote());
     lines.push_back(solution::CoefficientsLine(f));
     for (std::string& line : solution::ZeroLines(f)) lines.push_back(std::move(line));
-    if (equation) {
+    if (task.kind == Kind::Equation) {
         lines.push_back("Odpowiedź: " + quadraticEquationAnswer(f));
     } else {
         SolutionSet set = quadraticSet(f, task.relation, movedText);
