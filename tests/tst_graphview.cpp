@@ -35,7 +35,9 @@ solution::Graph graphOf(const char* a, const char* b, const char* c) {
     return *solution::WorkedSolution(std::get<solver::CalculationResult>(outcome).exact).graph;
 }
 
-bool red(QRgb c) { return qRed(c) > 150 && qGreen(c) < 100 && qBlue(c) < 100; }
+// Strict enough that the orange diamond's edge, shaded into its dark
+// outline, is not taken for red.
+bool red(QRgb c) { return qRed(c) > 180 && qGreen(c) < 80 && qBlue(c) < 80; }
 bool green(QRgb c) { return qGreen(c) > qRed(c) + 60 && qGreen(c) > qBlue(c) + 60; }
 bool orange(QRgb c) { return qRed(c) > 180 && qGreen(c) > 80 && qGreen(c) < 170 && qBlue(c) < 60; }
 bool blue(QRgb c) { return qBlue(c) > 150 && qRed(c) < 100; }
@@ -43,9 +45,10 @@ bool blue(QRgb c) { return qBlue(c) > 150 && qRed(c) < 100; }
 }  // namespace
 
 // The worked solution's chart offscreen, at scales 1, 1.5 and 2.
-// The chart of y = 2x² − 4x − 2: its marks and its curve where the view
-// worked out by hand, x ∈ 1 ± 1,25√2 and y ∈ ⟨−4,625; 2,875⟩, maps them,
-// inside a margin of 18 logical pixels.
+// The chart of y = 2x² − 4x − 2 against its own axes: its zeros 1 ± √2 on
+// the x axis, (0; −2) on the y axis, the vertex (1; −4) halfway between the
+// zeros and twice as far below the axis as (0; −2), the curve through
+// (2; −2) and (−0,5; 0,5), and the view centred on the vertex.
 class GraphViewTest : public QObject {
     Q_OBJECT
 
@@ -58,30 +61,51 @@ private slots:
         const double scale = image.devicePixelRatio();
         QCOMPARE(scale, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
 
-        const double pad = std::round(18 * scale), width = image.width() - 2 * pad, height = image.height() - 2 * pad;
-        const double xLow = 1 - 1.25 * M_SQRT2, xHigh = 1 + 1.25 * M_SQRT2, yLow = -4.625, yHigh = 2.875;
-        const auto pixel = [&](double x, double y) {
-            return QPointF(pad + (x - xLow) / (xHigh - xLow) * width, pad + (yHigh - y) / (yHigh - yLow) * height);
+        // The axes: the row and the column with the most dark pixels.
+        const auto dark = [](QRgb c) { return qRed(c) < 80 && qGreen(c) < 80 && qBlue(c) < 80; };
+        const auto axisAt = [&](int lines, int along, auto pixelAt) {
+            std::vector<int> counts(std::size_t(lines), 0);
+            for (int i = 0; i < lines; ++i) {
+                for (int j = 0; j < along; ++j) counts[std::size_t(i)] += dark(pixelAt(i, j));
+            }
+            const int most = *std::max_element(counts.begin(), counts.end());
+            double sum = 0;
+            int n = 0;
+            for (int i = 0; i < lines; ++i) {
+                if (counts[std::size_t(i)] > most * 8 / 10) sum += i + 0.5, ++n;
+            }
+            return sum / n;
         };
-        const int reach = int(8 * scale);
-        const struct {
-            QPointF at;
-            Kind kind;
-        } marks[] = {{pixel(1 - M_SQRT2, 0), red}, {pixel(1 + M_SQRT2, 0), red}, {pixel(1, -4), green},
-                     {pixel(0, -2), orange}};
-        int filled[4];
-        for (int i = 0; i < 4; ++i) {
-            const QPointF found = centreOf(image, marks[i].at, reach, marks[i].kind, &filled[i]);
-            QVERIFY2(QLineF(found, marks[i].at).length() < 1,
-                     qPrintable(QString("mark %1 at (%2; %3), not (%4; %5)")
-                                    .arg(i).arg(found.x()).arg(found.y()).arg(marks[i].at.x()).arg(marks[i].at.y())));
-        }
+        const double xAxis = axisAt(image.height(), image.width(), [&](int r, int c) { return image.pixel(c, r); });
+        const double yAxis = axisAt(image.width(), image.height(), [&](int c, int r) { return image.pixel(c, r); });
+
+        const QPointF whole(image.width() / 2.0, image.height() / 2.0);
+        const int everywhere = std::max(image.width(), image.height());
+        int zerosFilled = 0, vertexFilled = 0, interceptFilled = 0;
+        const QPointF vertex = centreOf(image, whole, everywhere, green, &vertexFilled);
+        const QPointF intercept = centreOf(image, whole, everywhere, orange, &interceptFilled);
+        const QPointF zeros = centreOf(image, whole, everywhere, red, &zerosFilled);
+        int count = 0;
+        const QPointF x1 = centreOf(image, {zeros.x() - everywhere / 2.0, zeros.y()}, everywhere / 2, red, &count);
+        const QPointF x2 = centreOf(image, {zeros.x() + everywhere / 2.0, zeros.y()}, everywhere / 2, red, &count);
+        const double unitX = (x2.x() - x1.x()) / (2 * M_SQRT2), unitY = (intercept.y() - xAxis) / 2;
+        const auto near = [](double seen, double wanted) { return std::abs(seen - wanted) < 1; };
+        const auto says = [](double seen, double wanted) {
+            return qPrintable(QString("at %1, not %2").arg(seen).arg(wanted));
+        };
+        QVERIFY(unitX > 20 * scale && unitY > 10 * scale);
+        QVERIFY2(near(x1.y(), xAxis) && near(x2.y(), xAxis), says(x1.y(), xAxis));
+        QVERIFY2(near(yAxis, x1.x() + (M_SQRT2 - 1) * unitX), says(yAxis, x1.x() + (M_SQRT2 - 1) * unitX));
+        QVERIFY2(near(intercept.x(), yAxis), says(intercept.x(), yAxis));
+        QVERIFY2(near(vertex.x(), (x1.x() + x2.x()) / 2), says(vertex.x(), (x1.x() + x2.x()) / 2));
+        QVERIFY2(near(vertex.y(), xAxis + 4 * unitY), says(vertex.y(), xAxis + 4 * unitY));
+        QVERIFY2(near(vertex.x(), whole.x()), says(vertex.x(), whole.x()));
         // Shapes, not only colours: a square holds 4/π times the circle inside it.
-        QVERIFY(filled[2] > 1.15 * filled[0]);
+        QVERIFY(vertexFilled > 1.15 * zerosFilled / 2);
 
         // The curve itself, away from the marks: at x = 2, y = −2; at x = −0,5, y = 0,5.
-        for (const QPointF& on : {pixel(2, -2), pixel(-0.5, 0.5)}) {
-            int count = 0;
+        for (const QPointF& on : {QPointF(yAxis + 2 * unitX, xAxis + 2 * unitY),
+                                  QPointF(yAxis - 0.5 * unitX, xAxis - 0.5 * unitY)}) {
             const QPointF found = centreOf(image, on, int(2 * scale), blue, &count);
             QVERIFY2(count > 0 && QLineF(found, on).length() < 1.5 * scale,
                      qPrintable(QString("curve near (%1; %2): %3 pixels").arg(on.x()).arg(on.y()).arg(count)));

@@ -158,7 +158,10 @@ private slots:
             const auto& [state, lines, exact] = std::get<CalculationResult>(outcome);
             QVERIFY(std::isfinite(state.delta) && state.a != 0);
             QVERIFY(lines.delta.rfind("Delta wynosi ", 0) == 0);
-            QVERIFY(!lines.x1.empty() && !lines.x2.empty());
+            // The zero lines of the case the stored delta's sign names.
+            const std::string zeros = lines.x1.substr(0, 5) + "|" + lines.x2.substr(0, 5);
+            QVERIFY2(zeros == (state.delta < 0 ? "Delta|Brak " : state.delta == 0 ? "Funkc|Xo = " : "X1 = |X2 = "),
+                     zeros.c_str());
             for (const std::string& line : {lines.delta, lines.x1, lines.x2}) {
                 QVERIFY2(!line.ends_with(" -0"), line.c_str());
             }

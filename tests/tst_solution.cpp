@@ -271,9 +271,11 @@ private slots:
             if (a == 0) continue;
             const solution::ExactForms f = solution::ExactFormsOf(a, b, c);
             const std::string what = a.get_str() + " " + b.get_str() + " " + c.get_str();
-            QVERIFY2(f.delta == b * b - 4 * a * c, what.c_str());
+            // The vertex by what it is: f is symmetric about p, q = f(p);
+            // and Δ = −4a·q.
+            QVERIFY2(valueOf(a, b, c, f.p - 1) == valueOf(a, b, c, f.p + 1), what.c_str());
             QVERIFY2(valueOf(a, b, c, f.p) == f.q, what.c_str());
-            QVERIFY2(f.p == -b / (2 * a), what.c_str());
+            QVERIFY2(f.delta == -4 * a * f.q, what.c_str());
             if (f.delta < 0) {
                 ++none;
                 continue;
