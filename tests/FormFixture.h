@@ -81,12 +81,6 @@ public:
         }
     }
 
-    void give(const QString& source, app::Command command) {
-        for (const app::CommandSources& row : app::CommandTable()) {
-            if (row.command == command) return give(source, row);
-        }
-    }
-
     std::unique_ptr<app::Module1> module;
     std::unique_ptr<app::Form1> form;
 };

@@ -90,7 +90,7 @@ private slots:
         QTest::newRow("x1 halfway at the 15th digit, to even")
             << "1" << "-1.1000000000000005" << "0.1000000000000005"
             << "Delta wynosi  0.809999999999999" << "X1 =  0.1" << "X2 =  1";
-        // The same above 10³⁰: x² − (S² ± ε) with S halfway between two
+        // The same above 10³⁰: x² − (S² + ε) with S halfway between two
         // values shown, S² exact and ε far below what 256 bits of S resolve.
         const auto nearTie = [](const char* row, const char* c, const char* delta, const char* x1, const char* x2) {
             QTest::newRow(row) << "1" << "0" << c << QString("Delta wynosi  ") + delta << QString("X1 = ") + x1
@@ -100,10 +100,6 @@ private slots:
                 "-182850658841523903447889546022500000000000000000000000000000000000000000000."
                 "000000000000000000000000000000000000000000000000000000000001",
                 "7.31402635366096E+74", "-1.35222283238202E+37", "1.352223E+37");
-        nearTie("x1 just below halfway, 1,35 · 10³⁷",
-                "-182850658841523903447889546022499999999999999999999999999999999999999999999."
-                "999999999999999999999999999999999999999999999999999999999999",
-                "7.31402635366096E+74", "-1.35222283238201E+37", "1.352223E+37");
         nearTie("x1 just above halfway, 4,5 · 10³⁷",
                 "-2058420475775902721098093714802500000000000000000000000000000000000000000000."
                 "000000000000000000000000000000000000000000000000000000000001",

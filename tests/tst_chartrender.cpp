@@ -85,7 +85,7 @@ private slots:
 
     void clearChartLeavesABlackFrameOnly() {
         calculateAndShow("1", "0", "-4");
-        f.give("menu", app::Command::ClearChart);
+        f.form->findChild<QAction*>("mnuWyczyść")->trigger();
         const QImage image = picture();
         QCOMPARE(count(image, red), 0);
         QCOMPARE(count(image, blue), 0);

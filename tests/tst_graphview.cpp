@@ -61,23 +61,25 @@ private slots:
         const double scale = image.devicePixelRatio();
         QCOMPARE(scale, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
 
-        // The axes: the row and the column with the most dark pixels.
-        const auto dark = [](QRgb c) { return qRed(c) < 80 && qGreen(c) < 80 && qBlue(c) < 80; };
-        const auto axisAt = [&](int lines, int along, auto pixelAt) {
-            std::vector<int> counts(std::size_t(lines), 0);
-            for (int i = 0; i < lines; ++i) {
-                for (int j = 0; j < along; ++j) counts[std::size_t(i)] += dark(pixelAt(i, j));
+        // The axes: the rows and the columns with the most dark pixels.
+        QList<int> rows(image.height()), columns(image.width());
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                const bool dark = qRed(c) < 80 && qGreen(c) < 80 && qBlue(c) < 80;
+                rows[y] += dark;
+                columns[x] += dark;
             }
+        }
+        const auto middleOfMost = [](const QList<int>& counts) {
             const int most = *std::max_element(counts.begin(), counts.end());
-            double sum = 0;
-            int n = 0;
-            for (int i = 0; i < lines; ++i) {
-                if (counts[std::size_t(i)] > most * 8 / 10) sum += i + 0.5, ++n;
+            double sum = 0, n = 0;
+            for (int i = 0; i < counts.size(); ++i) {
+                if (counts[i] > most * 8 / 10) sum += i + 0.5, ++n;
             }
             return sum / n;
         };
-        const double xAxis = axisAt(image.height(), image.width(), [&](int r, int c) { return image.pixel(c, r); });
-        const double yAxis = axisAt(image.width(), image.height(), [&](int c, int r) { return image.pixel(c, r); });
+        const double xAxis = middleOfMost(rows), yAxis = middleOfMost(columns);
 
         const QPointF whole(image.width() / 2.0, image.height() / 2.0);
         const int everywhere = std::max(image.width(), image.height());
@@ -89,17 +91,16 @@ private slots:
         const QPointF x1 = centreOf(image, {zeros.x() - everywhere / 2.0, zeros.y()}, everywhere / 2, red, &count);
         const QPointF x2 = centreOf(image, {zeros.x() + everywhere / 2.0, zeros.y()}, everywhere / 2, red, &count);
         const double unitX = (x2.x() - x1.x()) / (2 * M_SQRT2), unitY = (intercept.y() - xAxis) / 2;
-        const auto near = [](double seen, double wanted) { return std::abs(seen - wanted) < 1; };
-        const auto says = [](double seen, double wanted) {
-            return qPrintable(QString("at %1, not %2").arg(seen).arg(wanted));
-        };
         QVERIFY(unitX > 20 * scale && unitY > 10 * scale);
-        QVERIFY2(near(x1.y(), xAxis) && near(x2.y(), xAxis), says(x1.y(), xAxis));
-        QVERIFY2(near(yAxis, x1.x() + (M_SQRT2 - 1) * unitX), says(yAxis, x1.x() + (M_SQRT2 - 1) * unitX));
-        QVERIFY2(near(intercept.x(), yAxis), says(intercept.x(), yAxis));
-        QVERIFY2(near(vertex.x(), (x1.x() + x2.x()) / 2), says(vertex.x(), (x1.x() + x2.x()) / 2));
-        QVERIFY2(near(vertex.y(), xAxis + 4 * unitY), says(vertex.y(), xAxis + 4 * unitY));
-        QVERIFY2(near(vertex.x(), whole.x()), says(vertex.x(), whole.x()));
+        // x₁ and x₂ on the x axis, the y axis at x = 0, (0; −2) on it, W
+        // halfway between the zeros, at y = −4 and in the middle of the view.
+        const QList<std::pair<double, double>> seenAndWanted{
+            {x1.y(), xAxis}, {x2.y(), xAxis}, {yAxis, x1.x() + (M_SQRT2 - 1) * unitX}, {intercept.x(), yAxis},
+            {vertex.x(), (x1.x() + x2.x()) / 2}, {vertex.y(), xAxis + 4 * unitY}, {vertex.x(), whole.x()}};
+        for (int i = 0; i < seenAndWanted.size(); ++i) {
+            const auto [seen, wanted] = seenAndWanted[i];
+            QVERIFY2(std::abs(seen - wanted) < 1, qPrintable(QString("%1: %2, not %3").arg(i).arg(seen).arg(wanted)));
+        }
         // Shapes, not only colours: a square holds 4/π times the circle inside it.
         QVERIFY(vertexFilled > 1.15 * zerosFilled / 2);
 

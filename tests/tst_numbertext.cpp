@@ -12,65 +12,12 @@ using solver::ReadStatus;
 using solver::DecimalNumber;
 using solver::ReadResult;
 
-Q_DECLARE_METATYPE(ReadStatus)
-
 class NumberTextTest : public QObject {
     Q_OBJECT
 
 private slots:
     // Under Polish settings printf and strtod would use the comma.
     void initTestCase() { std::setlocale(LC_ALL, "pl_PL.UTF-8"); }
-
-    void reads_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<ReadStatus>("status");
-        QTest::addColumn<bool>("negative");
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<qint64>("exponent");
-
-        const auto number = ReadStatus::Number;
-        const auto notANumber = ReadStatus::NotANumber;
-        QTest::newRow("integer") << "12" << number << false << "12" << qint64(0);
-        QTest::newRow("decimal point") << "1.5" << number << false << "15" << qint64(-1);
-        QTest::newRow("decimal comma") << "1,5" << number << false << "15" << qint64(-1);
-        QTest::newRow("plus sign") << "+3" << number << false << "3" << qint64(0);
-        QTest::newRow("minus sign") << "-0.25" << number << true << "25" << qint64(-2);
-        QTest::newRow("blanks around") << "  \t7 \t" << number << false << "7" << qint64(0);
-        QTest::newRow("leading point") << ".5" << number << false << "5" << qint64(-1);
-        QTest::newRow("trailing comma") << "5," << number << false << "5" << qint64(0);
-        QTest::newRow("exponent") << "1E+15" << number << false << "1" << qint64(15);
-        QTest::newRow("small exponent") << "2,5e-3" << number << false << "25" << qint64(-4);
-        QTest::newRow("zeros dropped") << "00120.0300" << number << false << "12003" << qint64(-2);
-        QTest::newRow("zero") << "0.000" << number << false << "" << qint64(0);
-        QTest::newRow("negative zero") << "-0" << number << true << "" << qint64(0);
-        QTest::newRow("huge exponent saturates")
-            << "1e99999999999999999999999" << number << false << "1" << qint64(1'000'000'000'000'000);
-
-        QTest::newRow("empty") << "" << ReadStatus::Blank << false << "" << qint64(0);
-        QTest::newRow("blanks only") << " \t " << ReadStatus::Blank << false << "" << qint64(0);
-
-        for (const char* text : {"abc", "1,5,5", "1.5,5", "1..5", ".", "-", "+-1", "-+1", "--1", "1e",
-                                 "1e+", "1e+-5", "1e-+5", "e5", "1 2", "1a", "0x10", "nan", "inf", "1_000",
-                                 "١", "12%"}) {
-            QTest::newRow(text) << QString::fromUtf8(text) << notANumber << false << "" << qint64(0);
-        }
-        QTest::newRow("embedded NUL")
-            << QString::fromUtf8("1\0" "2", 3) << notANumber << false << "" << qint64(0);
-    }
-
-    void reads() {
-        QFETCH(QString, text);
-        QFETCH(ReadStatus, status);
-        const auto read = ReadNumber(text.toStdString());
-        QCOMPARE(read.status, status);
-        if (status != ReadStatus::Number) return;
-        QFETCH(bool, negative);
-        QFETCH(QString, digits);
-        QFETCH(qint64, exponent);
-        QCOMPARE(read.number.negative, negative);
-        QCOMPARE(QString::fromStdString(read.number.digits), digits);
-        if (!digits.isEmpty()) QCOMPARE(qint64(read.number.exponent), exponent);
-    }
 
     void megabyteOfDigitsIsOneNumber() {
         const std::string text = "1." + std::string(1'000'000, '0') + "1";
@@ -80,10 +27,32 @@ private slots:
         QCOMPARE(read.number.magnitude(), std::int64_t(0));
     }
 
-    // As pasted from a textbook or a web page, and the near misses.
-    void readsWhatPupilsPaste_data() {
+    // As typed, as pasted from a textbook or a web page, and the near misses.
+    void reads_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("read");  // digits e exponent [/ digits e exponent], or "-"
+        QTest::addColumn<QString>("read");  // digits e exponent [/ digits e exponent], "-" or "blank"
+        QTest::newRow("integer") << "12" << "12e0";
+        QTest::newRow("decimal point") << "1.5" << "15e-1";
+        QTest::newRow("decimal comma") << "1,5" << "15e-1";
+        QTest::newRow("plus sign") << "+3" << "3e0";
+        QTest::newRow("minus") << "-0.25" << "-25e-2";
+        QTest::newRow("blanks around") << "  \t7 \t" << "7e0";
+        QTest::newRow("leading point") << ".5" << "5e-1";
+        QTest::newRow("trailing comma") << "5," << "5e0";
+        QTest::newRow("exponent") << "1E+15" << "1e15";
+        QTest::newRow("small exponent") << "2,5e-3" << "25e-4";
+        QTest::newRow("zeros dropped") << "00120.0300" << "12003e-2";
+        QTest::newRow("zero") << "0.000" << "e0";
+        QTest::newRow("negative zero") << "-0" << "-e0";
+        QTest::newRow("huge exponent saturates") << "1e99999999999999999999999" << "1e1000000000000000";
+        QTest::newRow("empty") << "" << "blank";
+        QTest::newRow("blanks only") << " \t " << "blank";
+        for (const char* text : {"abc", "1,5,5", "1.5,5", "1..5", ".", "-", "+-1", "-+1", "--1", "1e",
+                                 "1e+", "1e+-5", "1e-+5", "e5", "1 2", "1a", "0x10", "nan", "inf", "1_000",
+                                 "١", "12%"}) {
+            QTest::newRow(text) << QString::fromUtf8(text) << "-";
+        }
+        QTest::newRow("embedded NUL") << QString::fromUtf8("1\0" "2", 3) << "-";
         QTest::newRow("minus sign") << "\u22123" << "-3e0";
         QTest::newRow("en dash") << "\u20133" << "-3e0";
         QTest::newRow("minus sign in the exponent") << "2e\u22123" << "2e-3";
@@ -114,13 +83,13 @@ private slots:
         QTest::newRow("two line breaks") << "1\n\n" << "-";
     }
 
-    void readsWhatPupilsPaste() {
+    void reads() {
         QFETCH(QString, text);
         const ReadResult read = ReadNumber(text.toStdString());
         const auto spelled = [](const DecimalNumber& n) {
             return QString::fromStdString((n.negative ? "-" : "") + n.digits + "e" + std::to_string(n.exponent));
         };
-        QString seen = "-";
+        QString seen = read.status == ReadStatus::Blank ? "blank" : "-";
         if (read.status == ReadStatus::Number) {
             seen = spelled(read.number);
             if (read.denominator.digits != "1" || read.denominator.exponent != 0) seen += "/" + spelled(read.denominator);
@@ -137,16 +106,12 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("school");
         const QString g = QStringLiteral("\u202f");
-        QTest::newRow("one") << 1.0 << 15 << " 1" << "1";
-        QTest::newRow("minus one") << -1.0 << 15 << "-1" << "−1";
         QTest::newRow("negative zero") << -0.0 << 15 << " 0" << "0";
-        QTest::newRow("half has its zero") << 0.5 << 15 << " 0.5" << "0,5";
         QTest::newRow("15 digits") << 123456789012345.0 << 15 << " 123456789012345"
                                    << "123" + g + "456" + g + "789" + g + "012" + g + "345";
         QTest::newRow("four digits ungrouped") << 2000.0 << 15 << " 2000" << "2000";
         QTest::newRow("1E+15") << 1e15 << 15 << " 1E+15" << "1 · 10¹⁵";
         QTest::newRow("carry into exponent") << 999999999999999.9 << 15 << " 1E+15" << "1 · 10¹⁵";
-        QTest::newRow("third") << 1.0 / 3 << 15 << " 0.333333333333333" << "0,333333333333333";
         QTest::newRow("sqrt 2 loses its trailing zero") << 1.4142135623730951 << 15 << " 1.4142135623731"
                                                         << "1,4142135623731";
         QTest::newRow("1 - sqrt 2 at 6") << 1 - 1.4142135623730951 << 6 << "-0.414214" << "−0,414214";

@@ -149,8 +149,6 @@ private slots:
             "Zadanie: y = (2x + 1)(x − 2)", "y = (2x + 1)(x − 2) = 2x² − 3x − 2"};
         QTest::newRow("a fraction as a factor") << "(1/2)x^2 - 2" << QStringList{
             "Zadanie: (1/2)x² − 2", "f(x) = (1/2)x² − 2 = 0,5x² − 2"};
-        QTest::newRow("general form, as the window writes it") << "2x^2-4x-2" << QStringList{
-            "f(x) = 2x² − 4x − 2", "a = 2, b = −4, c = −2"};
         QTest::newRow("p inside the interval") << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩" << QStringList{
             "Zadanie: f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩", "Odcięta wierzchołka p = 2 należy do przedziału ⟨−1; 4⟩.",
             "f(−1) = 8, f(2) = −1, f(4) = 3",
