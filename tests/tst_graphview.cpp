@@ -113,6 +113,32 @@ private slots:
         }
     }
 
+    // The focus frame dotted along the widget's very edge, one logical
+    // pixel wide, at any scale: every device pixel of that width carries
+    // its dots on the right and bottom edges, which a frame drawn in
+    // device pixels instead would miss.
+    void focusFrameOnTheEdge() {
+        app::GraphView view(nullptr);
+        view.setGraph(graphOf("1", "-3", "2"));
+        view.resize(600, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.activateWindow();
+        view.setFocus();
+        QTRY_VERIFY(view.hasFocus());
+        const QImage image = view.grab().toImage();
+        const int scale = int(image.devicePixelRatio()), width = image.width(), height = image.height();
+        const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+        for (int i = 0; i < scale; ++i) {
+            int right = 0, bottom = 0;
+            for (int y = 0; y < height; ++y) right += dark(width - 1 - i, y);
+            for (int x = 0; x < width; ++x) bottom += dark(x, height - 1 - i);
+            // Dots and gaps: a fifth to four fifths of the edge.
+            QVERIFY2(right > height / 5 && right < height * 4 / 5, qPrintable(QString("%1 of %2").arg(right).arg(height)));
+            QVERIFY2(bottom > width / 5 && bottom < width * 4 / 5, qPrintable(QString("%1 of %2").arg(bottom).arg(width)));
+        }
+    }
+
     // To a screen reader a picture with its sentence; by keyboard its menu
     // opens with its one item chosen, so that Enter copies; Ctrl+C copies
     // too. The copy has the screen's pixels: at scale 1.5, 900 × 600 for

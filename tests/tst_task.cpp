@@ -44,7 +44,9 @@ struct Piece {
     }
 };
 
-std::vector<Piece> setOf(const QString& answer) {
+std::vector<Piece> setOf(QString answer) {
+    // "…; punkty wspólne wykresów: …" and ". Wykresy obu stron …" follow the answer in x.
+    answer = answer.section(QStringLiteral("; punkt"), 0, 0).section(QStringLiteral(". Wykresy"), 0, 0);
     const QString set = answer.section(QStringLiteral("x ∈ "), 1);
     if (answer.contains(QStringLiteral("nie ma rozwiązań")) || set == QStringLiteral("∅")) return {};
     if (set == QStringLiteral("ℝ")) return {{.from = 0, .to = 0, .fromInfinite = true, .toInfinite = true}};
@@ -88,6 +90,11 @@ bool holds(const mpq_class& value, const QString& relation) {
     return value >= 0;
 }
 
+QString refusal(const std::variant<task::Task, task::TaskError>& reading) {
+    const auto* error = std::get_if<task::TaskError>(&reading);
+    return error ? QString::fromStdString(error->message) : QString();
+}
+
 QString written(const mpq_class& q) {
     return "(" + QString::fromStdString(q.get_num().get_str()) + "/" + QString::fromStdString(q.get_den().get_str()) + ")";
 }
@@ -124,11 +131,25 @@ private slots:
             "Zadanie: x · −x > −4", "−x² + 4 > 0", "Odpowiedź: x ∈ (−2; 2)"};
         // 8999 signs before x after the first: read in a loop, not one call each.
         QTest::newRow("thousands of signs") << "x^2 " + QString(9000, '-') + "x" << QStringList{"a = 1, b = 1, c = 0"};
+        // x on both sides: the graphs of both, and where they meet, y from the simpler side.
         QTest::newRow("an equation, sides apart") << "x² − 3 = 2x + 1" << QStringList{
-            "Zadanie: x² − 3 = 2x + 1", "x² − 2x − 4 = 0", "Odpowiedź: x = 1 − √5 lub x = 1 + √5"};
-        QTest::newRow("an equation with one root") << "x^2 = 6x - 9" << QStringList{"Odpowiedź: x = 3"};
+            "Zadanie: x² − 3 = 2x + 1", "x² − 2x − 4 = 0",
+            "Drugie współrzędne punktów wspólnych z y = 2x + 1: dla x = 1 − √5 jest y = 3 − 2√5, "
+            "dla x = 1 + √5 jest y = 3 + 2√5.",
+            "Odpowiedź: x = 1 − √5 lub x = 1 + √5; punkty wspólne wykresów: (1 − √5; 3 − 2√5) i (1 + √5; 3 + 2√5)"};
+        QTest::newRow("a parabola and a line, cleared first") << "1/2x^2 - x - 2 = x + 4" << QStringList{
+            "0,5x² − 2x − 6 = 0 / · 2", "x² − 4x − 12 = 0", "Δ = b² − 4ac = (−4)² − 4 · 1 · (−12) = 64",
+            "Odpowiedź: x = −2 lub x = 6; punkty wspólne wykresów: (−2; 2) i (6; 10)"};
+        QTest::newRow("a tangent line") << "x^2 = 6x - 9" << QStringList{
+            "Odpowiedź: x = 3; punkt wspólny wykresów: (3; 9)"};
         QTest::newRow("an equation with none") << "x^2 + 1 = 0" << QStringList{
             "Odpowiedź: równanie nie ma rozwiązań."};
+        QTest::newRow("a line missing the parabola") << "x^2 + 1 = x" << QStringList{
+            "Odpowiedź: równanie nie ma rozwiązań. Wykresy obu stron nie mają punktów wspólnych."};
+        QTest::newRow("a common factor divided out") << "2x^2 - 4x - 6 = 0" << QStringList{
+            "2x² − 4x − 6 = 0 / : 2", "x² − 2x − 3 = 0", "Odpowiedź: x = −1 lub x = 3"};
+        QTest::newRow("decimals cleared") << "0,2x^2 - 0,5x + 0,3 < 0" << QStringList{
+            "0,2x² − 0,5x + 0,3 < 0 / · 10", "2x² − 5x + 3 < 0", "Odpowiedź: x ∈ (1; 1,5)"};
         QTest::newRow("linear left over") << "x² + 2x < x² + 4" << QStringList{
             "Zadanie: x² + 2x < x² + 4", "2x − 4 < 0", "To nierówność liniowa.", "2x < 4", "x < 2",
             "Odpowiedź: x ∈ (−∞; 2)"};
@@ -137,8 +158,9 @@ private slots:
             "Odpowiedź: x ∈ (−∞; 1⟩"};
         QTest::newRow("a linear equation") << "2x = 3" << QStringList{"To równanie liniowe.", "Odpowiedź: x = 1,5"};
         QTest::newRow("always true") << "x = x" << QStringList{
-            "Zostaje 0 = 0, a to jest prawdą dla każdego x.", "Odpowiedź: x ∈ ℝ"};
-        QTest::newRow("never true, equation") << "x + 1 = x" << QStringList{"Odpowiedź: równanie nie ma rozwiązań."};
+            "Zostaje 0 = 0, a to jest prawdą dla każdego x.", "Odpowiedź: x ∈ ℝ. Wykresy obu stron pokrywają się."};
+        QTest::newRow("never true, equation") << "x + 1 = x" << QStringList{
+            "Odpowiedź: równanie nie ma rozwiązań. Wykresy obu stron nie mają punktów wspólnych."};
         QTest::newRow("never true, inequality") << "x < x" << QStringList{"Odpowiedź: x ∈ ∅"};
         QTest::newRow("canonical form") << "f(x) = -2(x+1)^2 + 8" << QStringList{
             "Zadanie: f(x) = −2(x + 1)² + 8", "f(x) = −2(x + 1)² + 8 = −2x² − 4x + 6", "a = −2, b = −4, c = 6",
@@ -146,22 +168,39 @@ private slots:
         QTest::newRow("factored form") << "f(x) = −2(x + 1)(x − 3)" << QStringList{
             "f(x) = −2(x + 1)(x − 3) = −2x² + 4x + 6"};
         QTest::newRow("a product named y") << "y = (2x+1)(x-2)" << QStringList{
-            "Zadanie: y = (2x + 1)(x − 2)", "y = (2x + 1)(x − 2) = 2x² − 3x − 2"};
+            "Zadanie: y = (2x + 1)(x − 2)", "y = (2x + 1)(x − 2) = 2x² − 3x − 2", "Postać kanoniczna: y = 2(x − 0,75)² − 3,125",
+            "y < 0 dla x ∈ (−0,5; 2)"};
+        QTest::newRow("b = 0") << "x^2 - 4" << QStringList{
+            "Wierzchołek paraboli: W = (p; q), p = −b/(2a) = 0, q = −Δ/(4a) = −16/(4 · 1) = −4, W = (0; −4)"};
+        // 999 996 = 4 · 3 · 167 · 499
+        QTest::newRow("a radicand ungrouped") << "x^2 + 1000x + 1" << QStringList{
+            "√Δ = √999996 = 2√249999", "Punkty przecięcia z osią OX: (−500 − √249999; 0), (−500 + √249999; 0)"};
         QTest::newRow("a fraction as a factor") << "(1/2)x^2 - 2" << QStringList{
             "Zadanie: (1/2)x² − 2", "f(x) = (1/2)x² − 2 = 0,5x² − 2"};
         QTest::newRow("p inside the interval") << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩" << QStringList{
             "Zadanie: f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩", "Odcięta wierzchołka p = 2 należy do przedziału ⟨−1; 4⟩.",
             "f(−1) = 8, f(2) = −1, f(4) = 3",
-            "Najmniejsza wartość funkcji w przedziale ⟨−1; 4⟩: f(2) = −1",
-            "Największa wartość funkcji w przedziale ⟨−1; 4⟩: f(−1) = 8",
-            "Zbiór wartości funkcji w przedziale ⟨−1; 4⟩: ⟨−1; 8⟩"};
+            "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨−1; 4⟩ to f(2) = −1, największa to f(−1) = 8.",
+            "Inne własności funkcji f:", "Zbiór wartości funkcji w przedziale ⟨−1; 4⟩: ⟨−1; 8⟩"};
         QTest::newRow("p outside the interval") << "f(x) = x^2 - 4x + 3 dla x ∈ [3, 5]" << QStringList{
             "Odcięta wierzchołka p = 2 nie należy do przedziału ⟨3; 5⟩.", "f(3) = 0, f(5) = 8",
-            "Najmniejsza wartość funkcji w przedziale ⟨3; 5⟩: f(3) = 0",
-            "Największa wartość funkcji w przedziale ⟨3; 5⟩: f(5) = 8"};
+            "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨3; 5⟩ to f(3) = 0, największa to f(5) = 8."};
         QTest::newRow("p at an end") << "f(x) = -x^2 + 2x w przedziale <1; 3>" << QStringList{
             "Odcięta wierzchołka p = 1 należy do przedziału ⟨1; 3⟩.", "f(1) = 1, f(3) = −3",
             "Zbiór wartości funkcji w przedziale ⟨1; 3⟩: ⟨−3; 1⟩"};
+        QTest::newRow("reached at both ends") << "f(x) = x^2 - 4x + 7, x ∈ <1; 3>" << QStringList{
+            "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨1; 3⟩ to f(2) = 3, największa to f(1) = f(3) = 4."};
+        QTest::newRow("open ends") << "f(x) = x^2 - 4x + 3, x ∈ (0; 4)" << QStringList{
+            "Zadanie: f(x) = x² − 4x + 3, x ∈ (0; 4)", "f(0) = 3, f(2) = −1, f(4) = 3",
+            "Odpowiedź: najmniejsza wartość funkcji w przedziale (0; 4) to f(2) = −1. "
+            "Funkcja nie przyjmuje w tym przedziale wartości największej.",
+            "Zbiór wartości funkcji w przedziale (0; 4): ⟨−1; 3)"};
+        QTest::newRow("the least one at an open end") << "g(x) = 2x^2 + 4x, x ∈ (-1; 1>" << QStringList{
+            "Odpowiedź: największa wartość funkcji w przedziale (−1; 1⟩ to g(1) = 6. "
+            "Funkcja nie przyjmuje w tym przedziale wartości najmniejszej.",
+            "Inne własności funkcji g:", "Zbiór wartości funkcji w przedziale (−1; 1⟩: (−2; 6⟩"};
+        QTest::newRow("neither") << "f(x) = x^2, x ∈ (1; 2)" << QStringList{
+            "Odpowiedź: funkcja nie przyjmuje w przedziale (1; 2) ani wartości najmniejszej, ani największej."};
     }
 
     void solutions() {
@@ -206,7 +245,16 @@ private slots:
         QTest::newRow("one end") << "f(x) = x², x ∈ ⟨1⟩"
                                  << "Przedział ma dwa końce rozdzielone średnikiem: ⟨m; n⟩ (znak 18)." << 17;
         QTest::newRow("an end with x") << "f(x) = x², x ∈ ⟨x; 4⟩" << "Koniec przedziału musi być liczbą (znak 17)." << 16;
-        QTest::newRow("an open end") << "f(x) = x², x ∈ ⟨1; 4)" << "Przedział zamyka się nawiasem ⟩ (znak 21)." << 20;
+        QTest::newRow("an interval never closed") << "f(x) = x², x ∈ ⟨1; 4"
+                                                 << "Przedział zamyka się nawiasem ⟩ albo ) (znak 21)." << 20;
+        QTest::newRow("no interval after ∈") << "f(x) = x^2, x ∈ 4"
+                                            << "Tu powinien stać przedział, np. ⟨−1; 4⟩ albo (0; 4) (znak 17)." << 16;
+        QTest::newRow("which comma") << "f(x) = x^2, x ∈ [1,5,4]"
+            << "Nie wiadomo, który przecinek oddziela końce przedziału: oddziel je średnikiem, np. ⟨1,5; 4⟩ (znak 19)."
+            << 18;
+        QTest::newRow("x1 and x2 name the roots") << "x1^2 + x2^2 = 10"
+            << "x₁ i x₂ to tu pierwiastki równania, a wyrażeń z nimi program jeszcze nie liczy; x² wpisz jako x^2 "
+               "(znak 1)." << 0;
     }
 
     void refused() {
@@ -218,6 +266,133 @@ private slots:
         QVERIFY(error);
         QCOMPARE(QString::fromStdString(error->message), message);
         QCOMPARE(int(error->position), position);
+    }
+
+    // Typed as pupils type in plain text, each read as its tidy form, worked out by hand.
+    void sloppy_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("x2 for x²") << "x2-5x<=14" << "x² − 5x ≤ 14";
+        QTest::newRow("5x2 in another place") << "-5x2 + 5x + 10 > 0" << "−5x² + 5x + 10 > 0";
+        QTest::newRow("=<") << "x^2-5x=<14" << "x² − 5x ≤ 14";
+        QTest::newRow("=>") << "x^2=>4" << "x² ≥ 4";
+        QTest::newRow("⩽ and a Unicode minus") << "x² − 1 ⩽ 0" << "x² − 1 ≤ 0";
+        QTest::newRow("no comma before x ∈") << "f(x) = x^2 - 4x + 3 x ∈ <-1; 4>" << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩";
+        QTest::newRow("x in") << "f(x) = x^2 - 4x + 3, x in <-1; 4>" << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩";
+        QTest::newRow("dla x należy do") << "f(x) = x^2 - 4x + 3 dla x należy do <-1; 4>"
+                                        << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩";
+        QTest::newRow("w przedziale, open") << "f(x)=x^2-4x+3 w przedziale (0; 4)" << "f(x) = x² − 4x + 3, x ∈ (0; 4)";
+        QTest::newRow("half open") << "f(x) = x^2, x ∈ [-1; 4)" << "f(x) = x², x ∈ ⟨−1; 4)";
+        QTest::newRow("a comma and a blank") << "f(x) = x^2, x ∈ ⟨1 ,4⟩" << "f(x) = x², x ∈ ⟨1; 4⟩";
+        QTest::newRow("the only comma") << "f(x) = x^2, x ∈ [-1,4]" << "f(x) = x², x ∈ ⟨−1; 4⟩";
+        QTest::newRow("decimal ends, a comma and a blank") << "f(x) = x^2, x ∈ ⟨-1,5, 4⟩" << "f(x) = x², x ∈ ⟨−1,5; 4⟩";
+        QTest::newRow("decimal ends, three commas") << "f(x) = x^2, x ∈ [1,5,2,5]" << "f(x) = x², x ∈ ⟨1,5; 2,5⟩";
+        QTest::newRow("a decimal end by a semicolon") << "f(x) = x^2, x ∈ ⟨-1,5; 4⟩" << "f(x) = x², x ∈ ⟨−1,5; 4⟩";
+        QTest::newRow("no spaces, x2, no comma") << "f(x)=x2-4x+3x∈<-1;4>" << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩";
+    }
+
+    void sloppy() {
+        QFETCH(QString, typed);
+        QFETCH(QString, read);
+        const auto reading = task::ReadTask(typed.toStdString());
+        const auto* task = std::get_if<task::Task>(&reading);
+        QVERIFY2(task, qPrintable(refusal(reading)));
+        QCOMPARE(QString::fromStdString(task->text()), read);
+    }
+
+    // Generated tasks, each written tidily and in the sloppy ways pupils
+    // type: every sloppy form reads as the tidy one, value for value.
+    void sloppyReadsAsTidy() {
+        std::mt19937 random(30);
+        const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        const auto chance = [&] { return pick(0, 1) == 1; };
+        for (int i = 0; i < 3000; ++i) {
+            // Pieces of a task; between two of them a blank, or none where the pupil leaves it out.
+            struct Piece {
+                QString tidy, sloppy;
+                bool word = false;  // letters that need a blank before and after
+            };
+            std::vector<Piece> pieces;
+            const bool spaces = chance();
+            const auto add = [&](const QString& tidy, const QString& sloppy, bool word = false) {
+                pieces.push_back({tidy, sloppy, word});
+            };
+            const auto number = [&](int value) {
+                return value < 0 ? QString("−%1").arg(-value) : QString::number(value);
+            };
+            const auto sign = [&](int value, bool first) {
+                if (first) return value < 0 ? QString("−") : QString();
+                return value < 0 ? QString("−") : QString("+");
+            };
+            const auto asciiMinus = [&](QString text) { return chance() ? text.replace(QChar(0x2212), '-') : text; };
+            // a·x² + b·x + c with a ≠ 0.
+            const auto quadratic = [&] {
+                int a = pick(-5, 5);
+                if (a == 0) a = 2;
+                const int b = pick(-9, 9), c = pick(-9, 9);
+                const QString aText = std::abs(a) == 1 ? QString() : QString::number(std::abs(a));
+                if (a < 0) add("−", asciiMinus("−"));
+                add(aText + "x^2", aText + (chance() ? "x2" : chance() ? "x²" : "x^2"));
+                if (b != 0) {
+                    add(sign(b, false), asciiMinus(sign(b, false)));
+                    const QString bText = std::abs(b) == 1 ? QString() : QString::number(std::abs(b));
+                    add(bText + "x", bText + "x");
+                }
+                if (c != 0) {
+                    add(sign(c, false), asciiMinus(sign(c, false)));
+                    add(QString::number(std::abs(c)), QString::number(std::abs(c)));
+                }
+            };
+            const int kind = pick(0, 2);
+            if (kind == 0) {
+                add("f(x) =", chance() ? "f(x)=" : "f(x) =");
+                quadratic();
+                // Halves written with a decimal comma, where only a blank or a semicolon tells the ends apart.
+                const bool halves = chance();
+                const int from = pick(-9, 8), to = pick(from + 1, 9);
+                const auto end = [&](int value) { return halves ? number(value) + ",5" : number(value); };
+                const char* clauses[] = {"x ∈", "x in", "dla x ∈", "dla x należy do", "w przedziale"};
+                const QString clause = clauses[pick(0, 4)];
+                const bool comma = chance();
+                add(", x ∈", (comma ? ", " : " ") + clause, true);
+                const bool fromClosed = chance(), toClosed = chance();
+                const QString open = fromClosed ? (chance() ? "<" : chance() ? "[" : "⟨") : "(";
+                const QString close = toClosed ? (chance() ? ">" : chance() ? "]" : "⟩") : ")";
+                const char* separators[] = {"; ", ";", ", ", " ,", ","};
+                add(QString(fromClosed ? "⟨" : "(") + end(from) + "; " + end(to) + (toClosed ? "⟩" : ")"),
+                    open + asciiMinus(end(from)) + separators[pick(0, halves ? 3 : 4)] + asciiMinus(end(to)) + close);
+            } else {
+                quadratic();
+                const char* tidy[] = {"≤", "≥", "<", ">", "="};
+                const char* typed[] = {"<=", ">=", "<", ">", "="};
+                const char* turned[] = {"=<", "=>", "<", ">", "="};
+                const int r = pick(0, 4);
+                add(tidy[r], chance() ? typed[r] : chance() ? turned[r] : tidy[r]);
+                const int right = pick(-20, 20);
+                add(number(right), asciiMinus(number(right)));
+            }
+            QString tidyText, sloppyText;
+            for (std::size_t k = 0; k < pieces.size(); ++k) {
+                const bool first = k == 0;
+                const bool needsBlank = pieces[k].word || (k > 0 && pieces[k - 1].word);
+                tidyText += (first ? "" : " ") + pieces[k].tidy;
+                sloppyText += (first ? "" : (spaces || needsBlank ? " " : "")) + pieces[k].sloppy;
+            }
+            tidyText.replace(" , x ∈", ", x ∈").replace("^2", "²");
+            const auto tidy = task::ReadTask(tidyText.toStdString());
+            const auto sloppy = task::ReadTask(sloppyText.toStdString());
+            QVERIFY2(std::holds_alternative<task::Task>(tidy), qPrintable(tidyText + ": " + refusal(tidy)));
+            QVERIFY2(std::holds_alternative<task::Task>(sloppy), qPrintable(sloppyText + ": " + refusal(sloppy)));
+            const task::Task& t = std::get<task::Task>(tidy);
+            const task::Task& s = std::get<task::Task>(sloppy);
+            const QString context = sloppyText + "  ~  " + tidyText;
+            QVERIFY2(s.text() == t.text(), qPrintable(context + "\n" + QString::fromStdString(s.text())));
+            QVERIFY2(s.leftValue.c2 == t.leftValue.c2 && s.leftValue.c1 == t.leftValue.c1 && s.leftValue.c0 == t.leftValue.c0 &&
+                         s.rightValue.c0 == t.rightValue.c0 && s.relation == t.relation && s.kind == t.kind,
+                     qPrintable(context));
+            QVERIFY2(bool(s.interval) == bool(t.interval), qPrintable(context));
+            if (t.interval) QVERIFY2(s.interval->from == t.interval->from && s.interval->to == t.interval->to, qPrintable(context));
+        }
     }
 
     // Generated tasks, each side a quadratic of rational coefficients with
@@ -284,6 +459,17 @@ private slots:
                 const bool inSet = std::any_of(set.begin(), set.end(), [&](const Piece& p) { return p.contains(x); });
                 QVERIFY2(inSet == holds(value(x), relation),
                          qPrintable(text + "\n" + answer + "\n at x = " + QString::fromStdString(x.get_str())));
+            }
+            // x on both sides of an equation: each common point on both graphs, one for each solution.
+            const bool bothSides = relation == "=" && (q2 != 0 || q1 != 0);
+            const QString points = answer.section(QStringLiteral(" wykresów: "), 1);
+            QVERIFY2(bothSides == !points.isEmpty() || (bothSides && set.empty()), qPrintable(text + "\n" + answer));
+            const QStringList named = points.isEmpty() ? QStringList{} : points.split(QStringLiteral(" i "));
+            QVERIFY2(named.size() == int(set.size()) || !bothSides, qPrintable(text + "\n" + answer));
+            for (const QString& point : named) {
+                const mpq_class x = numberOf(point.mid(1).section(QStringLiteral("; "), 0, 0));
+                const mpq_class y = numberOf(point.section(QStringLiteral("; "), 1).chopped(1));
+                QVERIFY2(value(x) == 0 && y == (q2 * x + q1) * x + q0, qPrintable(text + "\n" + answer));
             }
         }
         QVERIFY(shapes[0] > 500 && shapes[1] > 500 && shapes[2] > 500);

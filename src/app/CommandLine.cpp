@@ -31,6 +31,8 @@ const char* const usage =
     "                     --solve \"f(x) = -2(x+1)^2 + 8\"\n"
     "                     --solve \"x² − 3 = 2x + 1\"\n"
     "                     --solve \"f(x) = x² − 4x + 3, x ∈ <-1; 4>\"\n"
+    "                     --solve \"1/2x^2 - x - 2 = x + 4\"   (także punkty wspólne)\n"
+    "                     --solve \"x2-5x=<14\"   (x2 to x², =< to ≤)\n"
     "Usage: zerowik [--help | --version | --solve A B C | --solve \"TASK\"]; it computes and draws\n"
     "the zeros of a quadratic function, or prints the worked solution of a function, an\n"
     "equation or an inequality.\n";

@@ -22,6 +22,7 @@ namespace {
 const QColor gridColour(0xe2, 0xe2, 0xe2);
 const QColor axisColour(0x20, 0x20, 0x20);
 const QColor curveColour(0x1f, 0x5f, 0xbf);
+const QColor otherCurveColour(0x99, 0x66, 0x00);
 const QColor symmetryColour(0x7f, 0x9f, 0xcf);
 const QColor labelBackground(255, 255, 255, 220);
 
@@ -35,11 +36,12 @@ QColor fillOf(chart::MarkShape shape) {
     case chart::MarkShape::ClosedEnd: return solutionColour;
     case chart::MarkShape::OpenEnd: return Qt::white;
     case chart::MarkShape::Extreme: return {0x00, 0x83, 0x8f};
+    case chart::MarkShape::Common: return {0x6d, 0x4c, 0x41};
     }
     return Qt::black;
 }
 
-const QString noParabola = QStringLiteral("To zadanie nie ma paraboli do narysowania.");
+const QString noGraph = QStringLiteral("To zadanie nie ma wykresu do narysowania.");
 
 QPointF pointOf(chart::PixelPoint p) { return {p.x, p.y}; }
 QRectF rectOf(const chart::Box& b) { return QRectF(QPointF(b.left, b.top), QPointF(b.right, b.bottom)); }
@@ -55,7 +57,7 @@ QAccessibleInterface* chartAccessible(const QString& className, QObject* object)
 // whole at any scale; the scale sizes what a person reads or aims at.
 class Painter {
 public:
-    Painter(QPainter& painter, const QWidget& widget, double scale) : p_(painter), scale_(scale) {
+    Painter(QPainter& painter, const QWidget& widget, double scale) : p_(painter) {
         p_.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale));
         QFont font = widget.font();
         font.setPixelSize(std::max(1, int(std::lround(QFontInfo(widget.font()).pixelSize() * scale))));
@@ -72,39 +74,43 @@ public:
     void paint(const chart::SketchLayout& layout) {
         grid(layout);
         axes(layout);
-        curve(layout);
+        curves(layout);
         spans(layout);
         for (const chart::Mark& mark : layout.marks) markAt(mark);
-        for (const chart::PlacedText& text : layout.texts) write(text);
+        for (const chart::PlacedText& text : layout.texts) write(text, layout.sizes.axis);
     }
 
 private:
-    double px(double logical) const { return logical * scale_; }
-
-    static QPen pen(const QColor& colour, int width, Qt::PenStyle style = Qt::SolidLine) {
-        return {colour, double(width), style, Qt::FlatCap};
+    static QPen pen(const QColor& colour, double width, Qt::PenStyle style = Qt::SolidLine) {
+        return {colour, width, style, Qt::FlatCap};
     }
 
     void grid(const chart::SketchLayout& l) {
         p_.setRenderHint(QPainter::Antialiasing, false);
-        p_.setPen(pen(gridColour, 1));
+        p_.setPen(pen(gridColour, l.sizes.grid));
         for (const chart::Tick& t : l.xTicks) p_.drawLine(QPointF(t.at, l.area.top), QPointF(t.at, l.area.bottom));
         for (const chart::Tick& t : l.yTicks) p_.drawLine(QPointF(l.area.left, t.at), QPointF(l.area.right, t.at));
-        p_.setPen(pen(symmetryColour, l.axisWidth, Qt::DashLine));
-        p_.drawLine(QPointF(l.symmetry, l.area.top), QPointF(l.symmetry, l.area.bottom));
+        if (!l.symmetry) return;
+        p_.setPen(pen(symmetryColour, l.sizes.axis, Qt::DashLine));
+        p_.drawLine(QPointF(*l.symmetry, l.area.top), QPointF(*l.symmetry, l.area.bottom));
     }
 
     // The axes with their arrowheads and tick marks.
     void axes(const chart::SketchLayout& l) {
-        const double end = px(4), arrow = px(9), wing = px(4), half = px(3);
-        const double right = l.bounds.right - end, top = l.bounds.top + end;
+        const chart::LineSizes& s = l.sizes;
+        const double right = l.plot.right - s.axisInset, top = l.plot.top + s.axisInset;
+        const double arrow = s.arrowLength, wing = s.arrowWing;
         p_.setRenderHint(QPainter::Antialiasing, false);
-        p_.setPen(pen(axisColour, l.axisWidth));
-        p_.drawLine(QPointF(px(4), l.xAxis), QPointF(right - arrow / 2, l.xAxis));
-        p_.drawLine(QPointF(l.yAxis, l.bounds.bottom - px(4)), QPointF(l.yAxis, top + arrow / 2));
-        p_.setPen(pen(axisColour, 1));
-        for (const chart::Tick& t : l.xTicks) p_.drawLine(QPointF(t.at, l.xAxis - half), QPointF(t.at, l.xAxis + half));
-        for (const chart::Tick& t : l.yTicks) p_.drawLine(QPointF(l.yAxis - half, t.at), QPointF(l.yAxis + half, t.at));
+        p_.setPen(pen(axisColour, s.axis));
+        p_.drawLine(QPointF(l.plot.left + s.axisInset, l.xAxis), QPointF(right - arrow / 2, l.xAxis));
+        p_.drawLine(QPointF(l.yAxis, l.plot.bottom - s.axisInset), QPointF(l.yAxis, top + arrow / 2));
+        p_.setPen(pen(axisColour, s.grid));
+        for (const chart::Tick& t : l.xTicks) {
+            p_.drawLine(QPointF(t.at, l.xAxis - s.tick), QPointF(t.at, l.xAxis + s.tick));
+        }
+        for (const chart::Tick& t : l.yTicks) {
+            p_.drawLine(QPointF(l.yAxis - s.tick, t.at), QPointF(l.yAxis + s.tick, t.at));
+        }
         p_.setRenderHint(QPainter::Antialiasing, true);
         p_.setPen(Qt::NoPen);
         p_.setBrush(axisColour);
@@ -112,77 +118,74 @@ private:
         p_.drawPolygon(QPolygonF{{l.yAxis, top}, {l.yAxis - wing, top + arrow}, {l.yAxis + wing, top + arrow}});
     }
 
-    void curve(const chart::SketchLayout& l) {
-        QPainterPath path(pointOf(l.curveStart));
-        path.quadTo(pointOf(l.curveControl), pointOf(l.curveEnd));
+    // Inside the area's columns and above the legend.
+    void curves(const chart::SketchLayout& l) {
         p_.save();
-        p_.setClipRect(QRectF(QPointF(l.area.left, 0), QPointF(l.area.right, l.bounds.bottom)));
+        p_.setClipRect(QRectF(QPointF(l.area.left, l.plot.top), QPointF(l.area.right, l.plot.bottom)));
         p_.setRenderHint(QPainter::Antialiasing, true);
-        p_.setPen(QPen(curveColour, l.curveWidth, Qt::SolidLine, Qt::RoundCap));
         p_.setBrush(Qt::NoBrush);
-        p_.drawPath(path);
+        for (std::size_t i = 0; i < l.curves.size(); ++i) {
+            const auto [start, control, end] = l.curves[i].bezier();
+            QPainterPath path(pointOf(start));
+            path.quadTo(pointOf(control), pointOf(end));
+            p_.setPen(QPen(i == 0 ? curveColour : otherCurveColour, l.sizes.curve, Qt::SolidLine, Qt::RoundCap));
+            p_.drawPath(path);
+        }
         p_.restore();
     }
 
     // A solution set along the x axis, thick, as school draws it.
     void spans(const chart::SketchLayout& l) {
         p_.setRenderHint(QPainter::Antialiasing, false);
-        p_.setPen(QPen(solutionColour, std::round(px(4)), Qt::SolidLine, Qt::FlatCap));
+        p_.setPen(pen(solutionColour, l.sizes.span));
         for (const auto& [from, to] : l.spans) p_.drawLine(QPointF(from, l.xAxis), QPointF(to, l.xAxis));
     }
 
+    // Each shape inside its mark's disc, its outline included.
     void markAt(const chart::Mark& mark) {
-        const double r = mark.radius;
+        const double r = mark.radius - mark.outline / 2;
         const QPointF c = pointOf(mark.at);
         const bool end = mark.shape == chart::MarkShape::ClosedEnd || mark.shape == chart::MarkShape::OpenEnd;
         p_.setRenderHint(QPainter::Antialiasing, true);
-        p_.setPen(QPen(end ? solutionColour : axisColour, px(end ? 2 : 1)));
+        p_.setPen(QPen(end ? solutionColour : axisColour, mark.outline));
         p_.setBrush(fillOf(mark.shape));
         switch (mark.shape) {
         case chart::MarkShape::Circle:
+        case chart::MarkShape::Common:
         case chart::MarkShape::ClosedEnd:
         case chart::MarkShape::OpenEnd: p_.drawEllipse(c, r, r); break;
-        case chart::MarkShape::Extreme:
-            p_.drawPolygon(QPolygonF{c + QPointF(0, -r * 1.3), c + QPointF(r * 1.2, r * 0.8), c + QPointF(-r * 1.2, r * 0.8)});
+        case chart::MarkShape::Extreme: {
+            const double half = r * std::sqrt(3.0) / 2;
+            p_.drawPolygon(QPolygonF{c + QPointF(0, -r), c + QPointF(half, r / 2), c + QPointF(-half, r / 2)});
             break;
-        case chart::MarkShape::Square: p_.drawRect(QRectF(c - QPointF(r, r), c + QPointF(r, r))); break;
+        }
+        case chart::MarkShape::Square: {
+            const double half = r / std::sqrt(2.0);
+            p_.drawRect(QRectF(c - QPointF(half, half), c + QPointF(half, half)));
+            break;
+        }
         case chart::MarkShape::Diamond:
             p_.drawPolygon(QPolygonF{c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)});
             break;
         }
     }
 
-    // A label on a light ground; one that has to cross the curve outlined
-    // in white instead, so that the curve shows between its letters.
-    void write(const chart::PlacedText& text) {
+    // A label on a light ground that hides the grid under it; a mark's
+    // number framed too, so that it is not taken for a tick's.
+    void write(const chart::PlacedText& text, int frame) {
         const QRectF box = rectOf(text.box);
-        const QString words = qs(text.text);
         p_.setRenderHint(QPainter::Antialiasing, true);
-        switch (text.kind) {
-        case chart::TextKind::Label:
-            p_.setPen(Qt::NoPen);
+        if (text.kind == chart::TextKind::Label || text.kind == chart::TextKind::MarkNumber) {
+            const bool framed = text.kind == chart::TextKind::MarkNumber;
+            p_.setPen(framed ? pen(axisColour, frame) : Qt::NoPen);
             p_.setBrush(labelBackground);
-            p_.drawRect(box);
-            [[fallthrough]];
-        case chart::TextKind::Tick:
-            p_.setPen(axisColour);
-            p_.drawText(box, Qt::AlignCenter, words);
-            break;
-        case chart::TextKind::Haloed: {
-            const QFontMetricsF metrics(p_.font());
-            const QPointF baseline(box.center().x() - metrics.horizontalAdvance(words) / 2,
-                                   box.center().y() + (metrics.ascent() - metrics.descent()) / 2);
-            QPainterPath path;
-            path.addText(baseline, p_.font(), words);
-            p_.strokePath(path, QPen(Qt::white, px(3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            p_.fillPath(path, axisColour);
-            break;
+            p_.drawRect(framed ? box.adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0) : box);
         }
-        }
+        p_.setPen(axisColour);
+        p_.drawText(box, Qt::AlignCenter, qs(text.text));
     }
 
     QPainter& p_;
-    const double scale_;
 };
 
 }  // namespace
@@ -202,8 +205,9 @@ GraphView::GraphView(QWidget* parent) : QWidget(parent), copy_(new QAction(QStri
 void GraphView::setGraph(const std::optional<solution::Graph>& graph) {
     solved_ = true;
     graph_ = graph;
-    view_ = graph ? chart::FitView(graph->parabola) : std::nullopt;
-    setAccessibleDescription(graph ? QString::fromStdString(graph->description) : noParabola);
+    view_ = graph ? chart::FitView(graph->sketch) : std::nullopt;
+    layout_.reset();
+    setAccessibleDescription(graph ? QString::fromStdString(graph->description) : noGraph);
     update();
 }
 
@@ -222,6 +226,7 @@ void GraphView::paintEvent(QPaintEvent*) {
     const double scale = devicePixelRatioF();
     paintChart(painter, scale);
     if (hasFocus()) {
+        // In logical pixels: one wide, on the widget's edge, at any scale.
         painter.setPen(QPen(axisColour, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
@@ -248,20 +253,37 @@ void GraphView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void GraphView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) layout_.reset();
+    QWidget::changeEvent(event);
+}
+
+// Drawn in device pixels; the painter is left in logical ones.
 void GraphView::paintChart(QPainter& painter, double scale) const {
     painter.fillRect(QRectF(QPointF(), size()), Qt::white);
     if (!solved_) return;
+    painter.save();
     Painter paint(painter, *this, scale);
     if (!view_) {
         painter.setPen(axisColour);
         painter.drawText(QRectF(QPointF(), QSizeF(size()) * scale), Qt::AlignCenter | Qt::TextWordWrap,
                          graph_ ? QStringLiteral("Wykresu nie da się narysować: liczby są za duże albo za małe.")
-                                : noParabola);
-        return;
+                                : noGraph);
+    } else {
+        paint.paint(layoutFor(QSizeF(size()) * scale, scale, paint.measure()));
     }
-    const QSizeF pixels = QSizeF(size()) * scale;
-    paint.paint(chart::LayoutSketch(graph_->parabola, *view_, int(pixels.width()), int(pixels.height()), scale,
-                                    solution::TickTexts, paint.measure()));
+    painter.restore();
+}
+
+// Laid out anew only where the size, the scale or the graph has changed.
+const chart::SketchLayout& GraphView::layoutFor(QSizeF pixels, double scale, const chart::MeasureText& measure) const {
+    const QSize whole(int(pixels.width()), int(pixels.height()));
+    if (!layout_ || layout_->pixels != whole || layout_->scale != scale) {
+        const int width = whole.width(), height = whole.height();
+        layout_ = {whole, scale,
+                   chart::LayoutSketch(graph_->sketch, *view_, width, height, scale, solution::TickTexts, measure)};
+    }
+    return layout_->layout;
 }
 
 }  // namespace app

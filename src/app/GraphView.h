@@ -5,14 +5,15 @@
 #include <optional>
 
 #include "chart/FittedView.h"
+#include "chart/SketchLayout.h"
 #include "solution/Graph.h"
 
 class QAction;
 
 namespace app {
 
-// The worked solution's chart: the whole parabola in a view fitted to it,
-// with numbered axes and its zeros, vertex and (0; c) marked and labelled.
+// The worked solution's chart: its curves in a view fitted to them, with
+// numbered axes and its points marked and labelled.
 // It grows with its dialog, is an image with a describing sentence to a
 // screen reader, and copies itself as a picture from its menu (by mouse,
 // by Shift+F10 or the menu key) and by Ctrl+C.
@@ -22,7 +23,7 @@ class GraphView : public QWidget {
 public:
     explicit GraphView(QWidget* parent);
 
-    // None where the task has no parabola to draw.
+    // None where the task has nothing to draw.
     void setGraph(const std::optional<solution::Graph>& graph);
     // The chart as the screen shows it, in its pixels.
     QImage picture() const;
@@ -31,13 +32,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // A layout and the device pixels and scale it was made for.
+    struct Laid {
+        QSize pixels;
+        double scale = 1;
+        chart::SketchLayout layout;
+    };
+
     void paintChart(QPainter& painter, double scale) const;
+    const chart::SketchLayout& layoutFor(QSizeF pixels, double scale, const chart::MeasureText& measure) const;
 
     bool solved_ = false;  // blank until there is something to draw
     std::optional<solution::Graph> graph_;
     std::optional<chart::FittedView> view_;
+    mutable std::optional<Laid> layout_;
     QAction* copy_;
 };
 

@@ -19,7 +19,9 @@
 #include <cmath>
 
 #include "app/DialogPlacement.h"
+#include "app/FocusVisibleStyle.h"
 #include "app/GraphView.h"
+#include "app/SolutionText.h"
 #include "solution/LineBreaks.h"
 #include "task/Task.h"
 #include "task/TaskSolution.h"
@@ -30,9 +32,11 @@ namespace {
 
 const QString title = QStringLiteral("Rozwiązanie krok po kroku");
 
-// The chart's height where the screen has room, and the least it keeps.
+// The chart's height where the screen has room, and the least it keeps:
+// the share of the text and chart's height, and a floor in pixels.
 constexpr int graphHeight = 380;
 constexpr int graphMinimumHeight = 100;
+constexpr double graphLeastShare = 0.4;
 // Past this width the text wraps; below the narrower one it is hard to read.
 constexpr int widestText = 840;
 constexpr int narrowest = 360;
@@ -40,7 +44,7 @@ constexpr int narrowest = 360;
 }  // namespace
 
 SolutionDialog::SolutionDialog()
-    : task_(new QLineEdit), message_(new QLabel), view_(new QPlainTextEdit), graph_(new GraphView(nullptr)),
+    : task_(new QLineEdit), message_(new QLabel), view_(new SolutionText), graph_(new GraphView(nullptr)),
       splitter_(new QSplitter(Qt::Vertical)) {
     setWindowTitle(title);
     // The main window's close ends the program, whether this is open or not.
@@ -50,6 +54,9 @@ SolutionDialog::SolutionDialog()
     // Long lines (the chart's description, rounded numbers) wrap rather
     // than widen the dialog past what the chart needs.
     view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Only where a line may break: a number wider than the line runs past it
+    // rather than breaking in two.
+    view_->setWordWrapMode(QTextOption::WordWrap);
     view_->setAccessibleName(title);
     // Subscripts, exponents and roots want a size above the toolkit's default.
     QFont larger = view_->font();
@@ -63,7 +70,10 @@ SolutionDialog::SolutionDialog()
     QPushButton* close = buttons->addButton(QStringLiteral("Zamknij"), QDialogButtonBox::RejectRole);
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(solution()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    copy->setAccessibleName(copy->text());
+    close->setAccessibleName(close->text());
     for (QPushButton* button : {copy, close}) button->setAutoDefault(false);
+
 
     // The chart takes what the dialog grows by; the pupil may move the border.
     splitter_->setChildrenCollapsible(false);
@@ -77,6 +87,10 @@ SolutionDialog::SolutionDialog()
     layout->addWidget(message_);
     layout->addWidget(splitter_);
     layout->addWidget(buttons);
+
+    auto* focusVisible = new FocusVisibleStyle;
+    focusVisible->setParent(this);
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setStyle(focusVisible);
 }
 
 // "Zadanie:", the line, and "Rozwiąż", which Enter in the line presses
@@ -85,7 +99,7 @@ QLayout* SolutionDialog::taskRow() {
     task_->setAccessibleName(QStringLiteral("Zadanie"));
     task_->setPlaceholderText(QStringLiteral("np. x² − 5x ≤ 14 albo f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩"));
     task_->setMaxLength(int(task::longestTask) * 2);
-    auto* solve = new QPushButton(QStringLiteral("Rozwiąż"));
+    auto* solve = new QPushButton(QStringLiteral("Rozwiąż"), this);
     connect(solve, &QPushButton::clicked, this, &SolutionDialog::solveTask);
     solve->setDefault(true);
     auto* label = new QLabel(QStringLiteral("&Zadanie:"));
@@ -168,8 +182,8 @@ int SolutionDialog::textHeight(int width) const {
 }
 
 // The text as high as all its lines, as the box lays them out, where that
-// leaves the chart its minimum; where the text has to scroll anyway, the
-// chart nearly half.
+// leaves the chart its least share; else the text scrolls, showing the
+// answer.
 void SolutionDialog::shareHeight() {
     auto* lines = qobject_cast<QPlainTextDocumentLayout*>(view_->document()->documentLayout());
     double height = 2 * (view_->document()->documentMargin() + view_->frameWidth());
@@ -177,10 +191,24 @@ void SolutionDialog::shareHeight() {
         lines->ensureBlockLayout(block);
         height += lines->blockBoundingRect(block).height();
     }
-    const int text = int(std::ceil(height));
     const int room = splitter_->height() - splitter_->handleWidth();
-    const int graph = text + graphMinimumHeight <= room ? room - text : std::max(graphMinimumHeight, room * 9 / 20);
-    splitter_->setSizes({room - graph, graph});
+    const int least = std::max(graphMinimumHeight, int(std::ceil(room * graphLeastShare)));
+    const int text = std::min(int(std::ceil(height)), room - least);
+    splitter_->setSizes({text, room - text});
+    showAnswer();
+}
+
+// The line that answers the task in sight, from the top where it can be.
+void SolutionDialog::showAnswer() {
+    const QTextBlock answer = view_->document()->find(QStringLiteral("Odpowiedź:")).block();
+    QTextCursor top(view_->document());
+    view_->setTextCursor(top);
+    if (!answer.isValid()) return;
+    QTextCursor end(answer);
+    end.movePosition(QTextCursor::EndOfBlock);
+    view_->setTextCursor(end);
+    view_->ensureCursorVisible();
+    view_->setTextCursor(QTextCursor(answer));
 }
 
 // Wide enough for the longest line (longer ones wrap), tall enough for all

@@ -7,12 +7,12 @@
 class QLabel;
 class QLayout;
 class QLineEdit;
-class QPlainTextEdit;
 class QSplitter;
 
 namespace app {
 
 class GraphView;
+class SolutionText;
 
 // The worked solution beside the window: the task it solves, which the
 // pupil may edit or type anew ("Rozwiąż" or Enter solves it), its text,
@@ -44,12 +44,13 @@ private:
     int chrome() const;
     int textHeight(int width) const;
     void shareHeight();
+    void showAnswer();
     void growForText();
 
     QString text_;
     QLineEdit* task_;
     QLabel* message_;
-    QPlainTextEdit* view_;
+    SolutionText* view_;
     GraphView* graph_;
     QSplitter* splitter_;
     QWidget* buttons_;

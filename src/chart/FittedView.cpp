@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace chart {
 
@@ -12,8 +14,8 @@ namespace {
 constexpr double narrowest = 1e-200;
 constexpr double widest = 1e200;
 
-// How far the view reaches past the farthest point from the vertex, and
-// past the parabola's highest and lowest point in it.
+// How far the view reaches past the farthest point from its middle, and
+// past the highest and lowest point of the curves in it.
 constexpr double sideMargin = 1.25;
 constexpr double heightMargin = 0.1;
 
@@ -50,33 +52,71 @@ AxisScale scaleOf(double low, double high) {
     return fewest;
 }
 
+// The x and y of every point the sketch marks, and of the origin.
+std::vector<std::pair<double, double>> markedPoints(const Sketch& sketch) {
+    std::vector<std::pair<double, double>> points{{0, 0}};
+    const auto add = [&](const LabelledPoint& point) { points.emplace_back(point.x, point.y); };
+    if (sketch.vertex) add(*sketch.vertex);
+    if (sketch.yIntercept) add(*sketch.yIntercept);
+    for (const LabelledPoint& zero : sketch.zeros) add(zero);
+    if (sketch.least) add(*sketch.least);
+    if (sketch.greatest) add(*sketch.greatest);
+    for (const LabelledPoint& common : sketch.commonPoints) add(common);
+    for (const AxisSpan& span : sketch.solutionSet) {
+        for (const SpanEnd& end : {span.from, span.to}) {
+            if (end.kind != EndKind::Infinite) points.emplace_back(end.at, 0);
+        }
+    }
+    return points;
+}
+
+// Where a parabola turns; none for a line.
+std::optional<double> turningPoint(const Curve& curve) {
+    if (curve.a == 0) return std::nullopt;
+    return curve.p - curve.slope / (2 * curve.a);
+}
+
 }  // namespace
 
 double AxisScale::step() const { return mantissa * std::pow(10.0, exponent); }
 
-std::optional<FittedView> FitView(const Parabola& parabola) {
-    const double a = parabola.a, p = parabola.vertex.x, q = parabola.vertex.y;
-    // Half the view's width: from the vertex to the farthest of the zeros and
-    // the y axis, and at least to where the parabola has risen (or fallen) by
-    // |q|, so that it shows as a curve when these points lie close together.
-    double half = std::max(std::sqrt(std::abs(q / a)), std::abs(p));
-    // The zeros, a solution's ends and the points of extreme values too.
-    for (const LabelledPoint& zero : parabola.zeros) half = std::max(half, std::abs(zero.x - p));
-    for (const AxisSpan& span : parabola.solutionSet) {
-        if (!span.fromInfinite) half = std::max(half, std::abs(span.from - p));
-        if (!span.toInfinite) half = std::max(half, std::abs(span.to - p));
+std::optional<FittedView> FitView(const Sketch& sketch) {
+    const std::vector<std::pair<double, double>> points = markedPoints(sketch);
+    // Half the view's width: a parabola's from its axis to the farthest
+    // point, and at least to where it has risen (or fallen) by as much as
+    // its vertex lies from the x axis, so that it shows as a curve where
+    // these points lie close together; a line's, half the points' reach.
+    double centre = 0, half = 0;
+    if (const std::optional<double> axis = turningPoint(sketch.curve)) {
+        centre = *axis;
+        half = std::sqrt(std::abs(sketch.curve.valueAt(centre) / sketch.curve.a));
+        for (const auto& [x, y] : points) half = std::max(half, std::abs(x - centre));
+    } else {
+        const auto [left, right] = std::minmax_element(points.begin(), points.end());
+        centre = (left->first + right->first) / 2;
+        half = (right->first - left->first) / 2;
     }
-    for (const LabelledPoint& extreme : parabola.extremes) half = std::max(half, std::abs(extreme.x - p));
-    // y = ax²: every point at the origin, and nothing to set a scale; two
-    // units either side, as a textbook draws it.
+    // y = ax², or a line whose points all lie at the origin: nothing to set
+    // a scale; two units either side, as a textbook draws it.
     if (half == 0) half = 2;
     if (!drawable(half)) return std::nullopt;
 
     FittedView view;
-    view.x = scaleOf(p - sideMargin * half, p + sideMargin * half);
-    const double left = parabola.valueAt(view.x.low), right = parabola.valueAt(view.x.high);
-    const double low = std::min({0.0, q, left, right});
-    const double high = std::max({0.0, q, left, right});
+    view.x = scaleOf(centre - sideMargin * half, centre + sideMargin * half);
+    // Every curve at both ends and where it turns, and every marked point.
+    double low = 0, high = 0;
+    const auto hold = [&](double y) {
+        low = std::min(low, y);
+        high = std::max(high, y);
+    };
+    for (const std::optional<Curve>& curve : {std::optional(sketch.curve), sketch.other}) {
+        if (!curve) continue;
+        hold(curve->valueAt(view.x.low));
+        hold(curve->valueAt(view.x.high));
+        const std::optional<double> turn = turningPoint(*curve);
+        if (turn && *turn > view.x.low && *turn < view.x.high) hold(curve->valueAt(*turn));
+    }
+    for (const auto& [x, y] : points) hold(y);
     if (!drawable(high - low)) return std::nullopt;
     const double margin = heightMargin * (high - low);
     view.y = scaleOf(low - margin, high + margin);

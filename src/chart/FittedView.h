@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "chart/Parabola.h"
+#include "chart/Sketch.h"
 
 namespace chart {
 
@@ -23,10 +23,11 @@ struct FittedView {
     AxisScale x, y;
 };
 
-// The view of the whole parabola that holds its vertex, its real zeros,
-// (0; c) and the origin with a margin, symmetric about the axis of symmetry,
-// with 5 to 10 ticks on each axis; none where its numbers are too large or
-// too small for a double to draw.
-std::optional<FittedView> FitView(const Parabola& parabola);
+// The view that holds every point the sketch marks and the origin with a
+// margin, and the curves over its whole width; a parabola's symmetric about
+// its axis, a line's centred on its points; with 5 to 10 ticks on each
+// axis. None where its numbers are too large or too small for a double to
+// draw.
+std::optional<FittedView> FitView(const Sketch& sketch);
 
 }  // namespace chart

@@ -33,20 +33,17 @@ std::string YInterceptText(const Facts& f) { return "(0; " + f.c.text() + ")"; }
 
 Graph GraphOf(const Facts& f) {
     const std::string is = f.exact ? " = " : " ≈ ";
-    chart::Parabola parabola{.a = f.nearest.a,
-                             .vertex = {.x = f.nearest.p, .y = f.nearest.q, .label = VertexText(f)},
-                             .zeros = {},
-                             .yIntercept = {.x = 0, .y = f.nearest.c, .label = {}},
-                             .solutionSet = {},
-                             .extremes = {}};
+    chart::Sketch sketch{.curve = {.a = f.nearest.a, .slope = 0, .p = f.nearest.p, .q = f.nearest.q},
+                         .vertex = chart::LabelledPoint{.x = f.nearest.p, .y = f.nearest.q, .label = VertexText(f)},
+                         .yIntercept = chart::LabelledPoint{.x = 0, .y = f.nearest.c, .label = {}}};
     if (f.deltaSign > 0) {
-        parabola.zeros = {{f.x1.nearest, 0, "x₁" + is + f.x1.text}, {f.x2.nearest, 0, "x₂" + is + f.x2.text}};
+        sketch.zeros = {{f.x1.nearest, 0, "x₁" + is + f.x1.text}, {f.x2.nearest, 0, "x₂" + is + f.x2.text}};
     } else if (f.deltaSign == 0) {
-        parabola.zeros = {{f.x1.nearest, 0, "x₀" + is + f.x1.text}};
+        sketch.zeros = {{f.x1.nearest, 0, "x₀" + is + f.x1.text}};
     }
     // Where (0; c) is the vertex (b = 0) or a zero (c = 0), that point's label says it.
-    if (f.p.sign != 0 && f.c.sign != 0) parabola.yIntercept.label = YInterceptText(f);
-    return {parabola, description(f)};
+    if (f.p.sign != 0 && f.c.sign != 0) sketch.yIntercept->label = YInterceptText(f);
+    return {sketch, description(f)};
 }
 
 }  // namespace solution

@@ -31,6 +31,13 @@ std::string Grouped(const std::string& whole) {
     return text;
 }
 
+std::string Ungrouped(std::string text) {
+    for (std::size_t at; (at = text.find(narrowNoBreakSpace)) != std::string::npos;) {
+        text.erase(at, narrowNoBreakSpace.size());
+    }
+    return text;
+}
+
 namespace {
 
 // A decimal's parts with a decimal comma, grouped, times its power of ten.
@@ -45,8 +52,9 @@ std::string fixed(const solver::DecimalNumber& n) { return written(SplitDecimal(
 
 std::string magnitudeOf(const mpz_class& n) { return Grouped(mpz_class(abs(n)).get_str()); }
 
+// A radicand stands without groups: "√209 155" would read as √209 · 155.
 std::string rootOf(const mpz_class& factor, const mpz_class& m) {
-    return (abs(factor) == 1 ? std::string() : magnitudeOf(factor)) + "√" + magnitudeOf(m);
+    return (abs(factor) == 1 ? std::string() : magnitudeOf(factor)) + "√" + m.get_str();
 }
 
 }  // namespace

@@ -24,6 +24,9 @@ inline constexpr std::size_t groupedFrom = 5;
 // spaces, so that a line never breaks inside it: "1 000 000"; "2000" as it is.
 std::string Grouped(const std::string& whole);
 
+// TEXT without the groups' spaces, as a radicand stands.
+std::string Ungrouped(std::string text);
+
 // A number as the worked solution writes it: its sign apart from the text
 // of its magnitude, so that it can stand first, after a plus or minus, or
 // in brackets as a factor.

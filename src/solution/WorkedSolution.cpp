@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "solution/SchoolNotation.h"
+#include "solution/SolutionSet.h"
 
 namespace solution {
 
@@ -15,10 +16,11 @@ std::string squared(const std::string& factor) { return factor + "²"; }
 std::pair<std::string, std::string> signSets(const Facts& f) {
     const std::string every = "dla każdego x ∈ ℝ", none = "dla żadnego x";
     if (f.deltaSign < 0) return {every, none};
-    if (f.deltaSign == 0) return {"dla x ∈ ℝ \\ {" + f.x1.text + "}", none};
     const auto [low, high] = ZerosInOrder(f);
-    return {"dla x ∈ (−∞; " + low.text + ") ∪ (" + high.text + "; +∞)",
-            "dla x ∈ (" + low.text + "; " + high.text + ")"};
+    const Bound lowOpen = Bound::open(low.text, low.nearest), highOpen = Bound::open(high.text, high.nearest);
+    const SolutionSet outside{{Bound::infinite(), lowOpen}, {highOpen, Bound::infinite()}};
+    if (f.deltaSign == 0) return {"dla x ∈ " + SetText(outside), none};
+    return {"dla x ∈ " + SetText(outside), "dla x ∈ " + SetText({{lowOpen, highOpen}})};
 }
 
 std::string zeroLine(const char* name, const char* formula, const Facts& f, const Zero& zero,
@@ -60,21 +62,18 @@ std::vector<std::string> ZeroLines(const Facts& f) {
 
     if (f.deltaSign > 0) {
         if (f.exact) {
-            const std::string radicand = f.delta.compound ? "(" + f.delta.magnitude + ")" : f.delta.magnitude;
+            const std::string magnitude = Ungrouped(f.delta.magnitude);
+            const std::string radicand = f.delta.compound ? "(" + magnitude + ")" : magnitude;
             const std::string root = "√" + radicand;
             lines.push_back("√Δ = " + root + (f.root.text() == root ? "" : " = " + f.root.text()));
         }
         lines.push_back(zeroLine("x₁", "(−b − √Δ)/(2a)", f, f.x1, " − "));
         lines.push_back(zeroLine("x₂", "(−b + √Δ)/(2a)", f, f.x2, " + "));
-        const auto [low, high] = ZerosInOrder(f);
-        lines.push_back(std::string("Punkty przecięcia z osią OX") + (f.exact ? ": " : " ≈ ") + "(" + low.text + "; 0), (" +
-                        high.text + "; 0)");
     } else if (f.deltaSign == 0) {
         std::string line = "x₀ = −b/(2a)";
         if (f.exact) line += " = " + (f.minusB.compound ? "(" + f.minusB.text() + ")" : f.minusB.text()) +
                              "/" + f.twiceA.factor();
         lines.push_back(line + is + f.x1.text);
-        lines.push_back(std::string("Punkt przecięcia z osią OX") + (f.exact ? ": " : " ≈ ") + "(" + f.x1.text + "; 0)");
     } else {
         lines.push_back("Δ < 0, więc funkcja nie ma miejsc zerowych.");
     }
@@ -82,25 +81,33 @@ std::vector<std::string> ZeroLines(const Facts& f) {
     return lines;
 }
 
-std::vector<std::string> FunctionLines(const Facts& f) {
+std::vector<std::string> FunctionLines(const Facts& f, const FunctionParts& parts) {
     const std::string is = relation(f.exact);
+    const std::string& name = parts.name;
     const auto& exact = f.exactCoefficient;
     std::vector<std::string> lines;
-    if (!f.exact) lines.push_back(RoundedNote());
-    lines.push_back("f(x)" + relation(exact.a && exact.b && exact.c) + GeneralForm(f));
+    if (!f.exact && parts.roundedNote) lines.push_back(RoundedNote());
+    if (parts.generalForm) lines.push_back(name + relation(exact.a && exact.b && exact.c) + GeneralForm(f));
     lines.push_back(CoefficientsLine(f));
     for (std::string& line : ZeroLines(f)) lines.push_back(std::move(line));
+    if (f.deltaSign > 0) {
+        const auto [low, high] = ZerosInOrder(f);
+        lines.push_back(std::string("Punkty przecięcia z osią OX") + (f.exact ? ": " : " ≈ ") + "(" + low.text +
+                        "; 0), (" + high.text + "; 0)");
+    } else if (f.deltaSign == 0) {
+        lines.push_back(std::string("Punkt przecięcia z osią OX") + (f.exact ? ": " : " ≈ ") + "(" + f.x1.text + "; 0)");
+    }
     const std::string p = f.p.text(), q = f.q.text();
-    // The numbers put in, as in the line of Δ.
-    const std::string putP = f.exact ? " = −" + f.b.factor() + "/(2 · " + f.a.factor() + ")" : "";
-    const std::string putQ = f.exact ? " = −" + f.delta.factor() + "/(4 · " + f.a.factor() + ")" : "";
+    // The numbers put in, as in the line of Δ; none where the one above the bar is 0.
+    const std::string putP = f.exact && f.b.sign != 0 ? " = −" + f.b.factor() + "/(2 · " + f.a.factor() + ")" : "";
+    const std::string putQ = f.exact && f.delta.sign != 0 ? " = −" + f.delta.factor() + "/(4 · " + f.a.factor() + ")" : "";
     lines.push_back("Wierzchołek paraboli: W = (p; q), p = −b/(2a)" + putP + is + p + ", q = −Δ/(4a)" + putQ + is +
                     q + ", " + VertexText(f));
     lines.push_back("Oś symetrii: x" + is + p);
     lines.push_back("Punkt przecięcia z osią OY: " + YInterceptText(f));
     const bool up = f.aSign > 0;
     lines.push_back(std::string("Ramiona paraboli są skierowane ") + (up ? "w górę (a > 0)." : "w dół (a < 0)."));
-    lines.push_back("Postać kanoniczna: f(x)" + is + Sum({{f.a, squared(ZeroFactor(f.p))}, {f.q, ""}}));
+    lines.push_back("Postać kanoniczna: " + name + is + Sum({{f.a, squared(ZeroFactor(f.p))}, {f.q, ""}}));
     if (f.deltaSign < 0) {
         lines.push_back("Postać iloczynowa: nie istnieje (Δ < 0)");
     } else {
@@ -109,14 +116,16 @@ std::vector<std::string> FunctionLines(const Facts& f) {
             // A bare x goes first: 2x(x − 2), not 2(x − 2)x.
             factors = f.x2.factor == "x" ? f.x2.factor + f.x1.factor : f.x1.factor + f.x2.factor;
         }
-        lines.push_back("Postać iloczynowa: f(x)" + is + Sum({{f.a, factors}}));
+        lines.push_back("Postać iloczynowa: " + name + is + Sum({{f.a, factors}}));
     }
-    lines.push_back("Zbiór wartości: " + (up ? "⟨" + q + "; +∞)" : "(−∞; " + q + "⟩"));
-    lines.push_back(std::string("Funkcja jest ") + (up ? "malejąca" : "rosnąca") + " w przedziale (−∞; " + p +
-                    "⟩ i " + (up ? "rosnąca" : "malejąca") + " w przedziale ⟨" + p + "; +∞).");
+    const Bound atQ = Bound::closed(q, f.nearest.q), atP = Bound::closed(p, f.nearest.p);
+    lines.push_back("Zbiór wartości: " + RangeText(up ? Range{atQ, Bound::infinite()} : Range{Bound::infinite(), atQ}));
+    lines.push_back(std::string("Funkcja jest ") + (up ? "malejąca" : "rosnąca") + " w przedziale " +
+                    RangeText({Bound::infinite(), atP}) + " i " + (up ? "rosnąca" : "malejąca") + " w przedziale " +
+                    RangeText({atP, Bound::infinite()}) + ".");
     const auto [signOfA, opposite] = signSets(f);
-    lines.push_back("f(x) > 0 " + (up ? signOfA : opposite));
-    lines.push_back("f(x) < 0 " + (up ? opposite : signOfA));
+    lines.push_back(name + " > 0 " + (up ? signOfA : opposite));
+    lines.push_back(name + " < 0 " + (up ? opposite : signOfA));
     if (f.deltaSign >= 0) {
         // Where Δ = 0, both zeros are the one x₀ named above.
         const std::string both = f.deltaSign == 0 ? "x₁ = x₂ = x₀" + is + f.x1.text + ", " : "";

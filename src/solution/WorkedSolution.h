@@ -29,10 +29,16 @@ std::string RoundedNote();
 std::string GeneralForm(const Facts& facts);
 // "a = 2, b = −4, c = −2"
 std::string CoefficientsLine(const Facts& facts);
-// Δ, √Δ and the zeros (with the points where the graph meets OX), or that there are none.
+// Δ, √Δ and the zeros, or that there are none.
 std::vector<std::string> ZeroLines(const Facts& facts);
+// Which of the function's lines to write, and the name they give it.
+struct FunctionParts {
+    std::string name = "f(x)";  // "y" where the task names it so
+    bool roundedNote = true;    // left out where the task's solution has said it
+    bool generalForm = true;    // left out where the task's expansion has said it
+};
 // Every line of the function's worked solution but the last.
-std::vector<std::string> FunctionLines(const Facts& facts);
+std::vector<std::string> FunctionLines(const Facts& facts, const FunctionParts& parts = {});
 // "Opis wykresu: …"
 std::string DescriptionLine(const Graph& graph);
 

@@ -1,6 +1,7 @@
 #include "task/Lexer.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "solution/SchoolNotation.h"
@@ -23,6 +24,11 @@ bool isLetter(char32_t c) {
     return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || polish.find(c) != std::u32string_view::npos;
 }
 bool isSuperscriptMinus(char32_t c) { return c == U'⁻'; }
+int subscriptDigit(char32_t c) {
+    static constexpr std::u32string_view digits = U"₀₁₂₃₄₅₆₇₈₉";
+    const auto found = digits.find(c);
+    return found == std::u32string_view::npos ? -1 : int(found);
+}
 int superscriptDigit(char32_t c) {
     static constexpr std::u32string_view digits = U"⁰¹²³⁴⁵⁶⁷⁸⁹";
     const auto found = digits.find(c);
@@ -47,6 +53,7 @@ public:
             }
             if (tokens.back().type == T::Close) --depth;
         }
+        if (rootNames_[0] && rootNames_[1]) throw rootsNamed(*rootNames_[0]);
         Token end;
         end.at = text_.size();
         tokens.push_back(end);
@@ -72,6 +79,8 @@ private:
             token.relation = r;
             return token;
         };
+        if (IsDigit(c) && at == variableEnd_) return exponentAfterVariable(token);
+        if (subscriptDigit(c) >= 0 && at == variableEnd_) throw rootsNamed(at - 1);
         if (IsDigit(c) || ((c == U',' || c == U'.') && IsDigit(peek(1)))) return number(token);
         if (superscriptDigit(c) >= 0 || (isSuperscriptMinus(c) && superscriptDigit(peek(1)) >= 0)) {
             return superscript(token);
@@ -90,7 +99,11 @@ private:
         case U';': return single(T::Semicolon);
         case U',': return single(T::Comma);
         case U'∈': return single(T::In);
-        case U'=': return relation(Relation::Equal, 1);
+        // "=<" and "=>" as pupils type ≤ and ≥.
+        case U'=':
+            if (peek(1) == U'<') return relation(Relation::LessOrEqual, 2);
+            if (peek(1) == U'>') return relation(Relation::GreaterOrEqual, 2);
+            return relation(Relation::Equal, 1);
         case U'≤': case U'⩽': return relation(Relation::LessOrEqual, 1);
         case U'≥': case U'⩾': return relation(Relation::GreaterOrEqual, 1);
         case U'<': return peek(1) == U'=' ? relation(Relation::LessOrEqual, 2) : relation(Relation::Less, 1);
@@ -153,6 +166,21 @@ private:
         return token;
     }
 
+    // "x2", as x² is typed in plain text; "x1" and "x2" together name the
+    // roots x₁ and x₂ instead, which no power may stand for.
+    Token exponentAfterVariable(Token token) {
+        const std::string power = digits();
+        if (power == "1" || power == "2") rootNames_[power == "1" ? 0 : 1] = token.at - 1;
+        token.type = T::Power;
+        token.power = power.size() > 6 ? 1'000'000L : std::stol(power);
+        return token;
+    }
+
+    static TaskError rootsNamed(std::size_t at) {
+        return ErrorAt(at, "x₁ i x₂ to tu pierwiastki równania, a wyrażeń z nimi program jeszcze nie liczy; "
+                           "x² wpisz jako x^2" + Place(at));
+    }
+
     Token caret(Token token) {
         ++i_;
         while (IsBlank(peek())) ++i_;
@@ -170,11 +198,13 @@ private:
         while (isLetter(peek())) letters += text_[i_++];
         if (letters == U"x" || letters == U"X") {
             token.type = T::X;
+            variableEnd_ = i_;
             return token;
         }
         // Letters x run together, as in "xx", are a product; any other x is part of a word.
         if (std::all_of(letters.begin(), letters.end(), [](char32_t c) { return c == U'x'; })) {
             i_ = token.at + 1;
+            variableEnd_ = i_;
             token.type = T::X;
             return token;
         }
@@ -185,6 +215,8 @@ private:
 
     std::u32string_view text_;
     std::size_t i_ = 0;
+    std::size_t variableEnd_ = std::u32string_view::npos;  // just past the last x
+    std::optional<std::size_t> rootNames_[2];               // where "x1" and "x2" stand
 };
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <string>
 #include <variant>
 
+#include "solution/SolutionSet.h"
+
 namespace task {
 
 // c2·x² + c1·x + c0, exactly.
@@ -21,10 +23,11 @@ struct Polynomial {
 enum class Kind { Function, Equation, Inequality };
 enum class Relation { Equal, Less, Greater, LessOrEqual, GreaterOrEqual };
 
-// A closed interval ⟨from; to⟩ with from < to, for extreme values.
+// An interval of x with from < to, for extreme values: its ends closed
+// ⟨ ⟩ or open ( ), written as typed in school notation.
 struct Interval {
     mpq_class from, to;
-    std::string fromText, toText;  // as typed, in school notation
+    solution::Range range;
 };
 
 // A task as the pupil typed it, each side read exactly and written again in
@@ -57,7 +60,9 @@ inline constexpr std::size_t longestNumber = 10'000;
 // One line of text as a pupil copies it from the book: a function
 // (`f(x) = …`, `y = …`, or an expression in x), an equation or an
 // inequality, a function optionally followed by an interval for its extreme
-// values (`, x ∈ ⟨−1; 4⟩`, `dla x ∈ ⟨−1; 4⟩`, `w przedziale ⟨−1; 4⟩`).
+// values (`, x ∈ ⟨−1; 4⟩`, `dla x ∈ (0; 4)`, `x in [-1, 4]`,
+// `dla x należy do <-1; 4>`, `w przedziale ⟨−1; 4⟩`, the comma before it
+// optional). Typed as in plain text, `x2` is x² and `=<` is ≤.
 std::variant<Task, TaskError> ReadTask(std::string_view text);
 
 std::string RelationText(Relation relation);  // " ≤ "

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "solution/SchoolNotation.h"
+#include "solver/ExactReal.h"
 #include "task/Lexer.h"
 #include "task/Task.h"
 
@@ -53,7 +54,7 @@ public:
             task.rightValue = right.value;
         }
         const std::size_t intervalAt = peek().at;
-        if (intervalFollows()) {
+        if (intervalClause()) {
             if (task.kind != Kind::Function) {
                 throw ErrorAt(intervalAt, "Przedział podaje się tylko przy funkcji, np. "
                                           "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩" + Place(intervalAt));
@@ -129,7 +130,7 @@ private:
                 } else {
                     product_ = divided(product_, next, op.type == T::Divide ? "/" : " : ", op.at);
                 }
-            } else if (startsFactor(op.type)) {
+            } else if (startsFactor(op.type) && !(op.type == T::X && membership(1) > 0)) {
                 // Written side by side, as typed, unless two numbers would run together.
                 const Expression next = signedFactor();
                 product_ = multiplied(product_, next, IsDigit(char32_t(next.text.front())) ? " · " : "", op.at);
@@ -252,44 +253,105 @@ private:
         }
     }
 
-    // ", x ∈", "dla x ∈", "w przedziale" and their like before an interval.
-    bool intervalFollows() {
+    // How many words from AHEAD say "belongs to": "∈", "in", "należy do"; 0 where none do.
+    std::size_t membership(std::size_t ahead) const {
+        if (peek(ahead).type == T::In || isWord(peek(ahead), U"in")) return 1;
+        return isWord(peek(ahead), U"należy") && isWord(peek(ahead + 1), U"do") ? 2 : 0;
+    }
+
+    // ", x ∈", "dla x należy do", "w przedziale" and their like before an
+    // interval, the comma optional; false, and nothing read, where none stands.
+    bool intervalClause() {
         const std::size_t start = pos_;
         if (peek().type == T::Comma) take();
+        const std::size_t words = pos_;
         if (isWord(peek(), U"dla")) take();
-        if (isWord(peek(), U"w") && isWord(peek(1), U"przedziale")) pos_ += 2;
-        if (peek().type == T::X && peek(1).type == T::In) pos_ += 2;
-        if (peek().type == T::In) take();
-        if (pos_ > start && (peek().type == T::IntervalOpen ||
-                             (peek().type == T::Relation && peek().relation == Relation::Less))) {
-            return true;
+        if (isWord(peek(), U"w") && isWord(peek(1), U"przedziale")) {
+            pos_ += 2;
+        } else if (peek().type == T::X && membership(1) > 0) {
+            pos_ += 1 + membership(1);
+        } else if (membership(0) > 0) {
+            pos_ += membership(0);
         }
-        pos_ = start;
-        return false;
+        if (pos_ == words) {
+            pos_ = start;
+            return false;
+        }
+        const Token& open = peek();
+        const bool opens = open.type == T::IntervalOpen || open.type == T::Open ||
+                           (open.type == T::Relation && open.relation == Relation::Less);
+        if (!opens) throw ErrorAt(open.at, "Tu powinien stać przedział, np. ⟨−1; 4⟩ albo (0; 4)" + Place(open.at));
+        return true;
+    }
+
+    // The token that closes the interval opened just before FROM: the first
+    // ⟩, ], > or ) outside the brackets of its ends.
+    std::size_t intervalEnd(std::size_t from) const {
+        int depth = 0;
+        for (std::size_t i = from; i < tokens_.size(); ++i) {
+            const Token& t = tokens_[i];
+            if (t.type == T::End) break;
+            if (t.type == T::Open) ++depth;
+            const bool closes = t.type == T::IntervalClose || (t.type == T::Relation && t.relation == Relation::Greater) ||
+                                (t.type == T::Close && depth == 0);
+            if (t.type == T::Close) --depth;
+            if (closes && depth <= 0) return i;
+        }
+        throw ErrorAt(text_.size(), "Przedział zamyka się nawiasem ⟩ albo )" + Place(text_.size()));
+    }
+
+    // Where the ends part, in the text from FROM to TO: a semicolon, else the
+    // comma that cannot be a decimal comma (one with a blank beside it, the
+    // only one, or the middle one of 1,5,2,5).
+    std::size_t separator(std::size_t from, std::size_t to) const {
+        const std::u32string_view inside = text_.substr(from, to - from);
+        if (const auto semicolon = inside.find(U';'); semicolon != inside.npos) return from + semicolon;
+        std::vector<std::size_t> commas, spaced;
+        for (std::size_t i = 0; i < inside.size(); ++i) {
+            if (inside[i] != U',') continue;
+            commas.push_back(from + i);
+            if ((i > 0 && IsBlank(inside[i - 1])) || (i + 1 < inside.size() && IsBlank(inside[i + 1]))) {
+                spaced.push_back(from + i);
+            }
+        }
+        if (spaced.size() == 1) return spaced[0];
+        if (commas.size() == 1) return commas[0];
+        if (commas.size() == 3 && spaced.empty()) return commas[1];
+        if (commas.size() == 2) {
+            throw ErrorAt(commas[0], "Nie wiadomo, który przecinek oddziela końce przedziału: oddziel je średnikiem, "
+                                     "np. ⟨1,5; 4⟩" + Place(commas[0]));
+        }
+        throw ErrorAt(to, "Przedział ma dwa końce rozdzielone średnikiem: ⟨m; n⟩" + Place(to));
     }
 
     Interval interval() {
-        const Token& open = take();
-        const Expression from = constant();
-        if (peek().type != T::Semicolon && peek().type != T::Comma) {
-            throw ErrorAt(peek().at, "Przedział ma dwa końce rozdzielone średnikiem: ⟨m; n⟩" + Place(peek().at));
-        }
-        take();
-        const Expression to = constant();
-        const Token& close = take();
-        if (close.type != T::IntervalClose && !(close.type == T::Relation && close.relation == Relation::Greater)) {
-            throw ErrorAt(close.at, "Przedział zamyka się nawiasem ⟩" + Place(close.at));
-        }
+        const Token open = take();
+        const std::size_t closing = intervalEnd(pos_);
+        const Token close = tokens_[closing];
+        const std::size_t split = separator(open.at + 1, close.at);
+        const Expression from = constant(open.at + 1, split), to = constant(split + 1, close.at);
+        pos_ = closing + 1;
         if (from.value.c0 >= to.value.c0) {
             throw ErrorAt(open.at, "Początek przedziału musi być mniejszy od jego końca" + Place(open.at));
         }
-        return {.from = from.value.c0, .to = to.value.c0, .fromText = from.text, .toText = to.text};
+        const bool fromClosed = open.type != T::Open, toClosed = close.type != T::Close;
+        return {.from = from.value.c0,
+                .to = to.value.c0,
+                .range = {solution::Bound::of(fromClosed, from.text, solver::NearestDouble(from.value.c0)),
+                          solution::Bound::of(toClosed, to.text, solver::NearestDouble(to.value.c0))}};
     }
 
-    Expression constant() {
-        const std::size_t at = peek().at;
-        Expression e = expression();
-        if (e.value.degree() > 0) throw ErrorAt(at, "Koniec przedziału musi być liczbą" + Place(at));
+    // One end of an interval: the text from FROM to TO read alone, a number.
+    Expression constant(std::size_t from, std::size_t to) {
+        std::vector<Token> tokens = Tokens(text_.substr(from, to - from));
+        for (Token& t : tokens) t.at += from;
+        if (tokens.front().type == T::End) throw ErrorAt(to, "Przedziałowi brakuje końca" + Place(to));
+        Parser end(text_, std::move(tokens));
+        end.spent_ = spent_;
+        const Expression e = end.expression();
+        if (end.peek().type != T::End) throw end.unexpected(end.peek());
+        spent_ = end.spent_;
+        if (e.value.degree() > 0) throw ErrorAt(from, "Koniec przedziału musi być liczbą" + Place(from));
         return e;
     }
 
@@ -315,7 +377,7 @@ std::string RelationText(Relation relation) {
 std::string Task::text() const {
     std::string text = kind == Kind::Function ? (name.empty() ? "" : name + " = ") + left
                                               : left + RelationText(relation) + right;
-    if (interval) text += ", x ∈ ⟨" + interval->fromText + "; " + interval->toText + "⟩";
+    if (interval) text += ", x ∈ " + solution::RangeText(interval->range);
     return text;
 }
 

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& [state, lines, exact] = std::get<solver::CalculationResult>(outcome);
     const solution::Solution solution = solution::WorkedSolution(exact);
     require(solution.text.starts_with("f(x) = ") || solution.text.starts_with("Liczby mają tu ponad 40 cyfr"));
-    if (const auto view = chart::FitView(solution.graph->parabola)) {
+    if (const auto view = chart::FitView(solution.graph->sketch)) {
         for (const chart::AxisScale& axis : {view->x, view->y}) {
             const long long ticks = axis.lastTick - axis.firstTick + 1;
             require(ticks >= 5 && ticks <= 10 && axis.firstTick <= 0 && axis.lastTick >= 0);
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Every character 8 × 16 pixels.
         const auto measure = [](const std::string& text) { return chart::PixelPoint{8.0 * text.size(), 16}; };
         const chart::SketchLayout layout =
-            chart::LayoutSketch(solution.graph->parabola, *view, 1000, 700, 1.5, solution::TickTexts, measure);
+            chart::LayoutSketch(solution.graph->sketch, *view, 1000, 700, 1.5, solution::TickTexts, measure);
         for (const chart::Mark& mark : layout.marks) {
             require(mark.at.x >= layout.area.left && mark.at.x <= layout.area.right);
             require(mark.at.y >= layout.area.top && mark.at.y <= layout.area.bottom);

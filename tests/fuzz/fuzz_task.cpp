@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "chart/SketchLayout.h"
 #include "solution/SchoolNotation.h"
@@ -27,17 +28,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const task::Task& task = std::get<task::Task>(read);
     const solution::Solution solution = task::SolveTask(task);
-    require(solution.text.starts_with("Zadanie: ") || solution.text.starts_with("f(x) = ") ||
+    // A function in the general form starts with its own name, as the window's worked solution does.
+    const std::string name = task.name.empty() ? "f(x)" : task.name;
+    require(solution.text.starts_with("Zadanie: ") || solution.text.starts_with(name + " = ") ||
             solution.text.starts_with("Liczby mają tu"));
     if (task.kind != task::Kind::Function) require(solution.text.find("\nOdpowiedź: ") != std::string::npos);
     // What it says of itself reads back, where that is not longer than a task may be.
     if (solution.task.size() <= task::longestTask) require(std::holds_alternative<task::Task>(task::ReadTask(solution.task)));
     if (!solution.graph) return 0;
-    if (const auto view = chart::FitView(solution.graph->parabola)) {
+    const chart::Sketch& sketch = solution.graph->sketch;
+    if (const auto view = chart::FitView(sketch)) {
+        // Every character 8 × 16 pixels; a large chart, and the dialog's smallest.
         const auto measure = [](const std::string& t) { return chart::PixelPoint{8.0 * double(t.size()), 16}; };
-        const chart::SketchLayout layout =
-            chart::LayoutSketch(solution.graph->parabola, *view, 1000, 700, 1.5, solution::TickTexts, measure);
-        for (const chart::PlacedText& placed : layout.texts) require(layout.bounds.contains(placed.box));
+        for (const auto& [width, height, scale] : {std::tuple(1000, 700, 1.5), std::tuple(320, 120, 1.0)}) {
+            const chart::SketchLayout layout =
+                chart::LayoutSketch(sketch, *view, width, height, scale, solution::TickTexts, measure);
+            // Every text inside the picture, over no other text and no mark.
+            for (std::size_t i = 0; i < layout.texts.size(); ++i) {
+                const chart::Box& box = layout.texts[i].box;
+                require(layout.bounds.contains(box));
+                for (std::size_t j = 0; j < i; ++j) require(!box.intersects(layout.texts[j].box));
+                for (const chart::Mark& mark : layout.marks) require(box.distanceTo(mark.at) >= mark.radius);
+            }
+        }
     }
     return 0;
 }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace chart {
+
+struct LabelledPoint {
+    double x = 0, y = 0;
+    std::string label;  // none where another point's label says it
+};
+
+// y = q + slope·(x − p) + a·(x − p)²: a parabola with its vertex at (p; q)
+// where slope is 0, a line through (p; q) where a is 0. Anchored at a point
+// of its own, so that a far vertex loses nothing in rounding.
+struct Curve {
+    double a = 0, slope = 0, p = 0, q = 0;
+
+    double valueAt(double x) const {
+        const double d = x - p;
+        return q + (slope + a * d) * d;
+    }
+};
+
+// One end of a part of the x axis, as school draws a set of solutions:
+// past the chart, or a point that belongs to the part (filled) or not
+// (hollow).
+enum class EndKind { Infinite, Open, Closed };
+
+struct SpanEnd {
+    double at = 0;  // unused where the end is infinite
+    EndKind kind = EndKind::Infinite;
+};
+
+struct AxisSpan {
+    SpanEnd from, to;
+};
+
+// What the chart of a task shows: the function's graph (or an equation's
+// left side), the other side's graph where an equation has x on both, and
+// the points marked on them, each with the text written beside it: the
+// vertex, the real zeros, (0; c), the set that solves the task on the x
+// axis, the least and greatest values on an interval, the common points of
+// the two graphs.
+struct Sketch {
+    Curve curve;
+    std::optional<Curve> other;
+    std::optional<LabelledPoint> vertex;
+    std::vector<LabelledPoint> zeros;  // in the order they are named, x₁ before x₂
+    std::optional<LabelledPoint> yIntercept;
+    std::vector<AxisSpan> solutionSet;
+    std::optional<LabelledPoint> least, greatest;  // values on an interval, where it reaches them
+    std::vector<LabelledPoint> commonPoints;
+};
+
+}  // namespace chart
