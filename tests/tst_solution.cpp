@@ -233,12 +233,15 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("kept");
         QTest::newRow("a zero") << "x₁ = (4 − 4√2)/4 = 1 − √2 ≈ −0,414214"
-                                << "x₁~= (4~−~4√2)/^4~= 1~−~√2~≈~−0,414214";
+                                << "x₁~= (4~−~4√2)/^4~= 1~−~√2~≈ −0,414214";
         QTest::newRow("the vertex") << "p = −(−4)/(2 · 2) = 1, q = −32/(4 · 2) = −4"
                                     << "p~= −^(−4)/^(2~·~2)~= 1, q~= −32/^(4~·~2)~= −4";
         QTest::newRow("words, intervals") << "Opis wykresu: f(x) > 0 dla x ∈ (−∞; 1 − √2) ∪ (1 + √2; +∞)"
-                                          << "Opis wykresu: f(x)~>~0~dla x~∈~(−∞;~1~−~√2)~∪ (1~+~√2;~+∞)";
-        QTest::newRow("a power of ten") << "a ≈ 1,2 · 10⁴⁵, b = 0" << "a~≈~1,2~·~10⁴⁵, b~= 0";
+                                          << "Opis wykresu: f(x)~>~0 dla x~∈~(−∞;~1~−~√2)~∪ (1~+~√2;~+∞)";
+        // A word alone may start a line, unless a sign binds it: "− x" stays one term;
+        // as Polish typesetting has it, "i" does not end one.
+        QTest::newRow("a word after a number") << "≈ 1 · 10⁻⁹ i 2 − x" << "≈ 1~·~10⁻⁹ i~2~−~x";
+        QTest::newRow("a power of ten") << "a ≈ 1,2 · 10⁴⁵, b = 0" << "a~≈ 1,2~·~10⁴⁵, b~= 0";
     }
 
     void keptTogether() {

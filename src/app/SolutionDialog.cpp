@@ -36,7 +36,7 @@ const QString title = QStringLiteral("Rozwiązanie krok po kroku");
 // the share of the text and chart's height, and a floor in pixels.
 constexpr int graphHeight = 380;
 constexpr int graphMinimumHeight = 100;
-constexpr double graphLeastShare = 0.4;
+constexpr double graphLeastShare = 0.5;
 // Past this width the text wraps; below the narrower one it is hard to read.
 constexpr int widestText = 840;
 constexpr int narrowest = 360;
@@ -58,10 +58,12 @@ SolutionDialog::SolutionDialog()
     // rather than breaking in two.
     view_->setWordWrapMode(QTextOption::WordWrap);
     view_->setAccessibleName(title);
-    // Subscripts, exponents and roots want a size above the toolkit's default.
+    // Subscripts, exponents, roots and the ends ⟨ ⟩, which at the toolkit's
+    // default size look like ( ), want a larger size, in the task as typed too.
     QFont larger = view_->font();
     larger.setPointSizeF(larger.pointSizeF() * 1.25);
     view_->setFont(larger);
+    task_->setFont(larger);
     graph_->setMinimumHeight(graphMinimumHeight);
 
     auto* buttons = new QDialogButtonBox(this);

@@ -121,6 +121,13 @@ public:
     bool free(const Box& box) const {
         return l_.plot.contains(box) && !overLine(box) && !overMark(box) && !overText(box) && !overCurve(box);
     }
+    // Whether BOX comes within MARGIN of the x or y axis's name.
+    bool nearName(const Box& box, double margin) const {
+        const Box wide{.left = box.left - margin, .top = box.top - margin, .right = box.right + margin,
+                       .bottom = box.bottom + margin};
+        return std::any_of(l_.texts.begin(), l_.texts.end(),
+                           [&](const PlacedText& t) { return t.kind == TextKind::AxisName && wide.intersects(t.box); });
+    }
     // Under the plot nothing is drawn but the legend.
     bool freeForLegend(const Box& box) const { return l_.bounds.contains(box) && !overText(box); }
 
@@ -280,7 +287,13 @@ void placeNumbers(Placer& place, const SketchLayout& l, const AxisScale& scale, 
         const PixelPoint tick = onX ? PixelPoint{ticks[i].at, l.xAxis} : PixelPoint{l.yAxis, ticks[i].at};
         if (onX && named(l, tick.x)) continue;
         const PixelPoint size = place.sizeOf(texts[i]);
-        place.addFirstFree(texts[i], {aligned(size, towards(tick, side, gap, gap), side)}, kind);
+        const Box usual = aligned(size, towards(tick, side, gap, gap), side);
+        if (place.addFirstFree(texts[i], {usual}, kind)) continue;
+        // Where the curve or a label takes the usual side, the other, unless
+        // it would stand by the axis's name and read with it ("8x").
+        const Side other{Opposite(side.horizontal), Opposite(side.vertical)};
+        const Box across = aligned(size, towards(tick, other, gap, gap), other);
+        if (!place.nearName(across, gap)) place.addFirstFree(texts[i], {across}, kind);
     }
 }
 

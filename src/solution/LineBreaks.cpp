@@ -45,7 +45,21 @@ bool joinsBracket(char previous) {
     return !alphanumeric && c != ' ' && c != '\n';
 }
 
-bool breaksAfter(std::string_view ch) { return ch == "," || ch == "=" || ch == ":" || ch == "∪"; }
+bool breaksAfter(std::string_view ch) { return ch == "," || ch == "=" || ch == "≈" || ch == ":" || ch == "∪"; }
+
+// Whether a word of letters alone starts at POS ("i", "lub", "jest"), not
+// x² or x₁ of a formula: a line may break before it.
+bool wordAt(std::string_view text, std::size_t pos) {
+    std::size_t end = pos;
+    while (end < text.size() && isLetter(at(text, end))) end += at(text, end).size();
+    return end > pos && (end == text.size() || text[end] == ' ' || text[end] == '.' || text[end] == ',');
+}
+
+// Signs bind what follows them: "− x" stays one term.
+bool binds(std::string_view ch) {
+    return ch == "−" || ch == "+" || ch == "·" || ch == "=" || ch == "≈" || ch == "<" || ch == ">" || ch == "≤" ||
+           ch == "≥" || ch == "(" || ch == "⟨";
+}
 
 }  // namespace
 
@@ -59,7 +73,8 @@ std::string KeepTogether(std::string_view text) {
         depth += depthChange(ch);
         if (ch == " ") {
             const std::string_view previous = before(text, i), next = at(text, i + 1);
-            const bool breaks = depth <= 0 && (breaksAfter(previous) || (isLetter(previous) && isLetter(next)));
+            const bool breaks = depth <= 0 && (breaksAfter(previous) || (isLetter(previous) && isLetter(next)) ||
+                                               (!binds(previous) && wordAt(text, i + 1)));
             kept += breaks ? ch : noBreakSpace;
         } else {
             if (ch == "(" && i > 0 && joinsBracket(text[i - 1]) && !kept.ends_with(wordJoiner)) {
