@@ -438,6 +438,27 @@ private slots:
             QVERIFY2(!answer.isEmpty(), qPrintable(text + "\n" + lines.join('\n')));
             const std::vector<Piece> set = setOf(answer);
             const auto value = [&](const mpq_class& x) -> mpq_class { return (c2 * x + c1) * x + c0; };
+            // The chart draws the set the answer says, end for end.
+            if (relation != "=") {
+                const auto graph = task::SolveTask(std::get<task::Task>(task::ReadTask(text.toStdString()))).graph;
+                QVERIFY2(graph && graph->sketch.solutionSet.size() == set.size(), qPrintable(text + "\n" + answer));
+                for (std::size_t j = 0; j < set.size(); ++j) {
+                    const chart::AxisSpan& span = graph->sketch.solutionSet[j];
+                    const auto endKind = [](bool infinite, bool closed) {
+                        return infinite ? chart::EndKind::Infinite : closed ? chart::EndKind::Closed : chart::EndKind::Open;
+                    };
+                    QVERIFY2(span.from.kind == endKind(set[j].fromInfinite, set[j].fromClosed) &&
+                                 span.to.kind == endKind(set[j].toInfinite, set[j].toClosed),
+                             qPrintable(text + "\n" + answer));
+                    // Within a rounding of the exact end (get_d truncates).
+                    const auto near = [](double at, const mpq_class& end) {
+                        return std::abs(at - end.get_d()) <= 1e-12 * std::max(1.0, std::abs(end.get_d()));
+                    };
+                    QVERIFY2((set[j].fromInfinite || near(span.from.at, set[j].from)) &&
+                                 (set[j].toInfinite || near(span.to.at, set[j].to)),
+                             qPrintable(text + "\n" + answer));
+                }
+            }
             std::vector<mpq_class> ends;
             for (const Piece& piece : set) {
                 for (const auto& [infinite, end] : {std::pair{piece.fromInfinite, piece.from}, {piece.toInfinite, piece.to}}) {
