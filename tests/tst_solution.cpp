@@ -240,6 +240,7 @@ private slots:
                                           << "Opis wykresu: f(x)~>~0 dla x~∈~(−∞;~1~−~√2)~∪ (1~+~√2;~+∞)";
         // A word alone may start a line, unless a sign binds it: "− x" stays one term;
         // as Polish typesetting has it, "i" does not end one.
+        QTest::newRow("words in brackets") << "x ≤ 1 (dzielimy przez liczbę ujemną)" << "x~≤~1~(dzielimy przez liczbę ujemną)";
         QTest::newRow("a word after a number") << "≈ 1 · 10⁻⁹ i 2 − x" << "≈ 1~·~10⁻⁹ i~2~−~x";
         QTest::newRow("a power of ten") << "a ≈ 1,2 · 10⁴⁵, b = 0" << "a~≈ 1,2~·~10⁴⁵, b~= 0";
     }

@@ -188,7 +188,9 @@ int SolutionDialog::textHeight(int width) const {
 // answer.
 void SolutionDialog::shareHeight() {
     auto* lines = qobject_cast<QPlainTextDocumentLayout*>(view_->document()->documentLayout());
-    double height = 2 * (view_->document()->documentMargin() + view_->frameWidth());
+    // Half a line to spare, so that no scroll bar comes for a pixel's rounding.
+    double height = 2 * (view_->document()->documentMargin() + view_->frameWidth()) +
+                    QFontMetricsF(view_->font()).lineSpacing() / 2;
     for (QTextBlock block = view_->document()->begin(); block.isValid(); block = block.next()) {
         lines->ensureBlockLayout(block);
         height += lines->blockBoundingRect(block).height();

@@ -73,8 +73,9 @@ std::string KeepTogether(std::string_view text) {
         depth += depthChange(ch);
         if (ch == " ") {
             const std::string_view previous = before(text, i), next = at(text, i + 1);
-            const bool breaks = depth <= 0 && (breaksAfter(previous) || (isLetter(previous) && isLetter(next)) ||
-                                               (!binds(previous) && wordAt(text, i + 1)));
+            // Between two words even in brackets: a remark in words may be long.
+            const bool breaks = (isLetter(previous) && isLetter(next)) ||
+                                (depth <= 0 && (breaksAfter(previous) || (!binds(previous) && wordAt(text, i + 1))));
             kept += breaks ? ch : noBreakSpace;
         } else {
             if (ch == "(" && i > 0 && joinsBracket(text[i - 1]) && !kept.ends_with(wordJoiner)) {
