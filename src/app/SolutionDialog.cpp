@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPlainTextDocumentLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QSplitter>
 #include <QTextBlock>
@@ -85,7 +86,8 @@ SolutionDialog::SolutionDialog()
     splitter_->setStretchFactor(1, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(taskRow());
+    taskRow_ = taskRow();
+    layout->addLayout(taskRow_);
     layout->addWidget(message_);
     layout->addWidget(splitter_);
     layout->addWidget(buttons);
@@ -127,11 +129,21 @@ void SolutionDialog::setSolution(const solution::Solution& solution) {
     if (isVisible()) growForText();
 }
 
-// The height of all but the text and the chart.
+// The height of all but the text and the chart: the margins, the task's
+// row (as high as its tallest, the button), the splitter's handle, the
+// buttons, and the spacing between those three rows.
 int SolutionDialog::chrome() const {
     const QMargins margins = layout()->contentsMargins();
-    return margins.top() + margins.bottom() + splitter_->handleWidth() + 2 * layout()->spacing() +
-           buttons_->sizeHint().height() + task_->sizeHint().height() + 6;
+    return margins.top() + margins.bottom() + taskRow_->sizeHint().height() + splitter_->handleWidth() +
+           buttons_->sizeHint().height() + 2 * layout()->spacing();
+}
+
+// The width beside the text's longest line: the margins, the box's frame
+// and its document's margins, and a scroll bar where the text scrolls.
+int SolutionDialog::besideText() const {
+    const QMargins margins = layout()->contentsMargins();
+    return margins.left() + margins.right() + 2 * view_->frameWidth() +
+           2 * int(std::ceil(view_->document()->documentMargin())) + view_->verticalScrollBar()->sizeHint().width();
 }
 
 // Shown, and given a longer text: taller where the screen has room, moved
@@ -227,7 +239,7 @@ void SolutionDialog::showBeside(const QWidget* window, const QRect& keepVisible)
         for (const QString& line : view_->toPlainText().split(u'\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
         const QRect screen = window->screen()->availableGeometry();
         const QRect frame = PlaceBeside(screen, window->frameGeometry(), keepVisible,
-                                        std::min(widest, widestText) + 60 + decoration.width(),
+                                        std::min(widest, widestText) + besideText() + decoration.width(),
                                         std::max(narrowest, minimumSizeHint().width()) + decoration.width(),
                                         [&](int width) {
                                             return decoration.height() + chrome() +

@@ -42,6 +42,7 @@ public:
 private:
     QLayout* taskRow();
     int chrome() const;
+    int besideText() const;
     int textHeight(int width) const;
     void shareHeight();
     void showAnswer();
@@ -49,6 +50,7 @@ private:
 
     QString text_;
     QLineEdit* task_;
+    QLayout* taskRow_ = nullptr;
     QLabel* message_;
     SolutionText* view_;
     GraphView* graph_;

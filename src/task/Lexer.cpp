@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "solution/SchoolNotation.h"
+#include "text/Utf8.h"
 
 namespace task::lexer {
 
@@ -19,10 +20,6 @@ namespace {
 // 10^exponent for a number typed with an exponent: far past any school task.
 constexpr long largestExponent = 100'000;
 
-bool isLetter(char32_t c) {
-    static constexpr std::u32string_view polish = U"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ";
-    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || polish.find(c) != std::u32string_view::npos;
-}
 bool isSuperscriptMinus(char32_t c) { return c == U'⁻'; }
 int subscriptDigit(char32_t c) {
     static constexpr std::u32string_view digits = U"₀₁₂₃₄₅₆₇₈₉";
@@ -85,7 +82,7 @@ private:
         if (superscriptDigit(c) >= 0 || (isSuperscriptMinus(c) && superscriptDigit(peek(1)) >= 0)) {
             return superscript(token);
         }
-        if (isLetter(c)) return word(token);
+        if (text::IsLetter(c)) return word(token);
         switch (c) {
         case U'+': return single(T::Plus);
         case U'-': case U'\u2212': case U'\u2013': return single(T::Minus);
@@ -195,7 +192,7 @@ private:
     // x, or a word: one of "dla", "w", "przedziale", a function's name.
     Token word(Token token) {
         std::u32string letters;
-        while (isLetter(peek())) letters += text_[i_++];
+        while (text::IsLetter(peek())) letters += text_[i_++];
         if (letters == U"x" || letters == U"X") {
             token.type = T::X;
             variableEnd_ = i_;
@@ -221,52 +218,12 @@ private:
 
 }  // namespace
 
-std::string Utf8(std::u32string_view text) {
-    std::string out;
-    for (const char32_t c : text) {
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xc0 | (c >> 6));
-            out += char(0x80 | (c & 0x3f));
-        } else if (c < 0x10000) {
-            out += char(0xe0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3f));
-            out += char(0x80 | (c & 0x3f));
-        } else {
-            out += char(0xf0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3f));
-            out += char(0x80 | ((c >> 6) & 0x3f));
-            out += char(0x80 | (c & 0x3f));
-        }
-    }
-    return out;
-}
-
-std::u32string Characters(std::string_view text) {
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const int length = byte < 0x80 ? 1 : (byte >> 5) == 6 ? 2 : (byte >> 4) == 14 ? 3 : (byte >> 3) == 30 ? 4 : 0;
-        char32_t c = length == 1 ? byte : length == 2 ? byte & 0x1f : length == 3 ? byte & 0x0f : byte & 0x07;
-        bool valid = length > 0 && i + length <= text.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xc0) == 0x80;
-            c = (c << 6) | (next & 0x3f);
-        }
-        out += valid ? c : U'\ufffd';
-        i += valid ? std::size_t(length) : 1;
-    }
-    return out;
-}
-
 TaskError ErrorAt(std::size_t at, std::string message) { return {std::move(message), at}; }
 
 std::string Place(std::size_t at) { return " (znak " + std::to_string(at + 1) + ")."; }
 
 TaskError UnknownCharacter(std::u32string_view text, std::size_t at) {
-    return ErrorAt(at, "Nie rozumiem znaku „" + Utf8(text.substr(at, 1)) + "”" + Place(at));
+    return ErrorAt(at, "Nie rozumiem znaku „" + text::Encode(text.substr(at, 1)) + "”" + Place(at));
 }
 
 std::vector<Token> Tokens(std::u32string_view text) { return Lexer(text).tokens(); }

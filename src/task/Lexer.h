@@ -23,11 +23,6 @@ struct Token {
     std::u32string word;
 };
 
-// The text as characters; a byte that is no UTF-8 becomes U+FFFD, which
-// nothing reads.
-std::u32string Characters(std::string_view text);
-std::string Utf8(std::u32string_view text);
-
 // The words of TEXT, ending with End; a TaskError thrown where one cannot
 // be read, or where brackets open inside more than deepestBrackets others.
 std::vector<Token> Tokens(std::u32string_view text);

@@ -5,6 +5,7 @@
 #include "solution/SchoolNotation.h"
 #include "solver/ExactReal.h"
 #include "task/Lexer.h"
+#include "text/Utf8.h"
 #include "task/Task.h"
 
 namespace task {
@@ -78,7 +79,7 @@ private:
 
     TaskError unexpected(const Token& t) const {
         if (t.type == T::End) return ErrorAt(t.at, "Zadanie urywa się: brakuje liczby albo x na końcu.");
-        if (t.type == T::Word) return ErrorAt(t.at, "Nie rozumiem słowa „" + Utf8(t.word) + "”" + Place(t.at));
+        if (t.type == T::Word) return ErrorAt(t.at, "Nie rozumiem słowa „" + text::Encode(t.word) + "”" + Place(t.at));
         if (t.type == T::Close) return ErrorAt(t.at, "Nawias zamyka się, choć się nie otworzył" + Place(t.at));
         return UnknownCharacter(text_, t.at);
     }
@@ -89,7 +90,7 @@ private:
         if (first.type == T::Word && first.word.size() == 1 && peek(1).type == T::Open && peek(2).type == T::X &&
             peek(3).type == T::Close && peek(4).type == T::Relation && peek(4).relation == Relation::Equal) {
             pos_ += 5;
-            return Utf8(first.word) + "(x)";
+            return text::Encode(first.word) + "(x)";
         }
         if (isWord(first, U"y") && peek(1).type == T::Relation && peek(1).relation == Relation::Equal) {
             pos_ += 2;
@@ -382,7 +383,8 @@ std::string Task::text() const {
 }
 
 std::variant<Task, TaskError> ReadTask(std::string_view text) {
-    const std::u32string characters = Characters(text);
+    // A byte that is no UTF-8 becomes U+FFFD, which nothing reads.
+    const std::u32string characters = text::Decode(text);
     if (characters.size() > longestTask) {
         return ErrorAt(longestTask, "Zadanie jest za długie: najwyżej " +
                                         solution::Grouped(std::to_string(longestTask)) + " znaków.");

@@ -268,6 +268,7 @@ Steps relationSteps(const Task& task) {
     const std::string solvedText = (quadratic ? solution::GeneralForm(*quadratic) : polynomialText(p)) + relation + "0";
     Steps steps{{"Zadanie: " + task.text()}, std::nullopt};
     auto& lines = steps.lines;
+    if (quadratic && !quadratic->exact) lines.push_back(solution::RoundedNote());
     // A constant says itself in the line that reads it.
     if (moved.degree() > 0 && (task.left + relation + task.right != movedText || clear.factor != 1)) {
         lines.push_back(movedText + clear.note);
@@ -287,7 +288,6 @@ Steps relationSteps(const Task& task) {
         steps.graph = lineGraph(p, set, task.kind);
     } else {
         const Facts& f = *quadratic;
-        if (!f.exact) lines.insert(lines.begin() + 1, solution::RoundedNote());
         lines.push_back(solution::CoefficientsLine(f));
         for (std::string& line : solution::ZeroLines(f)) lines.push_back(std::move(line));
         steps.graph = solution::GraphOf(f);
