@@ -2,15 +2,15 @@
 
 #include <cmath>
 
-#include "chart/FittedView.h"
+#include "sketch/FittedView.h"
 
-Q_DECLARE_METATYPE(chart::Sketch)
+Q_DECLARE_METATYPE(sketch::Sketch)
 
 namespace {
 
-using chart::Curve;
-using chart::LabelledPoint;
-using chart::Sketch;
+using sketch::Curve;
+using sketch::LabelledPoint;
+using sketch::Sketch;
 
 const double sqrt5 = std::sqrt(5.0);
 
@@ -39,22 +39,22 @@ Sketch line(double slope, double zero) {
 }
 
 // The ticks' values, k · step from the first to the last.
-QList<double> ticksOf(const chart::AxisScale& axis) {
+QList<double> ticksOf(const sketch::AxisScale& axis) {
     QList<double> ticks;
     for (long long k = axis.firstTick; k <= axis.lastTick; ++k) ticks << axis.tick(k);
     return ticks;
 }
 
 // Every point the sketch marks lies in the view.
-bool holdsItsPoints(const chart::FittedView& view, const Sketch& s) {
+bool holdsItsPoints(const sketch::FittedView& view, const Sketch& s) {
     std::vector<LabelledPoint> points(s.zeros);
     points.insert(points.end(), s.commonPoints.begin(), s.commonPoints.end());
     for (const auto& p : {s.vertex, s.yIntercept, s.least, s.greatest}) {
         if (p) points.push_back(*p);
     }
-    for (const chart::AxisSpan& span : s.solutionSet) {
-        for (const chart::SpanEnd& end : {span.from, span.to}) {
-            if (end.kind != chart::EndKind::Infinite) points.push_back({end.at, 0, ""});
+    for (const sketch::AxisSpan& span : s.solutionSet) {
+        for (const sketch::SpanEnd& end : {span.from, span.to}) {
+            if (end.kind != sketch::EndKind::Infinite) points.push_back({end.at, 0, ""});
         }
     }
     return std::all_of(points.begin(), points.end(), [&](const LabelledPoint& p) {
@@ -132,7 +132,7 @@ private slots:
         // y = x² − 4x + 3 on ⟨−1; 4⟩: h = 3, from the axis to −1; f(−1,75) = f(5,75) = 3,75² − 1 = 13,0625;
         // y ∈ ⟨−1; 13,0625⟩ ± 1,40625.
         Sketch interval = function(1, 2, -1, {1, 3});
-        interval.solutionSet = {{{-1, chart::EndKind::Closed}, {4, chart::EndKind::Closed}}};
+        interval.solutionSet = {{{-1, sketch::EndKind::Closed}, {4, sketch::EndKind::Closed}}};
         interval.least = LabelledPoint{2, -1, "min"};
         interval.greatest = LabelledPoint{-1, 8, "max"};
         QTest::newRow("an interval past the zeros") << interval << QList<double>{-1.75, 5.75, -2.40625, 14.46875}
@@ -142,7 +142,7 @@ private slots:
         // ± 0,5.
         Sketch halfLine = line(2, -2);
         halfLine.yIntercept = LabelledPoint{0, 4, "(0; 4)"};
-        halfLine.solutionSet = {{{}, {-2, chart::EndKind::Closed}}};
+        halfLine.solutionSet = {{{}, {-2, sketch::EndKind::Closed}}};
         QTest::newRow("a line") << halfLine << QList<double>{-2.25, 0.25, -1, 5} << QList<double>{-2, -1.5, -1, -0.5, 0}
             << QList<double>{-1, 0, 1, 2, 3, 4, 5};
         // y = 3x: every point at the origin, h = 2; y = ±7,5 ± 1,5.
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QList<double>, range);
         QFETCH(QList<double>, xTicks);
         QFETCH(QList<double>, yTicks);
-        const auto view = chart::FitView(sketch);
+        const auto view = sketch::FitView(sketch);
         QVERIFY(view);
         const QList<double> fitted{view->x.low, view->x.high, view->y.low, view->y.high};
         for (int i = 0; i < 4; ++i) {
@@ -203,7 +203,7 @@ private slots:
 
     void notDrawable() {
         QFETCH(Sketch, sketch);
-        QVERIFY(!chart::FitView(sketch));
+        QVERIFY(!sketch::FitView(sketch));
     }
 };
 

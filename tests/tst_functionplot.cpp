@@ -5,7 +5,8 @@
 #include "RecordingCanvas.h"
 #include "chart/FunctionPlot.h"
 
-using solver::SolutionState;
+// The calculation's state as the plot takes it.
+using SolutionState = chart::PlottedFunction;
 
 Q_DECLARE_METATYPE(SolutionState)
 

@@ -6,19 +6,19 @@
 #include <optional>
 #include <random>
 
-#include "chart/SketchLayout.h"
+#include "sketch/SketchLayout.h"
 
 namespace {
 
-using chart::Box;
-using chart::Curve;
-using chart::EndKind;
-using chart::LabelledPoint;
-using chart::PixelPoint;
-using chart::TextKind;
+using sketch::Box;
+using sketch::Curve;
+using sketch::EndKind;
+using sketch::LabelledPoint;
+using sketch::PixelPoint;
+using sketch::TextKind;
 
 // Every character 7 × 14 pixels at scale 1.
-chart::MeasureText fixedWidth(double scale) {
+sketch::MeasureText fixedWidth(double scale) {
     return [scale](const std::string& text) {
         const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xc0) != 0x80; });
         return PixelPoint{7 * scale * double(characters), 14 * scale};
@@ -45,7 +45,7 @@ std::vector<std::string> tickTexts(const std::vector<long long>& multiples, int 
 // scale, and whether the curve only touches the x axis at its zero.
 struct Case {
     QString kind;
-    chart::Sketch sketch;
+    sketch::Sketch sketch;
     int width = 0, height = 0;
     double scale = 1;
     bool touchingZero = false;
@@ -144,7 +144,7 @@ private:
             break;
         }
         }
-        chart::Sketch& s = c.sketch;
+        sketch::Sketch& s = c.sketch;
         s.curve = {.a = a, .slope = 0, .p = p, .q = q};
         s.vertex = LabelledPoint{p, q, pointText("W", p, q)};
         const char* names[] = {"x₁", "x₂"};
@@ -158,14 +158,14 @@ private:
         return c;
     }
 
-    chart::SpanEnd end(double at, bool closed) { return {at, closed ? EndKind::Closed : EndKind::Open}; }
+    sketch::SpanEnd end(double at, bool closed) { return {at, closed ? EndKind::Closed : EndKind::Open}; }
 
     // A quadratic inequality's set: between or outside the zeros; {x₀},
     // ℝ \ {x₀}, ℝ or ∅.
     Case inequality() {
         Case c = parabola();
-        chart::Sketch& s = c.sketch;
-        const chart::SpanEnd infinite{};
+        sketch::Sketch& s = c.sketch;
+        const sketch::SpanEnd infinite{};
         const bool closed = chance(0.5);
         if (s.zeros.size() == 2) {
             const double x1 = std::min(s.zeros[0].x, s.zeros[1].x), x2 = std::max(s.zeros[0].x, s.zeros[1].x);
@@ -176,8 +176,8 @@ private:
             }
         } else if (s.zeros.size() == 1 && chance(0.5)) {
             const double x0 = s.zeros[0].x;
-            s.solutionSet = closed ? std::vector<chart::AxisSpan>{{end(x0, true), end(x0, true)}}
-                                   : std::vector<chart::AxisSpan>{{infinite, end(x0, false)}, {end(x0, false), infinite}};
+            s.solutionSet = closed ? std::vector<sketch::AxisSpan>{{end(x0, true), end(x0, true)}}
+                                   : std::vector<sketch::AxisSpan>{{infinite, end(x0, false)}, {end(x0, false), infinite}};
         } else if (chance(0.5)) {
             s.solutionSet = {{infinite, infinite}};
         }
@@ -188,7 +188,7 @@ private:
     // A function on ⟨u; v⟩: the interval, its least and greatest values.
     Case interval() {
         Case c = parabola();
-        chart::Sketch& s = c.sketch;
+        sketch::Sketch& s = c.sketch;
         const double p = s.curve.p, reach = s.zeros.size() == 2 ? std::abs(s.zeros[1].x - s.zeros[0].x) : positive();
         const double u = p + reach * uniform(-3, 1), v = u + reach * uniform(0.1, 4);
         std::vector<double> xs{u, v};
@@ -210,15 +210,15 @@ private:
     Case line() {
         Case c;
         c.kind = "a line";
-        chart::Sketch& s = c.sketch;
+        sketch::Sketch& s = c.sketch;
         const double zero = number(), slope = (chance(0.5) ? 1 : -1) * positive();
         s.curve = {.a = 0, .slope = slope, .p = zero, .q = 0};
         s.zeros = {{zero, 0, "x = " + text(zero)}};
         const double c0 = s.curve.valueAt(0);
         if (chance(0.5)) s.yIntercept = LabelledPoint{0, c0, zero == 0 ? "" : "(0; " + text(c0) + ")"};
         if (chance(0.7)) {
-            const chart::SpanEnd infinite{}, atZero = end(zero, chance(0.5));
-            s.solutionSet = {chance(0.5) ? chart::AxisSpan{infinite, atZero} : chart::AxisSpan{atZero, infinite}};
+            const sketch::SpanEnd infinite{}, atZero = end(zero, chance(0.5));
+            s.solutionSet = {chance(0.5) ? sketch::AxisSpan{infinite, atZero} : sketch::AxisSpan{atZero, infinite}};
         }
         return c;
     }
@@ -227,7 +227,7 @@ private:
     // meeting in 0, 1 or 2 points.
     Case twoCurves() {
         Case c;
-        chart::Sketch& s = c.sketch;
+        sketch::Sketch& s = c.sketch;
         const double a = (chance(0.5) ? 1 : -1) * (chance(0.7) ? integer(1, 3) / 2.0 : std::pow(10.0, uniform(-2, 2)));
         s.curve = {.a = a, .slope = 0, .p = number(), .q = number()};
         const auto f = [&](double x) { return s.curve.valueAt(x); };
@@ -271,7 +271,7 @@ struct Counts {
 // lines and marks as wide as drawn.
 class Judge {
 public:
-    Judge(const Case& c, const chart::FittedView& view, const chart::SketchLayout& layout)
+    Judge(const Case& c, const sketch::FittedView& view, const sketch::SketchLayout& layout)
         : c_(c), view_(view), l_(layout), area_(layout.area), lines_(lines()) {}
 
     QString fault(Counts& counts) const {
@@ -290,14 +290,14 @@ private:
 
     // Every point the sketch marks, labelled or not.
     std::vector<LabelledPoint> markedPoints() const {
-        const chart::Sketch& s = c_.sketch;
+        const sketch::Sketch& s = c_.sketch;
         std::vector<LabelledPoint> points(s.zeros);
         for (const auto& p : {s.vertex, s.yIntercept, s.least, s.greatest}) {
             if (p) points.push_back(*p);
         }
         points.insert(points.end(), s.commonPoints.begin(), s.commonPoints.end());
-        for (const chart::AxisSpan& span : s.solutionSet) {
-            for (const chart::SpanEnd& e : {span.from, span.to}) {
+        for (const sketch::AxisSpan& span : s.solutionSet) {
+            for (const sketch::SpanEnd& e : {span.from, span.to}) {
                 if (e.kind != EndKind::Infinite) points.push_back({e.at, 0, ""});
             }
         }
@@ -309,13 +309,13 @@ private:
     // Each mark on a point the sketch marks, and each such point marked.
     QString marksOnTheirPoints() const {
         const std::vector<LabelledPoint> points = markedPoints();
-        for (const chart::Mark& m : l_.marks) {
+        for (const sketch::Mark& m : l_.marks) {
             if (std::none_of(points.begin(), points.end(), [&](const LabelledPoint& p) { return same(point(p), m.at); })) {
                 return QString("a mark at (%1; %2) on no marked point").arg(m.at.x).arg(m.at.y);
             }
         }
         for (const LabelledPoint& p : points) {
-            if (std::none_of(l_.marks.begin(), l_.marks.end(), [&](const chart::Mark& m) { return same(point(p), m.at); })) {
+            if (std::none_of(l_.marks.begin(), l_.marks.end(), [&](const sketch::Mark& m) { return same(point(p), m.at); })) {
                 return QString("(%1; %2) unmarked").arg(p.x).arg(p.y);
             }
         }
@@ -344,7 +344,7 @@ private:
     // The axes with their arrowheads and ticks, the axis of symmetry, the
     // spans; each as wide as drawn and half a pixel for its rounding.
     std::vector<std::pair<QString, Box>> lines() const {
-        const chart::LineSizes& s = l_.sizes;
+        const sketch::LineSizes& s = l_.sizes;
         const Box& plot = l_.plot;
         const double x = row(0), y = column(0), wing = s.arrowWing + 0.5;
         std::vector<std::pair<QString, Box>> lines{
@@ -354,7 +354,7 @@ private:
             const double half = s.axis / 2.0 + 0.5, at = column(vertex->x);
             lines.push_back({"the axis of symmetry", {at - half, area_.top, at + half, area_.bottom}});
         }
-        for (const chart::AxisSpan& span : c_.sketch.solutionSet) {
+        for (const sketch::AxisSpan& span : c_.sketch.solutionSet) {
             const double from = span.from.kind == EndKind::Infinite ? area_.left : column(span.from.at);
             const double to = span.to.kind == EndKind::Infinite ? area_.right : column(span.to.at);
             lines.push_back({"a span", {from, x - s.span / 2 - 0.5, to, x + s.span / 2 + 0.5}});
@@ -365,7 +365,7 @@ private:
     // Text I inside its part of the picture, and over no curve, line, mark
     // or other text.
     QString overSomething(std::size_t i) const {
-        const chart::PlacedText& t = l_.texts[i];
+        const sketch::PlacedText& t = l_.texts[i];
         const QString where = QString::fromStdString(t.text) +
                               QString(" at (%1, %2)–(%3, %4)").arg(t.box.left).arg(t.box.top).arg(t.box.right).arg(t.box.bottom);
         for (std::size_t j = 0; j < i; ++j) {
@@ -380,7 +380,7 @@ private:
         for (const auto& [name, line] : lines_) {
             if (t.box.intersects(line)) return where + " over " + name;
         }
-        for (const chart::Mark& m : l_.marks) {
+        for (const sketch::Mark& m : l_.marks) {
             if (t.box.distanceTo(m.at) < m.radius) return where + QString(" over the mark at (%1; %2)").arg(m.at.x).arg(m.at.y);
         }
         for (const auto& curve : {std::optional(c_.sketch.curve), c_.sketch.other}) {
@@ -392,15 +392,15 @@ private:
     // TEXT, a label or a mark's number, beside the mark of LABELLED: its
     // nearest point a pixel to 6 logical pixels past the mark's disc; and
     // where the curve turns at the mark, on the turn's outer side.
-    QString touchesRing(const chart::PlacedText& text, const LabelledPoint& labelled, Counts& counts) const {
+    QString touchesRing(const sketch::PlacedText& text, const LabelledPoint& labelled, Counts& counts) const {
         const QString what = QString::fromStdString(text.text);
         const PixelPoint at = point(labelled);
         if (text.mark < 0 || !same(l_.marks[text.mark].at, at)) return what + " not beside its own mark";
-        const chart::Mark& m = l_.marks[text.mark];
+        const sketch::Mark& m = l_.marks[text.mark];
         const double d = text.box.distanceTo(at);
         if (d < m.radius + 1 - 1e-9 || d > m.radius + px(6) + 1e-9) return what + QString(" %1 px from its mark").arg(d);
-        const bool vertex = c_.sketch.vertex && same(at, point(*c_.sketch.vertex)) && m.shape == chart::MarkShape::Square;
-        const bool touching = c_.touchingZero && m.shape == chart::MarkShape::Circle;
+        const bool vertex = c_.sketch.vertex && same(at, point(*c_.sketch.vertex)) && m.shape == sketch::MarkShape::Square;
+        const bool touching = c_.touchingZero && m.shape == sketch::MarkShape::Circle;
         if (vertex || touching) {
             ++counts.outsideTurns;
             const bool armsUp = c_.sketch.curve.a > 0;
@@ -419,8 +419,8 @@ private:
         for (const LabelledPoint& p : markedPoints()) {
             if (p.label.empty()) continue;
             const QString label = QString::fromStdString(p.label);
-            std::vector<const chart::PlacedText*> beside, legend;
-            for (const chart::PlacedText& t : l_.texts) {
+            std::vector<const sketch::PlacedText*> beside, legend;
+            for (const sketch::PlacedText& t : l_.texts) {
                 if (t.kind == TextKind::Label && t.text == p.label) beside.push_back(&t);
                 if (t.kind == TextKind::Legend && t.text.substr(t.text.find(": ") + 2) == p.label) legend.push_back(&t);
             }
@@ -440,8 +440,8 @@ private:
             }
             ++counts.legendLines;
             const std::string number = legend[0]->text.substr(0, legend[0]->text.find(':'));
-            std::vector<const chart::PlacedText*> numbers;
-            for (const chart::PlacedText& t : l_.texts) {
+            std::vector<const sketch::PlacedText*> numbers;
+            for (const sketch::PlacedText& t : l_.texts) {
                 if (t.kind == TextKind::MarkNumber && t.text == number) numbers.push_back(&t);
             }
             if (numbers.size() > 1) return QString::fromStdString(number) + " beside two marks";
@@ -466,7 +466,7 @@ private:
             counts.labelledTickColumns += std::any_of(columns.begin(), columns.end(),
                                                       [&](const auto& tick) { return std::abs(tick.second - named.back()) <= 0.5; });
         }
-        for (const chart::PlacedText& t : l_.texts) {
+        for (const sketch::PlacedText& t : l_.texts) {
             if (t.kind != TextKind::XNumber) continue;
             const auto tick = columns.find(t.text);
             if (tick == columns.end()) return QString::fromStdString(t.text) + " is no tick's number";
@@ -478,8 +478,8 @@ private:
     }
 
     const Case& c_;
-    const chart::FittedView& view_;
-    const chart::SketchLayout& l_;
+    const sketch::FittedView& view_;
+    const sketch::SketchLayout& l_;
     const Box area_;
     const std::vector<std::pair<QString, Box>> lines_;
 };
@@ -498,10 +498,10 @@ private slots:
         Counts counts;
         for (int i = 0; i < 3000; ++i) {
             const Case c = generate.next();
-            const auto view = chart::FitView(c.sketch);
+            const auto view = sketch::FitView(c.sketch);
             QVERIFY2(view, qPrintable(c.kind));
-            const chart::SketchLayout layout =
-                chart::LayoutSketch(c.sketch, *view, c.width, c.height, c.scale, tickTexts, fixedWidth(c.scale));
+            const sketch::SketchLayout layout =
+                sketch::LayoutSketch(c.sketch, *view, c.width, c.height, c.scale, tickTexts, fixedWidth(c.scale));
             ++counts.charts;
             counts.symmetryLines += bool(c.sketch.vertex);
             counts.spans += int(c.sketch.solutionSet.size());

@@ -443,9 +443,9 @@ private slots:
                 const auto graph = task::SolveTask(std::get<task::Task>(task::ReadTask(text.toStdString()))).graph;
                 QVERIFY2(graph && graph->sketch.solutionSet.size() == set.size(), qPrintable(text + "\n" + answer));
                 for (std::size_t j = 0; j < set.size(); ++j) {
-                    const chart::AxisSpan& span = graph->sketch.solutionSet[j];
+                    const sketch::AxisSpan& span = graph->sketch.solutionSet[j];
                     const auto endKind = [](bool infinite, bool closed) {
-                        return infinite ? chart::EndKind::Infinite : closed ? chart::EndKind::Closed : chart::EndKind::Open;
+                        return infinite ? sketch::EndKind::Infinite : closed ? sketch::EndKind::Closed : sketch::EndKind::Open;
                     };
                     QVERIFY2(span.from.kind == endKind(set[j].fromInfinite, set[j].fromClosed) &&
                                  span.to.kind == endKind(set[j].toInfinite, set[j].toClosed),

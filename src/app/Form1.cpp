@@ -124,7 +124,11 @@ void Form1::Calculate() {
 
 void Form1::NewFunction() { clearEntriesAndResults(); }
 
-void Form1::ShowOnChart() { chart::ShowOnChart(*c_.canvas, module_.solution); }
+void Form1::ShowOnChart() {
+    const solver::SolutionState& s = module_.solution;
+    chart::ShowOnChart(*c_.canvas,
+                       {.a = s.a, .b = s.b, .c = s.c, .delta = s.delta, .x0 = s.x0, .x1 = s.x1, .x2 = s.x2});
+}
 
 // The last calculation's solution, or whatever task the pupil solved since;
 // the focus in the task line, for typing one.

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/SketchLayout.h"
+#include "sketch/SketchLayout.h"
 #include "solution/SchoolNotation.h"
 
 namespace app {
@@ -28,23 +28,23 @@ const QColor labelBackground(255, 255, 255, 220);
 
 const QColor solutionColour(0x8e, 0x24, 0xaa);
 
-QColor fillOf(chart::MarkShape shape) {
+QColor fillOf(sketch::MarkShape shape) {
     switch (shape) {
-    case chart::MarkShape::Circle: return {0xd6, 0x27, 0x28};
-    case chart::MarkShape::Square: return {0x2c, 0x8a, 0x2c};
-    case chart::MarkShape::Diamond: return {0xe0, 0x7b, 0x00};
-    case chart::MarkShape::ClosedEnd: return solutionColour;
-    case chart::MarkShape::OpenEnd: return Qt::white;
-    case chart::MarkShape::Extreme: return {0x00, 0x83, 0x8f};
-    case chart::MarkShape::Common: return {0x6d, 0x4c, 0x41};
+    case sketch::MarkShape::Circle: return {0xd6, 0x27, 0x28};
+    case sketch::MarkShape::Square: return {0x2c, 0x8a, 0x2c};
+    case sketch::MarkShape::Diamond: return {0xe0, 0x7b, 0x00};
+    case sketch::MarkShape::ClosedEnd: return solutionColour;
+    case sketch::MarkShape::OpenEnd: return Qt::white;
+    case sketch::MarkShape::Extreme: return {0x00, 0x83, 0x8f};
+    case sketch::MarkShape::Common: return {0x6d, 0x4c, 0x41};
     }
     return Qt::black;
 }
 
 const QString noGraph = QStringLiteral("To zadanie nie ma wykresu do narysowania.");
 
-QPointF pointOf(chart::PixelPoint p) { return {p.x, p.y}; }
-QRectF rectOf(const chart::Box& b) { return QRectF(QPointF(b.left, b.top), QPointF(b.right, b.bottom)); }
+QPointF pointOf(sketch::PixelPoint p) { return {p.x, p.y}; }
+QRectF rectOf(const sketch::Box& b) { return QRectF(QPointF(b.left, b.top), QPointF(b.right, b.bottom)); }
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 // To a screen reader the chart is a picture, not a filler to pass over.
@@ -64,20 +64,20 @@ public:
         p_.setFont(font);
     }
 
-    chart::MeasureText measure() const {
+    sketch::MeasureText measure() const {
         return [metrics = QFontMetricsF(p_.font())](const std::string& text) {
             const QSizeF size = metrics.size(0, qs(text));
-            return chart::PixelPoint{size.width(), size.height()};
+            return sketch::PixelPoint{size.width(), size.height()};
         };
     }
 
-    void paint(const chart::SketchLayout& layout) {
+    void paint(const sketch::SketchLayout& layout) {
         grid(layout);
         axes(layout);
         curves(layout);
         spans(layout);
-        for (const chart::Mark& mark : layout.marks) markAt(mark);
-        for (const chart::PlacedText& text : layout.texts) write(text, layout.sizes.axis);
+        for (const sketch::Mark& mark : layout.marks) markAt(mark);
+        for (const sketch::PlacedText& text : layout.texts) write(text, layout.sizes.axis);
     }
 
 private:
@@ -85,19 +85,19 @@ private:
         return {colour, width, style, Qt::FlatCap};
     }
 
-    void grid(const chart::SketchLayout& l) {
+    void grid(const sketch::SketchLayout& l) {
         p_.setRenderHint(QPainter::Antialiasing, false);
         p_.setPen(pen(gridColour, l.sizes.grid));
-        for (const chart::Tick& t : l.xTicks) p_.drawLine(QPointF(t.at, l.area.top), QPointF(t.at, l.area.bottom));
-        for (const chart::Tick& t : l.yTicks) p_.drawLine(QPointF(l.area.left, t.at), QPointF(l.area.right, t.at));
+        for (const sketch::Tick& t : l.xTicks) p_.drawLine(QPointF(t.at, l.area.top), QPointF(t.at, l.area.bottom));
+        for (const sketch::Tick& t : l.yTicks) p_.drawLine(QPointF(l.area.left, t.at), QPointF(l.area.right, t.at));
         if (!l.symmetry) return;
         p_.setPen(pen(symmetryColour, l.sizes.axis, Qt::DashLine));
         p_.drawLine(QPointF(*l.symmetry, l.area.top), QPointF(*l.symmetry, l.area.bottom));
     }
 
     // The axes with their arrowheads and tick marks.
-    void axes(const chart::SketchLayout& l) {
-        const chart::LineSizes& s = l.sizes;
+    void axes(const sketch::SketchLayout& l) {
+        const sketch::LineSizes& s = l.sizes;
         const double right = l.plot.right - s.axisInset, top = l.plot.top + s.axisInset;
         const double arrow = s.arrowLength, wing = s.arrowWing;
         p_.setRenderHint(QPainter::Antialiasing, false);
@@ -105,10 +105,10 @@ private:
         p_.drawLine(QPointF(l.plot.left + s.axisInset, l.xAxis), QPointF(right - arrow / 2, l.xAxis));
         p_.drawLine(QPointF(l.yAxis, l.plot.bottom - s.axisInset), QPointF(l.yAxis, top + arrow / 2));
         p_.setPen(pen(axisColour, s.grid));
-        for (const chart::Tick& t : l.xTicks) {
+        for (const sketch::Tick& t : l.xTicks) {
             p_.drawLine(QPointF(t.at, l.xAxis - s.tick), QPointF(t.at, l.xAxis + s.tick));
         }
-        for (const chart::Tick& t : l.yTicks) {
+        for (const sketch::Tick& t : l.yTicks) {
             p_.drawLine(QPointF(l.yAxis - s.tick, t.at), QPointF(l.yAxis + s.tick, t.at));
         }
         p_.setRenderHint(QPainter::Antialiasing, true);
@@ -119,7 +119,7 @@ private:
     }
 
     // Inside the area's columns and above the legend.
-    void curves(const chart::SketchLayout& l) {
+    void curves(const sketch::SketchLayout& l) {
         p_.save();
         p_.setClipRect(QRectF(QPointF(l.area.left, l.plot.top), QPointF(l.area.right, l.plot.bottom)));
         p_.setRenderHint(QPainter::Antialiasing, true);
@@ -135,36 +135,36 @@ private:
     }
 
     // A solution set along the x axis, thick, as school draws it.
-    void spans(const chart::SketchLayout& l) {
+    void spans(const sketch::SketchLayout& l) {
         p_.setRenderHint(QPainter::Antialiasing, false);
         p_.setPen(pen(solutionColour, l.sizes.span));
         for (const auto& [from, to] : l.spans) p_.drawLine(QPointF(from, l.xAxis), QPointF(to, l.xAxis));
     }
 
     // Each shape inside its mark's disc, its outline included.
-    void markAt(const chart::Mark& mark) {
+    void markAt(const sketch::Mark& mark) {
         const double r = mark.radius - mark.outline / 2;
         const QPointF c = pointOf(mark.at);
-        const bool end = mark.shape == chart::MarkShape::ClosedEnd || mark.shape == chart::MarkShape::OpenEnd;
+        const bool end = mark.shape == sketch::MarkShape::ClosedEnd || mark.shape == sketch::MarkShape::OpenEnd;
         p_.setRenderHint(QPainter::Antialiasing, true);
         p_.setPen(QPen(end ? solutionColour : axisColour, mark.outline));
         p_.setBrush(fillOf(mark.shape));
         switch (mark.shape) {
-        case chart::MarkShape::Circle:
-        case chart::MarkShape::Common:
-        case chart::MarkShape::ClosedEnd:
-        case chart::MarkShape::OpenEnd: p_.drawEllipse(c, r, r); break;
-        case chart::MarkShape::Extreme: {
+        case sketch::MarkShape::Circle:
+        case sketch::MarkShape::Common:
+        case sketch::MarkShape::ClosedEnd:
+        case sketch::MarkShape::OpenEnd: p_.drawEllipse(c, r, r); break;
+        case sketch::MarkShape::Extreme: {
             const double half = r * std::sqrt(3.0) / 2;
             p_.drawPolygon(QPolygonF{c + QPointF(0, -r), c + QPointF(half, r / 2), c + QPointF(-half, r / 2)});
             break;
         }
-        case chart::MarkShape::Square: {
+        case sketch::MarkShape::Square: {
             const double half = r / std::sqrt(2.0);
             p_.drawRect(QRectF(c - QPointF(half, half), c + QPointF(half, half)));
             break;
         }
-        case chart::MarkShape::Diamond:
+        case sketch::MarkShape::Diamond:
             p_.drawPolygon(QPolygonF{c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)});
             break;
         }
@@ -172,11 +172,11 @@ private:
 
     // A label on a light ground that hides the grid under it; a mark's
     // number framed too, so that it is not taken for a tick's.
-    void write(const chart::PlacedText& text, int frame) {
+    void write(const sketch::PlacedText& text, int frame) {
         const QRectF box = rectOf(text.box);
         p_.setRenderHint(QPainter::Antialiasing, true);
-        if (text.kind == chart::TextKind::Label || text.kind == chart::TextKind::MarkNumber) {
-            const bool framed = text.kind == chart::TextKind::MarkNumber;
+        if (text.kind == sketch::TextKind::Label || text.kind == sketch::TextKind::MarkNumber) {
+            const bool framed = text.kind == sketch::TextKind::MarkNumber;
             p_.setPen(framed ? pen(axisColour, frame) : Qt::NoPen);
             p_.setBrush(labelBackground);
             p_.drawRect(framed ? box.adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0) : box);
@@ -205,7 +205,7 @@ GraphView::GraphView(QWidget* parent) : QWidget(parent), copy_(new QAction(QStri
 void GraphView::setGraph(const std::optional<solution::Graph>& graph) {
     solved_ = true;
     graph_ = graph;
-    view_ = graph ? chart::FitView(graph->sketch) : std::nullopt;
+    view_ = graph ? sketch::FitView(graph->sketch) : std::nullopt;
     layout_.reset();
     setAccessibleDescription(graph ? QString::fromStdString(graph->description) : noGraph);
     update();
@@ -276,12 +276,12 @@ void GraphView::paintChart(QPainter& painter, double scale) const {
 }
 
 // Laid out anew only where the size, the scale or the graph has changed.
-const chart::SketchLayout& GraphView::layoutFor(QSizeF pixels, double scale, const chart::MeasureText& measure) const {
+const sketch::SketchLayout& GraphView::layoutFor(QSizeF pixels, double scale, const sketch::MeasureText& measure) const {
     const QSize whole(int(pixels.width()), int(pixels.height()));
     if (!layout_ || layout_->pixels != whole || layout_->scale != scale) {
         const int width = whole.width(), height = whole.height();
         layout_ = {whole, scale,
-                   chart::LayoutSketch(graph_->sketch, *view_, width, height, scale, solution::TickTexts, measure)};
+                   sketch::LayoutSketch(graph_->sketch, *view_, width, height, scale, solution::TickTexts, measure)};
     }
     return layout_->layout;
 }

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "chart/FittedView.h"
-#include "chart/SketchLayout.h"
+#include "sketch/FittedView.h"
+#include "sketch/SketchLayout.h"
 #include "solution/Graph.h"
 
 class QAction;
@@ -39,15 +39,15 @@ private:
     struct Laid {
         QSize pixels;
         double scale = 1;
-        chart::SketchLayout layout;
+        sketch::SketchLayout layout;
     };
 
     void paintChart(QPainter& painter, double scale) const;
-    const chart::SketchLayout& layoutFor(QSizeF pixels, double scale, const chart::MeasureText& measure) const;
+    const sketch::SketchLayout& layoutFor(QSizeF pixels, double scale, const sketch::MeasureText& measure) const;
 
     bool solved_ = false;  // blank until there is something to draw
     std::optional<solution::Graph> graph_;
-    std::optional<chart::FittedView> view_;
+    std::optional<sketch::FittedView> view_;
     mutable std::optional<Laid> layout_;
     QAction* copy_;
 };

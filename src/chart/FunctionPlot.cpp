@@ -21,7 +21,7 @@ void plotMarker(ChartCanvas& canvas, double zero) {
 
 }  // namespace
 
-void ShowOnChart(ChartCanvas& canvas, const solver::SolutionState& state) {
+void ShowOnChart(ChartCanvas& canvas, const PlottedFunction& state) {
     canvas.SetPenWidth(2);
     canvas.SetPenColour(Red);
 

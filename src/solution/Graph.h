@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "chart/Sketch.h"
+#include "sketch/Sketch.h"
 #include "solution/Facts.h"
 
 namespace solution {
@@ -10,7 +10,7 @@ namespace solution {
 // What the chart of f shows: its points at the nearest doubles, labelled as
 // the worked solution writes them, and one sentence saying it in words.
 struct Graph {
-    chart::Sketch sketch;  // "W = (1; −4)", "x₁ = 1 − √2", "(0; −2)"
+    sketch::Sketch sketch;  // "W = (1; −4)", "x₁ = 1 − √2", "(0; −2)"
     std::string description;
 };
 

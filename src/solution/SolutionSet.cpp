@@ -4,7 +4,7 @@ namespace solution {
 
 namespace {
 
-using chart::EndKind;
+using sketch::EndKind;
 
 bool isPoint(const Range& r) {
     return r.from.kind == EndKind::Closed && r.to.kind == EndKind::Closed && r.from.text == r.to.text;
@@ -16,7 +16,7 @@ bool isAllBut(const SolutionSet& set) {
            set[0].to.kind == EndKind::Open && set[1].from.kind == EndKind::Open && set[0].to.text == set[1].from.text;
 }
 
-chart::SpanEnd spanEnd(const Bound& b) { return {.at = b.nearest, .kind = b.kind}; }
+sketch::SpanEnd spanEnd(const Bound& b) { return {.at = b.nearest, .kind = b.kind}; }
 
 }  // namespace
 
@@ -36,8 +36,8 @@ std::string SetText(const SolutionSet& set) {
     return text;
 }
 
-std::vector<chart::AxisSpan> SpansOf(const SolutionSet& set) {
-    std::vector<chart::AxisSpan> spans;
+std::vector<sketch::AxisSpan> SpansOf(const SolutionSet& set) {
+    std::vector<sketch::AxisSpan> spans;
     for (const Range& r : set) spans.push_back({.from = spanEnd(r.from), .to = spanEnd(r.to)});
     return spans;
 }

@@ -3,22 +3,22 @@
 #include <string>
 #include <vector>
 
-#include "chart/Sketch.h"
+#include "sketch/Sketch.h"
 
 namespace solution {
 
 // One end of a range of x: past every number, or a number that belongs to
 // the range (closed) or not (open), as written and where the chart draws it.
 struct Bound {
-    chart::EndKind kind = chart::EndKind::Infinite;
+    sketch::EndKind kind = sketch::EndKind::Infinite;
     std::string text;
     double nearest = 0;
 
     static Bound infinite() { return {}; }
-    static Bound open(std::string text, double nearest) { return {chart::EndKind::Open, std::move(text), nearest}; }
-    static Bound closed(std::string text, double nearest) { return {chart::EndKind::Closed, std::move(text), nearest}; }
+    static Bound open(std::string text, double nearest) { return {sketch::EndKind::Open, std::move(text), nearest}; }
+    static Bound closed(std::string text, double nearest) { return {sketch::EndKind::Closed, std::move(text), nearest}; }
     static Bound of(bool closed, std::string text, double nearest) {
-        return {closed ? chart::EndKind::Closed : chart::EndKind::Open, std::move(text), nearest};
+        return {closed ? sketch::EndKind::Closed : sketch::EndKind::Open, std::move(text), nearest};
     }
 };
 
@@ -36,6 +36,6 @@ std::string RangeText(const Range& range);
 // The ranges joined by ∪, or "ℝ", "∅", "ℝ \ {3}".
 std::string SetText(const SolutionSet& set);
 // The same set on the chart's x axis.
-std::vector<chart::AxisSpan> SpansOf(const SolutionSet& set);
+std::vector<sketch::AxisSpan> SpansOf(const SolutionSet& set);
 
 }  // namespace solution

@@ -33,7 +33,7 @@ Facts factsOf(const Polynomial& p) {
 }
 
 // The graph of P: a parabola by its vertex, else a line.
-chart::Curve curveOf(const Polynomial& p) {
+sketch::Curve curveOf(const Polynomial& p) {
     if (p.c2 == 0) return {.a = 0, .slope = nearest(p.c1), .p = 0, .q = nearest(p.c0)};
     const mpq_class vertex = -p.c1 / (2 * p.c2);
     return {.a = nearest(p.c2), .slope = 0, .p = nearest(vertex), .q = nearest(valueAt(p, vertex))};
@@ -161,7 +161,7 @@ std::pair<std::vector<std::string>, SolutionSet> linearLines(const Polynomial& p
 std::string answerOf(Kind kind, const SolutionSet& set) {
     if (kind == Kind::Inequality) return "x ∈ " + solution::SetText(set);
     if (set.empty()) return "równanie nie ma rozwiązań.";
-    if (set.size() == 1 && set[0].from.kind == chart::EndKind::Infinite) return "x ∈ ℝ";
+    if (set.size() == 1 && set[0].from.kind == sketch::EndKind::Infinite) return "x ∈ ℝ";
     std::string xs;
     for (const solution::Range& r : set) xs += (xs.empty() ? "x = " : " lub x = ") + r.from.text;
     return xs;
@@ -219,7 +219,7 @@ void addCommonPoints(const Task& task, const Polynomial& moved, Steps& steps) {
     const Polynomial& side = rightSimpler ? task.rightValue : task.leftValue;
     const std::vector<CommonPoint> points = commonPoints(moved, side);
     const bool same = moved.degree() == 0 && moved.c0 == 0;
-    chart::Sketch sketch{.curve = curveOf(task.leftValue), .other = curveOf(task.rightValue)};
+    sketch::Sketch sketch{.curve = curveOf(task.leftValue), .other = curveOf(task.rightValue)};
     std::string ys, list;
     for (const CommonPoint& point : points) {
         sketch.commonPoints.push_back({point.nearestX, point.nearestY, pointText(point)});
@@ -246,7 +246,7 @@ void addCommonPoints(const Task& task, const Polynomial& moved, Steps& steps) {
 // The chart of a linear leftover: its line, its zero and its solution set.
 solution::Graph lineGraph(const Polynomial& p, const SolutionSet& set, Kind kind) {
     const mpq_class root = -p.c0 / p.c1;
-    chart::Sketch sketch{.curve = curveOf(p)};
+    sketch::Sketch sketch{.curve = curveOf(p)};
     sketch.zeros = {{nearest(root), 0, "x = " + text(root)}};
     std::string description = "Prosta y = " + polynomialText(p) + " przecina oś OX w punkcie (" + text(root) + "; 0).";
     if (kind == Kind::Inequality) {
@@ -333,7 +333,7 @@ std::vector<std::string> intervalLines(const Task& task, const Interval& in, sol
     const std::string name = letterOf(task);
     const mpq_class p = -f.c1 / (2 * f.c2);
     const std::string interval = solution::RangeText(in.range);
-    const bool fromClosed = in.range.from.kind == chart::EndKind::Closed, toClosed = in.range.to.kind == chart::EndKind::Closed;
+    const bool fromClosed = in.range.from.kind == sketch::EndKind::Closed, toClosed = in.range.to.kind == sketch::EndKind::Closed;
     const bool inside = (p > in.from && p < in.to) || (p == in.from && fromClosed) || (p == in.to && toClosed);
     std::vector<std::string> lines{"Odcięta wierzchołka p = " + text(p) + (inside ? " należy" : " nie należy") +
                                    " do przedziału " + interval + "."};
@@ -369,11 +369,11 @@ std::vector<std::string> intervalLines(const Task& task, const Interval& in, sol
     const Bound high = Bound::of(!greatest.at.empty(), text(greatest.value), nearest(greatest.value));
     properties.push_back("Zbiór wartości funkcji w przedziale " + interval + ": " + solution::RangeText({low, high}));
 
-    chart::Sketch& sketch = graph.sketch;
+    sketch::Sketch& sketch = graph.sketch;
     sketch.solutionSet = solution::SpansOf({in.range});
-    const auto mark = [&](const Extreme& e, const char* which) -> std::optional<chart::LabelledPoint> {
+    const auto mark = [&](const Extreme& e, const char* which) -> std::optional<sketch::LabelledPoint> {
         if (e.at.empty()) return std::nullopt;
-        return chart::LabelledPoint{nearest(e.at.front()), nearest(e.value), which + reachedText(e)};
+        return sketch::LabelledPoint{nearest(e.at.front()), nearest(e.value), which + reachedText(e)};
     };
     sketch.least = mark(least, "min: ");
     sketch.greatest = mark(greatest, "max: ");

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "../KnownMessages.h"
-#include "chart/SketchLayout.h"
+#include "sketch/SketchLayout.h"
 #include "solution/SchoolNotation.h"
 #include "solution/WorkedSolution.h"
 #include "solver/Calculation.h"
@@ -41,20 +41,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& [state, lines, exact] = std::get<solver::CalculationResult>(outcome);
     const solution::Solution solution = solution::WorkedSolution(exact);
     require(solution.text.starts_with("f(x) = ") || solution.text.starts_with("Liczby mają tu ponad 40 cyfr"));
-    if (const auto view = chart::FitView(solution.graph->sketch)) {
-        for (const chart::AxisScale& axis : {view->x, view->y}) {
+    if (const auto view = sketch::FitView(solution.graph->sketch)) {
+        for (const sketch::AxisScale& axis : {view->x, view->y}) {
             const long long ticks = axis.lastTick - axis.firstTick + 1;
             require(ticks >= 5 && ticks <= 10 && axis.firstTick <= 0 && axis.lastTick >= 0);
         }
         // Every character 8 × 16 pixels.
-        const auto measure = [](const std::string& text) { return chart::PixelPoint{8.0 * text.size(), 16}; };
-        const chart::SketchLayout layout =
-            chart::LayoutSketch(solution.graph->sketch, *view, 1000, 700, 1.5, solution::TickTexts, measure);
-        for (const chart::Mark& mark : layout.marks) {
+        const auto measure = [](const std::string& text) { return sketch::PixelPoint{8.0 * text.size(), 16}; };
+        const sketch::SketchLayout layout =
+            sketch::LayoutSketch(solution.graph->sketch, *view, 1000, 700, 1.5, solution::TickTexts, measure);
+        for (const sketch::Mark& mark : layout.marks) {
             require(mark.at.x >= layout.area.left && mark.at.x <= layout.area.right);
             require(mark.at.y >= layout.area.top && mark.at.y <= layout.area.bottom);
         }
-        for (const chart::PlacedText& text : layout.texts) require(layout.bounds.contains(text.box));
+        for (const sketch::PlacedText& text : layout.texts) require(layout.bounds.contains(text.box));
     }
     require(state.a != 0 && std::isfinite(state.a) && std::isfinite(state.b) && std::isfinite(state.c));
     require(std::isfinite(state.delta));

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <tuple>
 
-#include "chart/SketchLayout.h"
+#include "sketch/SketchLayout.h"
 #include "solution/SchoolNotation.h"
 #include "task/Task.h"
 #include "task/TaskSolution.h"
@@ -36,19 +36,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What it says of itself reads back, where that is not longer than a task may be.
     if (solution.task.size() <= task::longestTask) require(std::holds_alternative<task::Task>(task::ReadTask(solution.task)));
     if (!solution.graph) return 0;
-    const chart::Sketch& sketch = solution.graph->sketch;
-    if (const auto view = chart::FitView(sketch)) {
+    const sketch::Sketch& sketch = solution.graph->sketch;
+    if (const auto view = sketch::FitView(sketch)) {
         // Every character 8 × 16 pixels; a large chart, and the dialog's smallest.
-        const auto measure = [](const std::string& t) { return chart::PixelPoint{8.0 * double(t.size()), 16}; };
+        const auto measure = [](const std::string& t) { return sketch::PixelPoint{8.0 * double(t.size()), 16}; };
         for (const auto& [width, height, scale] : {std::tuple(1000, 700, 1.5), std::tuple(320, 120, 1.0)}) {
-            const chart::SketchLayout layout =
-                chart::LayoutSketch(sketch, *view, width, height, scale, solution::TickTexts, measure);
+            const sketch::SketchLayout layout =
+                sketch::LayoutSketch(sketch, *view, width, height, scale, solution::TickTexts, measure);
             // Every text inside the picture, over no other text and no mark.
             for (std::size_t i = 0; i < layout.texts.size(); ++i) {
-                const chart::Box& box = layout.texts[i].box;
+                const sketch::Box& box = layout.texts[i].box;
                 require(layout.bounds.contains(box));
                 for (std::size_t j = 0; j < i; ++j) require(!box.intersects(layout.texts[j].box));
-                for (const chart::Mark& mark : layout.marks) require(box.distanceTo(mark.at) >= mark.radius);
+                for (const sketch::Mark& mark : layout.marks) require(box.distanceTo(mark.at) >= mark.radius);
             }
         }
     }

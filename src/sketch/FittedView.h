@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "chart/Sketch.h"
+#include "sketch/Sketch.h"
 
-namespace chart {
+namespace sketch {
 
 // One axis of a chart fitted to a function: the range it shows and its
 // ticks, the multiples k · step from the first to the last inside it, with
@@ -30,4 +30,4 @@ struct FittedView {
 // draw.
 std::optional<FittedView> FitView(const Sketch& sketch);
 
-}  // namespace chart
+}  // namespace sketch

@@ -1,11 +1,11 @@
-#include "chart/TextPlacement.h"
+#include "sketch/TextPlacement.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <numeric>
 
-namespace chart {
+namespace sketch {
 
 namespace {
 
@@ -323,4 +323,4 @@ int PlaceTexts(SketchLayout& layout, const FittedView& view, double scale, const
     return int(unplaced.size());
 }
 
-}  // namespace chart
+}  // namespace sketch

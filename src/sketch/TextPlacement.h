@@ -1,8 +1,8 @@
 #pragma once
 
-#include "chart/SketchLayout.h"
+#include "sketch/SketchLayout.h"
 
-namespace chart {
+namespace sketch {
 
 // The height of one line of the legend under the chart.
 double LegendLineHeight(double scale, const MeasureText& measure);
@@ -18,4 +18,4 @@ double LegendLineHeight(double scale, const MeasureText& measure);
 int PlaceTexts(SketchLayout& layout, const FittedView& view, double scale, const TickTexts& tickTexts,
                const MeasureText& measure);
 
-}  // namespace chart
+}  // namespace sketch

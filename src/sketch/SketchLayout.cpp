@@ -1,11 +1,11 @@
-#include "chart/SketchLayout.h"
+#include "sketch/SketchLayout.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "chart/TextPlacement.h"
+#include "sketch/TextPlacement.h"
 
-namespace chart {
+namespace sketch {
 
 namespace {
 
@@ -237,4 +237,4 @@ SketchLayout LayoutSketch(const Sketch& sketch, const FittedView& view, int widt
     }
 }
 
-}  // namespace chart
+}  // namespace sketch

@@ -1,11 +1,11 @@
-#include "chart/FittedView.h"
+#include "sketch/FittedView.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
 
-namespace chart {
+namespace sketch {
 
 namespace {
 
@@ -123,4 +123,4 @@ std::optional<FittedView> FitView(const Sketch& sketch) {
     return view;
 }
 
-}  // namespace chart
+}  // namespace sketch

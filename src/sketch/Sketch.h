@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace chart {
+namespace sketch {
 
 struct LabelledPoint {
     double x = 0, y = 0;
@@ -54,4 +54,4 @@ struct Sketch {
     std::vector<LabelledPoint> commonPoints;
 };
 
-}  // namespace chart
+}  // namespace sketch

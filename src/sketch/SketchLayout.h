@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "chart/FittedView.h"
-#include "chart/Sketch.h"
+#include "sketch/FittedView.h"
+#include "sketch/Sketch.h"
 
-namespace chart {
+namespace sketch {
 
 struct PixelPoint {
     double x = 0, y = 0;
@@ -145,4 +145,4 @@ using TickTexts = std::function<std::vector<std::string>(const std::vector<long 
 SketchLayout LayoutSketch(const Sketch& sketch, const FittedView& view, int width, int height, double scale,
                           const TickTexts& tickTexts, const MeasureText& measure);
 
-}  // namespace chart
+}  // namespace sketch
