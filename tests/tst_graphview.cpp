@@ -10,6 +10,8 @@
 #include "app/GraphView.h"
 #include "solution/WorkedSolution.h"
 #include "solver/Calculation.h"
+#include "task/Task.h"
+#include "task/TaskSolution.h"
 
 namespace {
 
@@ -53,6 +55,35 @@ class GraphViewTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // f(x) = x² on (1; 3⟩: along the x axis the set's left end hollow, white
+    // inside, and its right end filled.
+    void solutionEndsHollowOrFilled() {
+        app::GraphView view(nullptr);
+        const auto read = task::ReadTask("f(x) = x^2, x ∈ (1; 3>");
+        view.setGraph(task::SolveTask(std::get<task::Task>(read)).graph);
+        view.resize(600, 400);
+        const QImage image = view.grab().toImage();
+        const auto purple = [](QRgb c) { return qRed(c) > 100 && qBlue(c) > 130 && qGreen(c) < 90; };
+        const auto white = [](QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; };
+        int axis = 0, most = 0;
+        for (int row = 0; row < image.height(); ++row) {
+            int count = 0;
+            for (int column = 0; column < image.width(); ++column) count += purple(image.pixel(column, row));
+            if (count > most) std::tie(axis, most) = std::pair(row, count);
+        }
+        int first = image.width(), last = -1;
+        for (int column = 0; column < image.width(); ++column) {
+            if (purple(image.pixel(column, axis))) first = std::min(first, column), last = column;
+        }
+        const int reach = int(std::lround(9 * view.devicePixelRatioF()));
+        bool hollowLeft = false, hollowRight = false;
+        for (int k = 0; k <= reach; ++k) {
+            hollowLeft = hollowLeft || white(image.pixel(first + k, axis));
+            hollowRight = hollowRight || white(image.pixel(last - k, axis));
+        }
+        QVERIFY2(hollowLeft && !hollowRight, qPrintable(QString("%1 %2 %3").arg(axis).arg(first).arg(last)));
+    }
+
     void marksLandOnTheirPoints() {
         app::GraphView view(nullptr);
         view.setGraph(graphOf("2", "-4", "-2"));

@@ -319,6 +319,18 @@ private:
                 return QString("(%1; %2) unmarked").arg(p.x).arg(p.y);
             }
         }
+        // A solution's end filled where it belongs to the set, hollow where not.
+        for (const sketch::AxisSpan& span : c_.sketch.solutionSet) {
+            for (const sketch::SpanEnd& e : {span.from, span.to}) {
+                if (e.kind == EndKind::Infinite) continue;
+                const auto shape = e.kind == EndKind::Closed ? sketch::MarkShape::ClosedEnd : sketch::MarkShape::OpenEnd;
+                const PixelPoint at = point({e.at, 0, ""});
+                if (std::none_of(l_.marks.begin(), l_.marks.end(),
+                                 [&](const sketch::Mark& m) { return m.shape == shape && same(at, m.at); })) {
+                    return QString("the end at %1 not drawn %2").arg(e.at).arg(e.kind == EndKind::Closed ? "filled" : "hollow");
+                }
+            }
+        }
         return {};
     }
 
