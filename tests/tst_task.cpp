@@ -95,7 +95,14 @@ QString refusal(const std::variant<task::Task, task::TaskError>& reading) {
     return error ? QString::fromStdString(error->message) : QString();
 }
 
+// A fraction in brackets; halves and quarters with a decimal comma, as typed: "(-1,25)".
 QString written(const mpq_class& q) {
+    if (q.get_den() == 2 || q.get_den() == 4) {
+        const mpz_class hundredths = q.get_num() * (100 / q.get_den());
+        const mpz_class whole = abs(hundredths) / 100, rest = abs(hundredths) % 100;
+        return QString("(%1%2,%3)").arg(hundredths < 0 ? "-" : "", QString::fromStdString(whole.get_str()),
+                                        QString::fromStdString(rest.get_str()).rightJustified(2, '0'));
+    }
     return "(" + QString::fromStdString(q.get_num().get_str()) + "/" + QString::fromStdString(q.get_den().get_str()) + ")";
 }
 
@@ -409,37 +416,47 @@ private slots:
             return q;
         };
         const QString relations[] = {"=", "<", ">", "<=", ">="};
-        int shapes[3] = {};
-        for (int i = 0; i < 3000; ++i) {
+        // Each relation in the pupil's other spellings, read as the same one.
+        const QString spellings[] = {"=", "<", ">", "≤", "≥"};
+        int shapes[5] = {};
+        for (int i = 0; i < 4000; ++i) {
             mpq_class k = rational(5);
             if (k == 0) k = 1;
             const mpq_class r1 = rational(6), r2 = rational(6), shift = rational(4);
             const mpq_class q2 = rational(3), q1 = rational(3), q0 = rational(3);
-            const int shape = pick(0, 2);  // two zeros, none, or one written as a square
+            // Two zeros, none, one written as a square; x² cancelled to a
+            // line, or to a constant (0 now and then).
+            const int shape = pick(0, 4);
             QString moved;
             mpq_class c2 = k, c1, c0;
             if (shape == 0) {
                 moved = written(k) + "(x - " + written(r1) + ")(x - " + written(r2) + ")";
                 c1 = -k * (r1 + r2);
                 c0 = k * r1 * r2;
-            } else {
+            } else if (shape <= 2) {
                 const mpq_class m = shape == 1 ? mpq_class(abs(shift) + 1) : mpq_class(0);
                 moved = written(k) + "((x - " + written(r1) + ")^2 + " + written(m) + ")";
                 c1 = -2 * k * r1;
                 c0 = k * (r1 * r1 + m);
+            } else if (shape == 3) {
+                moved = written(k) + "(x - " + written(r1) + ")";
+                c2 = 0, c1 = k, c0 = -k * r1;
+            } else {
+                c2 = 0, c1 = 0, c0 = pick(0, 2) == 0 ? mpq_class(0) : mpq_class(r1);
+                moved = written(c0);
             }
             ++shapes[shape];
             // The same quadratic added to both sides, so that the pupil's moving is needed.
             const QString extra = written(q2) + "x^2 + " + written(q1) + "x + " + written(q0);
-            const QString relation = relations[pick(0, 4)];
-            const QString text = moved + " + " + extra + " " + relation + " " + extra;
-            const QStringList lines = solved(text);
+            const int r = pick(0, 4);
+            const QString relation = relations[r];
+            const QString text = moved + " + " + extra + " " + (pick(0, 1) ? relations[r] : spellings[r]) + " " + extra;            const QStringList lines = solved(text);
             const QString answer = lines.filter(QStringLiteral("Odpowiedź: ")).value(0);
             QVERIFY2(!answer.isEmpty(), qPrintable(text + "\n" + lines.join('\n')));
             const std::vector<Piece> set = setOf(answer);
             const auto value = [&](const mpq_class& x) -> mpq_class { return (c2 * x + c1) * x + c0; };
             // The chart draws the set the answer says, end for end.
-            if (relation != "=") {
+            if (relation != "=" && shape < 4) {
                 const auto graph = task::SolveTask(std::get<task::Task>(task::ReadTask(text.toStdString()))).graph;
                 QVERIFY2(graph && graph->sketch.solutionSet.size() == set.size(), qPrintable(text + "\n" + answer));
                 for (std::size_t j = 0; j < set.size(); ++j) {
@@ -481,19 +498,28 @@ private slots:
                 QVERIFY2(inSet == holds(value(x), relation),
                          qPrintable(text + "\n" + answer + "\n at x = " + QString::fromStdString(x.get_str())));
             }
+            // From the smallest: the pieces and the solutions in order.
+            for (std::size_t j = 1; j < set.size(); ++j) {
+                QVERIFY2(!set[j - 1].toInfinite && !set[j].fromInfinite && set[j - 1].to <= set[j].from,
+                         qPrintable(text + "\n" + answer));
+            }
+            if (relation == "=") {
+                QVERIFY2(lines.filter(QStringLiteral("znak nierówności")).isEmpty(), qPrintable(text + "\n" + lines.join('\n')));
+            }
             // x on both sides of an equation: each common point on both graphs, one for each solution.
-            const bool bothSides = relation == "=" && (q2 != 0 || q1 != 0);
+            const bool bothSides = relation == "=" && (q2 != 0 || q1 != 0) && (c2 + q2 != 0 || c1 + q1 != 0);
+            const bool finite = std::none_of(set.begin(), set.end(), [](const Piece& p) { return p.fromInfinite; });
             const QString points = answer.section(QStringLiteral(" wykresów: "), 1);
-            QVERIFY2(bothSides == !points.isEmpty() || (bothSides && set.empty()), qPrintable(text + "\n" + answer));
+            QVERIFY2(points.isEmpty() == !(bothSides && finite && !set.empty()), qPrintable(text + "\n" + answer));
             const QStringList named = points.isEmpty() ? QStringList{} : points.split(QStringLiteral(" i "));
-            QVERIFY2(named.size() == int(set.size()) || !bothSides, qPrintable(text + "\n" + answer));
+            QVERIFY2(named.isEmpty() || named.size() == int(set.size()), qPrintable(text + "\n" + answer));
             for (const QString& point : named) {
                 const mpq_class x = numberOf(point.mid(1).section(QStringLiteral("; "), 0, 0));
                 const mpq_class y = numberOf(point.section(QStringLiteral("; "), 1).chopped(1));
                 QVERIFY2(value(x) == 0 && y == (q2 * x + q1) * x + q0, qPrintable(text + "\n" + answer));
             }
         }
-        QVERIFY(shapes[0] > 500 && shapes[1] > 500 && shapes[2] > 500);
+        QVERIFY(*std::min_element(std::begin(shapes), std::end(shapes)) > 500);
     }
 };
 
