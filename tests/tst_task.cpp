@@ -275,6 +275,54 @@ private slots:
         QCOMPARE(int(error->position), position);
     }
 
+    // Each bound at its limit, read, and one past it, refused where it says.
+    void bounds_data() {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("message");  // none where it is read
+        QTest::addColumn<int>("position");
+        QTest::newRow("10 000 characters") << "x^2" + QString(9997, ' ') << "" << 0;
+        QTest::newRow("10 001 characters") << "x^2" + QString(9998, ' ')
+                                           << "Zadanie jest za długie: najwyżej 10\u202f000 znaków." << 10'000;
+        QTest::newRow("100 brackets in one another") << QString(100, '(') + "x" + QString(100, ')') + "^2" << "" << 0;
+        QTest::newRow("101 brackets in one another") << QString(101, '(') + "x" + QString(101, ')') + "^2"
+            << "Za dużo nawiasów jeden w drugim: najwyżej 100 (znak 101)." << 100;
+        QTest::newRow("101 brackets side by side") << QString("(1)").repeated(101) + "x^2" << "" << 0;
+        QTest::newRow("10^100000") << "1e100000x^2" << "" << 0;
+        QTest::newRow("10^100001") << "1e100001x^2" << "Liczba jest za duża (znak 1)." << 0;
+        QTest::newRow("an exponent of 20 digits") << "1e99999999999999999999x^2" << "Liczba jest za duża (znak 1)." << 0;
+        QTest::newRow("x to a power of 20 digits") << "x99999999999999999999"
+                                                   << "Stopień wielomianu jest większy niż 2 (znak 2)." << 1;
+    }
+
+    void bounds() {
+        QFETCH(QString, task);
+        QFETCH(QString, message);
+        QFETCH(int, position);
+        const auto read = task::ReadTask(task.toStdString());
+        QCOMPARE(refusal(read), message);
+        if (const auto* error = std::get_if<task::TaskError>(&read)) QCOMPARE(int(error->position), position);
+    }
+
+    // Any characters of a task, mixed at random: read, or refused at a
+    // place inside the text (or just past it, where it breaks off).
+    void refusalsPointIntoTheText() {
+        std::mt19937 random(31);
+        const QString alphabet = QStringLiteral("x x2 0 1,5 ^2 ² + - − * / : ( ) ⟨ ⟩ [ ] < > = ; , ∈ in dla w ");
+        const QStringList pieces = alphabet.split(' ', Qt::SkipEmptyParts);
+        for (int i = 0; i < 20'000; ++i) {
+            QString text;
+            for (int n = std::uniform_int_distribution<int>(1, 12)(random); n > 0; --n) {
+                text += pieces[std::uniform_int_distribution<int>(0, int(pieces.size()) - 1)(random)];
+                if (std::uniform_int_distribution<int>(0, 2)(random) == 0) text += ' ';
+            }
+            const auto read = task::ReadTask(text.toStdString());
+            if (const auto* error = std::get_if<task::TaskError>(&read)) {
+                QVERIFY2(!error->message.empty() && error->position <= std::size_t(text.toUcs4().size()),
+                         qPrintable(text + ": " + QString::fromStdString(error->message)));
+            }
+        }
+    }
+
     // Typed as pupils type in plain text, each read as its tidy form, worked out by hand.
     void sloppy_data() {
         QTest::addColumn<QString>("typed");
