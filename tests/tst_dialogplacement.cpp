@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <random>
+
 #include "app/DialogPlacement.h"
 
 // Where the worked solution opens, worked out by hand for the window where
@@ -50,6 +52,38 @@ private slots:
         const QRect dialog = app::PlaceBeside(QRect(QPoint(), screen), frame, controls, 900, 360,
                                               [&](int) { return height; });
         QCOMPARE(dialog, expected);
+    }
+
+    // Generated screens, some beside or under others or under a panel (their
+    // available area away from (0, 0)), windows anywhere on them: the dialog
+    // on the screen, at least as wide as promised, beside the window where
+    // either side has room, else clear of its controls where that is possible.
+    void placedOverGeneratedScreens() {
+        std::mt19937 random(1366);
+        const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        for (int i = 0; i < 20'000; ++i) {
+            const QRect screen(pick(-1, 1) * 1920, pick(0, 2) * 32, pick(480, 2560), pick(360, 1600));
+            const QSize size(pick(300, 700), pick(250, 500));
+            const QRect window(screen.left() + pick(-100, screen.width()), screen.top() + pick(0, screen.height() - 100), size.width(),
+                               size.height());
+            const QRect controls(window.left() + pick(0, 40), window.top() + pick(20, 120), pick(100, 260), pick(100, 280));
+            const int wanted = pick(300, 1000), minimum = 360, height = pick(200, 2000);
+            const QRect dialog = app::PlaceBeside(screen, window, controls, wanted, minimum, [&](int) { return height; });
+            const QString where = QString("screen %1,%2 %3×%4, window %5,%6, wanted %7: %8,%9 %10×%11")
+                                      .arg(screen.left()).arg(screen.top()).arg(screen.width()).arg(screen.height())
+                                      .arg(window.left()).arg(window.top()).arg(wanted)
+                                      .arg(dialog.left()).arg(dialog.top()).arg(dialog.width()).arg(dialog.height());
+            QVERIFY2(screen.contains(dialog), qPrintable(where + " off the screen"));
+            QVERIFY2(dialog.width() >= std::min(minimum, screen.width()), qPrintable(where + " too narrow"));
+            QVERIFY2(dialog.height() == std::min(height, screen.height()), qPrintable(where + " not as high as asked"));
+            const int rightOfWindow = screen.right() - window.right(), leftOfWindow = window.left() - screen.left();
+            const int full = std::min(std::max(wanted, minimum), screen.width());
+            if (rightOfWindow >= full || leftOfWindow >= full) {
+                QVERIFY2(!dialog.intersects(window) && dialog.width() == full, qPrintable(where + " over the window"));
+            } else if (std::max(screen.right() - controls.right(), controls.left() - screen.left()) >= minimum) {
+                QVERIFY2(!dialog.intersects(controls), qPrintable(where + " over the controls"));
+            }
+        }
     }
 };
 
