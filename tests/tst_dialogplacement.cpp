@@ -64,7 +64,7 @@ private slots:
         for (int i = 0; i < 20'000; ++i) {
             const QRect screen(pick(-1, 1) * 1920, pick(0, 2) * 32, pick(480, 2560), pick(360, 1600));
             const QSize size(pick(300, 700), pick(250, 500));
-            const QRect window(screen.left() + pick(-100, screen.width()), screen.top() + pick(0, screen.height() - 100), size.width(),
+            const QRect window(screen.left() + pick(-100, screen.width()), screen.top() + pick(-40, screen.height() - 100), size.width(),
                                size.height());
             const QRect controls(window.left() + pick(0, 40), window.top() + pick(20, 120), pick(100, 260), pick(100, 280));
             const int wanted = pick(300, 1000), minimum = 360, height = pick(200, 2000);
