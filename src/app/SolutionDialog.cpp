@@ -7,13 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPlainTextDocumentLayout>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QScreen>
 #include <QSplitter>
 #include <QTextBlock>
-#include <QTextDocument>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -181,49 +180,60 @@ void SolutionDialog::solveTask() {
     setSolution(task::SolveTask(std::get<task::Task>(read)));
 }
 
-// About the height of the box that shows all the text in a dialog WIDTH
-// wide, to size the dialog before it shows: with a line and a half to spare
-// for lines the box wraps sooner at the screen's scale.
+// The height of the box that shows all the text in a dialog WIDTH wide:
+// its lines laid out as the box lays them (in its font, broken only between
+// words, as narrow as beside a scroll bar), with half a line to spare. Before the dialog shows,
+// it sizes the dialog; shown, it shares the height with the chart.
 int SolutionDialog::textHeight(int width) const {
     const QMargins margins = layout()->contentsMargins();
     const int frame = 2 * view_->frameWidth();
-    QTextDocument document;
-    document.setDefaultFont(view_->font());
-    document.setDocumentMargin(view_->document()->documentMargin());
-    document.setPlainText(view_->toPlainText());
-    document.setTextWidth(width - margins.left() - margins.right() - frame);
-    return int(std::ceil(document.size().height() + 1.5 * QFontMetricsF(view_->font()).lineSpacing())) + frame;
+    const double margin = view_->document()->documentMargin();
+    const double lineWidth = width - margins.left() - margins.right() - frame - 2 * margin - view_->cursorWidth() -
+                             view_->verticalScrollBar()->sizeHint().width();
+    const QTextOption option = view_->document()->defaultTextOption();
+    double height = frame + 2 * margin + QFontMetricsF(view_->font()).lineSpacing() / 2;
+    bool overflows = false;
+    // The blocks' own text: the document's plain text has its no-break spaces made plain.
+    for (QTextBlock block = view_->document()->begin(); block.isValid(); block = block.next()) {
+        QTextLayout lines(block.text(), view_->font());
+        lines.setTextOption(option);
+        lines.beginLayout();
+        for (QTextLine line = lines.createLine(); line.isValid(); line = lines.createLine()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(lineWidth);
+            height += line.height();
+            overflows = overflows || line.naturalTextWidth() > lineWidth;
+        }
+        lines.endLayout();
+    }
+    // A number wider than the line runs past it, and a scroll bar comes under the text.
+    if (overflows) height += view_->horizontalScrollBar()->sizeHint().height();
+    return int(std::ceil(height));
 }
 
 // The text as high as all its lines, as the box lays them out, where that
 // leaves the chart its least share; else the text scrolls, showing the
 // answer.
 void SolutionDialog::shareHeight() {
-    auto* lines = qobject_cast<QPlainTextDocumentLayout*>(view_->document()->documentLayout());
-    // Half a line to spare, so that no scroll bar comes for a pixel's rounding.
-    double height = 2 * (view_->document()->documentMargin() + view_->frameWidth()) +
-                    QFontMetricsF(view_->font()).lineSpacing() / 2;
-    for (QTextBlock block = view_->document()->begin(); block.isValid(); block = block.next()) {
-        lines->ensureBlockLayout(block);
-        height += lines->blockBoundingRect(block).height();
-    }
     const int room = splitter_->height() - splitter_->handleWidth();
     const int least = std::max(graphMinimumHeight, int(std::ceil(room * graphLeastShare)));
-    const int text = std::min(int(std::ceil(height)), room - least);
+    const int text = std::min(textHeight(width()), room - least);
     splitter_->setSizes({text, room - text});
     showAnswer();
 }
 
-// The line that answers the task in sight, from the top where it can be.
+// The lines that answer the task in sight: from the top where they fit,
+// else scrolled to the top of the box, with room kept for a scroll bar
+// that a number wider than the box may bring.
 void SolutionDialog::showAnswer() {
+    view_->setTextCursor(QTextCursor(view_->document()));
+    view_->verticalScrollBar()->setValue(0);
     const QTextBlock answer = view_->document()->find(QStringLiteral("Odpowiedź:")).block();
-    QTextCursor top(view_->document());
-    view_->setTextCursor(top);
     if (!answer.isValid()) return;
     QTextCursor end(answer);
     end.movePosition(QTextCursor::EndOfBlock);
-    view_->setTextCursor(end);
-    view_->ensureCursorVisible();
+    const int room = view_->viewport()->height() - view_->horizontalScrollBar()->sizeHint().height();
+    if (view_->cursorRect(end).bottom() >= room) view_->verticalScrollBar()->setValue(answer.firstLineNumber());
     view_->setTextCursor(QTextCursor(answer));
 }
 

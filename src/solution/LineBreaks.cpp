@@ -55,8 +55,9 @@ std::string KeepTogether(std::string_view utf8) {
         depth += depthChange(c);
         if (c == U' ') {
             const char32_t previous = i > 0 ? text[i - 1] : U'\n', next = i + 1 < text.size() ? text[i + 1] : U'\n';
-            // Between two words even in brackets: a remark in words may be long.
-            const bool breaks = (text::IsLetter(previous) && text::IsLetter(next)) ||
+            // Between two words even in brackets, where a remark in words may
+            // be long, and between an interval's ends, where a set may be.
+            const bool breaks = (text::IsLetter(previous) && text::IsLetter(next)) || previous == U';' ||
                                 (depth <= 0 && (breaksAfter(previous) || (!binds(previous) && wordAt(text, i + 1))));
             kept += breaks ? c : noBreakSpace;
             continue;
