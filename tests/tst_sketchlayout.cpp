@@ -264,6 +264,9 @@ private:
 struct Counts {
     int charts = 0, labelsBeside = 0, legendLines = 0, numbersBeside = 0, labelsLeftOut = 0;
     int outsideTurns = 0, labelledTickColumns = 0, symmetryLines = 0, spans = 0, commonPoints = 0;
+    // Of the texts placed beside their marks or ticks, how many on the side
+    // preferred for their kind, and of how many.
+    std::map<QString, std::pair<int, int>> sides;
 };
 
 // One chart's layout judged by geometry worked out here: the view mapped
@@ -279,7 +282,38 @@ public:
         for (std::size_t i = 0; found.isEmpty() && i < l_.texts.size(); ++i) found = overSomething(i);
         if (found.isEmpty()) found = labelsBesideOrInLegend(counts);
         if (found.isEmpty()) found = noNumberBesideALabel(counts);
+        if (found.isEmpty()) tallySides(counts);
         return found;
+    }
+
+    // Where each kind of text goes when it can: (0; c)'s right of the y
+    // axis and away from the curve's rise there, a least value's below, a
+    // greatest above, the x axis's numbers below it.
+    void tallySides(Counts& counts) const {
+        const sketch::Sketch& s = c_.sketch;
+        const auto tally = [&](const QString& kind, bool preferred) {
+            auto& [onSide, all] = counts.sides[kind];
+            onSide += preferred;
+            ++all;
+        };
+        const auto besideLabel = [&](const LabelledPoint& p, const QString& kind, auto preferred) {
+            for (const sketch::PlacedText& t : l_.texts) {
+                if (t.kind == TextKind::Label && t.text == p.label) {
+                    const PixelPoint mark = point(p);
+                    tally(kind, preferred((t.box.left + t.box.right) / 2 - mark.x, (t.box.top + t.box.bottom) / 2 - mark.y));
+                }
+            }
+        };
+        if (s.yIntercept && !s.yIntercept->label.empty()) {
+            const bool rises = s.curve.slope + 2 * s.curve.a * (0 - s.curve.p) > 0;
+            besideLabel(*s.yIntercept, "(0; c)", [&](double dx, double dy) { return dx > 0 && (rises ? dy > 0 : dy < 0); });
+        }
+        if (s.least) besideLabel(*s.least, "least", [](double, double dy) { return dy > 0; });
+        if (s.greatest) besideLabel(*s.greatest, "greatest", [](double, double dy) { return dy < 0; });
+        const double xAxis = row(0);
+        for (const sketch::PlacedText& t : l_.texts) {
+            if (t.kind == TextKind::XNumber) tally("x numbers", t.box.top > xAxis);
+        }
     }
 
 private:
@@ -526,6 +560,12 @@ private slots:
               "%d labels outside a turn; %d labelled tick columns; %d axes of symmetry, %d spans, %d common points",
               counts.charts, counts.labelsBeside, counts.legendLines, counts.numbersBeside, counts.labelsLeftOut,
               counts.outsideTurns, counts.labelledTickColumns, counts.symmetryLines, counts.spans, counts.commonPoints);
+        // Each kind of text mostly on its preferred side: elsewhere only where that is taken.
+        for (const auto& [kind, tally] : counts.sides) {
+            qInfo("%s: %d of %d on the preferred side", qPrintable(kind), tally.first, tally.second);
+            QVERIFY2(tally.second >= 50 && tally.first >= 0.6 * tally.second, qPrintable(kind));
+        }
+        QCOMPARE(int(counts.sides.size()), 4);
         // Each rule met often enough to fail where it is broken.
         for (const int met : {counts.labelsBeside, counts.legendLines, counts.numbersBeside, counts.outsideTurns,
                               counts.labelledTickColumns, counts.symmetryLines, counts.spans, counts.commonPoints}) {

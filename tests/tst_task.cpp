@@ -195,6 +195,13 @@ private slots:
         QTest::newRow("p at an end") << "f(x) = -x^2 + 2x w przedziale <1; 3>" << QStringList{
             "Odcięta wierzchołka p = 1 należy do przedziału ⟨1; 3⟩.", "f(1) = 1, f(3) = −3",
             "Zbiór wartości funkcji w przedziale ⟨1; 3⟩: ⟨−3; 1⟩"};
+        QTest::newRow("p at the right end") << "f(x) = -x^2 + 2x, x ∈ <-1; 1>" << QStringList{
+            "Odcięta wierzchołka p = 1 należy do przedziału ⟨−1; 1⟩.", "f(−1) = −3, f(1) = 1",
+            "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨−1; 1⟩ to f(−1) = −3, największa to f(1) = 1."};
+        QTest::newRow("p at an open right end") << "f(x) = -x^2 + 2x, x ∈ <-1; 1)" << QStringList{
+            "Odcięta wierzchołka p = 1 nie należy do przedziału ⟨−1; 1).",
+            "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨−1; 1) to f(−1) = −3. "
+            "Funkcja nie przyjmuje w tym przedziale wartości największej."};
         QTest::newRow("reached at both ends") << "f(x) = x^2 - 4x + 7, x ∈ <1; 3>" << QStringList{
             "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨1; 3⟩ to f(2) = 3, największa to f(1) = f(3) = 4."};
         QTest::newRow("open ends") << "f(x) = x^2 - 4x + 3, x ∈ (0; 4)" << QStringList{

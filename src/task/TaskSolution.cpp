@@ -29,7 +29,8 @@ mpq_class valueAt(const Polynomial& p, const mpq_class& x) { return (p.c2 * x + 
 
 Facts factsOf(const Polynomial& p) {
     using solver::ExactValue;
-    return solution::FactsOf({ExactValue(p.c2), ExactValue(p.c1), ExactValue(p.c0), {}, {}, {}});
+    return solution::FactsOf(
+        {.a = ExactValue(p.c2), .b = ExactValue(p.c1), .c = ExactValue(p.c0), .typedA = {}, .typedB = {}, .typedC = {}});
 }
 
 // The graph of P: a parabola by its vertex, else a line.
