@@ -266,6 +266,10 @@ private slots:
         QTest::newRow("which comma") << "f(x) = x^2, x ∈ [1,5,4]"
             << "Nie wiadomo, który przecinek oddziela końce przedziału: oddziel je średnikiem, np. ⟨1,5; 4⟩ (znak 19)."
             << 18;
+        QTest::newRow("x1 alone") << "2x1 - 6 = 0" << "Tu stoi x₁, a nie potęga x; potęgę wpisz jako x^2 (znak 2)." << 1;
+        QTest::newRow("x0") << "x0 = 2" << "Tu stoi x₀, a nie potęga x; potęgę wpisz jako x^2 (znak 1)." << 0;
+        QTest::newRow("x2,5") << "x2,5 = 1"
+            << "Po x stoi liczba z przecinkiem: potęgę wpisz jako x^2, a iloczyn ze znakiem ·, np. x · 2,5 (znak 1)." << 0;
         QTest::newRow("x1 and x2 name the roots") << "x1^2 + x2^2 = 10"
             << "x₁ i x₂ to tu pierwiastki równania, a wyrażeń z nimi program jeszcze nie liczy; x² wpisz jako x^2 "
                "(znak 1)." << 0;
@@ -338,6 +342,7 @@ private slots:
         QTest::newRow("5x2 in another place") << "-5x2 + 5x + 10 > 0" << "−5x² + 5x + 10 > 0";
         QTest::newRow("=<") << "x^2-5x=<14" << "x² − 5x ≤ 14";
         QTest::newRow("=>") << "x^2=>4" << "x² ≥ 4";
+        QTest::newRow("> = with a blank") << "x^2 - 5x > = 14" << "x² − 5x ≥ 14";
         QTest::newRow("⩽ and a Unicode minus") << "x² − 1 ⩽ 0" << "x² − 1 ≤ 0";
         QTest::newRow("no comma before x ∈") << "f(x) = x^2 - 4x + 3 x ∈ <-1; 4>" << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩";
         QTest::newRow("x in") << "f(x) = x^2 - 4x + 3, x in <-1; 4>" << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩";

@@ -51,6 +51,7 @@ public:
             if (tokens.back().type == T::Close) --depth;
         }
         if (rootNames_[0] && rootNames_[1]) throw rootsNamed(*rootNames_[0]);
+        if (rootNames_[0]) throw rootNamed("x₁", *rootNames_[0]);
         Token end;
         end.at = text_.size();
         tokens.push_back(end);
@@ -103,11 +104,19 @@ private:
             return relation(Relation::Equal, 1);
         case U'≤': case U'⩽': return relation(Relation::LessOrEqual, 1);
         case U'≥': case U'⩾': return relation(Relation::GreaterOrEqual, 1);
-        case U'<': return peek(1) == U'=' ? relation(Relation::LessOrEqual, 2) : relation(Relation::Less, 1);
-        case U'>': return peek(1) == U'=' ? relation(Relation::GreaterOrEqual, 2) : relation(Relation::Greater, 1);
+        // "<=", and "< =" with a blank between, as typed on a keyboard without ≤.
+        case U'<': return equalsAfter() ? relation(Relation::LessOrEqual, equalsAfter()) : relation(Relation::Less, 1);
+        case U'>': return equalsAfter() ? relation(Relation::GreaterOrEqual, equalsAfter()) : relation(Relation::Greater, 1);
         case U'^': return caret(token);
         default: throw UnknownCharacter(text_, at);
         }
+    }
+
+    // How far past a < or > the "=" that makes it ≤ or ≥ ends, blanks between allowed; 0 where none follows.
+    std::size_t equalsAfter() const {
+        std::size_t ahead = 1;
+        while (IsBlank(peek(ahead))) ++ahead;
+        return peek(ahead) == U'=' ? ahead + 1 : 0;
     }
 
     std::string digits() {
@@ -167,10 +176,22 @@ private:
     // roots x₁ and x₂ instead, which no power may stand for.
     Token exponentAfterVariable(Token token) {
         const std::string power = digits();
+        // "x2,5" might be x² · 0,5 or x · 2,5: neither is read.
+        if ((peek() == U',' || peek() == U'.') && IsDigit(peek(1))) {
+            throw ErrorAt(token.at - 1, "Po x stoi liczba z przecinkiem: potęgę wpisz jako x^2, a iloczyn ze "
+                                        "znakiem ·, np. x · 2,5" + Place(token.at - 1));
+        }
+        // x0 is x₀, the zero, as a pupil writes it in plain text, never x⁰.
+        if (power == "0") throw rootNamed("x₀", token.at - 1);
         if (power == "1" || power == "2") rootNames_[power == "1" ? 0 : 1] = token.at - 1;
         token.type = T::Power;
         token.power = power.size() > 6 ? 1'000'000L : std::stol(power);
         return token;
+    }
+
+    // x1 alone may be x₁ as well as x¹: neither is read.
+    static TaskError rootNamed(const char* name, std::size_t at) {
+        return ErrorAt(at, std::string("Tu stoi ") + name + ", a nie potęga x; potęgę wpisz jako x^2" + Place(at));
     }
 
     static TaskError rootsNamed(std::size_t at) {

@@ -87,7 +87,7 @@ struct Cleared {
     std::string note;  // " / · 2"
 };
 
-constexpr std::size_t longestFactor = 6;  // digits
+constexpr std::size_t longestFactor = 12;  // digits
 
 Cleared cleared(const Polynomial& p) {
     mpz_class denominators = 1, divisor = 0;
@@ -291,7 +291,8 @@ Steps relationSteps(const Task& task) {
         const Facts& f = *quadratic;
         lines.push_back(solution::CoefficientsLine(f));
         for (std::string& line : solution::ZeroLines(f)) lines.push_back(std::move(line));
-        steps.graph = solution::GraphOf(f);
+        // The graph of the side as moved, not as cleared: y = 2x² − 8x + 6, not x² − 4x + 3.
+        steps.graph = solution::GraphOf(*movedFacts);
         if (task.kind == Kind::Inequality) {
             auto [reading, solved] = quadraticSet(f, task.relation, solvedText);
             lines.push_back(reading);
