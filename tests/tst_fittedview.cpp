@@ -49,7 +49,9 @@ QList<double> ticksOf(const sketch::AxisScale& axis) {
 bool holdsItsPoints(const sketch::FittedView& view, const Sketch& s) {
     std::vector<LabelledPoint> points(s.zeros);
     points.insert(points.end(), s.commonPoints.begin(), s.commonPoints.end());
-    for (const auto& p : {s.vertex, s.yIntercept, s.least, s.greatest}) {
+    points.insert(points.end(), s.least.begin(), s.least.end());
+    points.insert(points.end(), s.greatest.begin(), s.greatest.end());
+    for (const auto& p : {s.vertex, s.yIntercept}) {
         if (p) points.push_back(*p);
     }
     for (const sketch::AxisSpan& span : s.solutionSet) {
@@ -133,8 +135,8 @@ private slots:
         // y ∈ ⟨−1; 13,0625⟩ ± 1,40625.
         Sketch interval = function(1, 2, -1, {1, 3});
         interval.solutionSet = {{{-1, sketch::EndKind::Closed}, {4, sketch::EndKind::Closed}}};
-        interval.least = LabelledPoint{2, -1, "min"};
-        interval.greatest = LabelledPoint{-1, 8, "max"};
+        interval.least = {LabelledPoint{2, -1, "min"}};
+        interval.greatest = {LabelledPoint{-1, 8, "max"}};
         QTest::newRow("an interval past the zeros") << interval << QList<double>{-1.75, 5.75, -2.40625, 14.46875}
             << QList<double>{-1, 0, 1, 2, 3, 4, 5} << QList<double>{-2, 0, 2, 4, 6, 8, 10, 12, 14};
 

@@ -190,7 +190,9 @@ private:
         Case c = parabola();
         sketch::Sketch& s = c.sketch;
         const double p = s.curve.p, reach = s.zeros.size() == 2 ? std::abs(s.zeros[1].x - s.zeros[0].x) : positive();
-        const double u = p + reach * uniform(-3, 1), v = u + reach * uniform(0.1, 4);
+        // Now and then symmetric about p, where the greatest value is reached at both ends.
+        const bool symmetric = uniform(0, 1) < 0.2;
+        const double u = symmetric ? p - reach : p + reach * uniform(-3, 1), v = symmetric ? p + reach : u + reach * uniform(0.1, 4);
         std::vector<double> xs{u, v};
         if (p > u && p < v) xs.push_back(p);
         const auto byValue = [&](double x, double y) { return s.curve.valueAt(x) < s.curve.valueAt(y); };
@@ -200,8 +202,10 @@ private:
         const auto valueAt = [&](const char* name, double x) {
             return LabelledPoint{x, s.curve.valueAt(x), std::string(name) + ": f(" + text(x) + ") = " + text(s.curve.valueAt(x))};
         };
-        s.least = valueAt("min", least);
-        s.greatest = valueAt("max", greatest);
+        s.least = {valueAt("min", least)};
+        s.greatest = {valueAt("max", greatest)};
+        // The second place it is reached, marked, its label said by the first's.
+        if (symmetric) (s.curve.a > 0 ? s.greatest : s.least).push_back({v, s.curve.valueAt(v), ""});
         c.kind += ", on an interval";
         return c;
     }
@@ -308,8 +312,8 @@ public:
             const bool rises = s.curve.slope + 2 * s.curve.a * (0 - s.curve.p) > 0;
             besideLabel(*s.yIntercept, "(0; c)", [&](double dx, double dy) { return dx > 0 && (rises ? dy > 0 : dy < 0); });
         }
-        if (s.least) besideLabel(*s.least, "least", [](double, double dy) { return dy > 0; });
-        if (s.greatest) besideLabel(*s.greatest, "greatest", [](double, double dy) { return dy < 0; });
+        for (const LabelledPoint& p : s.least) besideLabel(p, "least", [](double, double dy) { return dy > 0; });
+        for (const LabelledPoint& p : s.greatest) besideLabel(p, "greatest", [](double, double dy) { return dy < 0; });
         const double xAxis = row(0);
         for (const sketch::PlacedText& t : l_.texts) {
             if (t.kind == TextKind::XNumber) tally("x numbers", t.box.top > xAxis);
@@ -326,7 +330,9 @@ private:
     std::vector<LabelledPoint> markedPoints() const {
         const sketch::Sketch& s = c_.sketch;
         std::vector<LabelledPoint> points(s.zeros);
-        for (const auto& p : {s.vertex, s.yIntercept, s.least, s.greatest}) {
+        points.insert(points.end(), s.least.begin(), s.least.end());
+        points.insert(points.end(), s.greatest.begin(), s.greatest.end());
+        for (const auto& p : {s.vertex, s.yIntercept}) {
             if (p) points.push_back(*p);
         }
         points.insert(points.end(), s.commonPoints.begin(), s.commonPoints.end());

@@ -59,8 +59,8 @@ std::vector<std::pair<double, double>> markedPoints(const Sketch& sketch) {
     if (sketch.vertex) add(*sketch.vertex);
     if (sketch.yIntercept) add(*sketch.yIntercept);
     for (const LabelledPoint& zero : sketch.zeros) add(zero);
-    if (sketch.least) add(*sketch.least);
-    if (sketch.greatest) add(*sketch.greatest);
+    for (const LabelledPoint& p : sketch.least) add(p);
+    for (const LabelledPoint& p : sketch.greatest) add(p);
     for (const LabelledPoint& common : sketch.commonPoints) add(common);
     for (const AxisSpan& span : sketch.solutionSet) {
         for (const SpanEnd& end : {span.from, span.to}) {

@@ -50,7 +50,9 @@ struct Sketch {
     std::vector<LabelledPoint> zeros;  // in the order they are named, x₁ before x₂
     std::optional<LabelledPoint> yIntercept;
     std::vector<AxisSpan> solutionSet;
-    std::optional<LabelledPoint> least, greatest;  // values on an interval, where it reaches them
+    // Where an interval's least and greatest values are reached, the label
+    // on the first: twice where both ends have the same value.
+    std::vector<LabelledPoint> least, greatest;
     std::vector<LabelledPoint> commonPoints;
 };
 

@@ -135,11 +135,11 @@ void addMarks(SketchLayout& layout, const Sketch& sketch, const Mapping& map, do
         // A single number, {x₀}, has one end.
         if (toFinite && !(fromFinite && span.to.at == span.from.at)) addEnd(span.to);
     }
-    if (const auto& least = sketch.least) {
-        add(MarkShape::Extreme, map.point(*least), least->label, {Horizontal::Centre, Vertical::Below});
+    for (const LabelledPoint& least : sketch.least) {
+        add(MarkShape::Extreme, map.point(least), least.label, {Horizontal::Centre, Vertical::Below});
     }
-    if (const auto& greatest = sketch.greatest) {
-        add(MarkShape::Extreme, map.point(*greatest), greatest->label, {Horizontal::Centre, Vertical::Above});
+    for (const LabelledPoint& greatest : sketch.greatest) {
+        add(MarkShape::Extreme, map.point(greatest), greatest.label, {Horizontal::Centre, Vertical::Above});
     }
     const auto& common = sketch.commonPoints;
     for (std::size_t i = 0; i < common.size(); ++i) {

@@ -373,12 +373,16 @@ std::vector<std::string> intervalLines(const Task& task, const Interval& in, sol
 
     sketch::Sketch& sketch = graph.sketch;
     sketch.solutionSet = solution::SpansOf({in.range});
-    const auto mark = [&](const Extreme& e, const char* which) -> std::optional<sketch::LabelledPoint> {
-        if (e.at.empty()) return std::nullopt;
-        return sketch::LabelledPoint{nearest(e.at.front()), nearest(e.value), which + reachedText(e)};
+    // Each place the value is reached, the label on the first.
+    const auto marks = [&](const Extreme& e, const char* which) {
+        std::vector<sketch::LabelledPoint> points;
+        for (const mpq_class& x : e.at) {
+            points.push_back({nearest(x), nearest(e.value), points.empty() ? which + reachedText(e) : ""});
+        }
+        return points;
     };
-    sketch.least = mark(least, "min: ");
-    sketch.greatest = mark(greatest, "max: ");
+    sketch.least = marks(least, "min: ");
+    sketch.greatest = marks(greatest, "max: ");
     graph.description += " Na osi OX zaznaczono przedział " + interval + "; " + answer.substr(answer.find(": ") + 2);
     return lines;
 }
