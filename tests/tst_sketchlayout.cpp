@@ -474,7 +474,9 @@ private:
             std::vector<const sketch::PlacedText*> beside, legend;
             for (const sketch::PlacedText& t : l_.texts) {
                 if (t.kind == TextKind::Label && t.text == p.label) beside.push_back(&t);
-                if (t.kind == TextKind::Legend && t.text.substr(t.text.find(": ") + 2) == p.label) legend.push_back(&t);
+                // "n: label" where its number stands beside the mark, else the label alone.
+                const bool numbered = t.text.size() > p.label.size() && t.text.ends_with(": " + p.label);
+                if (t.kind == TextKind::Legend && (t.text == p.label || numbered)) legend.push_back(&t);
             }
             if (beside.size() + legend.size() > 1) return label + " written twice";
             if (!beside.empty()) {
@@ -491,13 +493,14 @@ private:
                 continue;
             }
             ++counts.legendLines;
-            const std::string number = legend[0]->text.substr(0, legend[0]->text.find(':'));
+            if (legend[0]->text == p.label) continue;
+            const std::string number = legend[0]->text.substr(0, legend[0]->text.size() - p.label.size() - 2);
             std::vector<const sketch::PlacedText*> numbers;
             for (const sketch::PlacedText& t : l_.texts) {
                 if (t.kind == TextKind::MarkNumber && t.text == number) numbers.push_back(&t);
             }
             if (numbers.size() > 1) return QString::fromStdString(number) + " beside two marks";
-            if (numbers.empty()) continue;
+            if (numbers.empty()) return QString::fromStdString(legend[0]->text) + " numbered as no mark";
             ++counts.numbersBeside;
             if (QString fault = touchesRing(*numbers[0], p, counts); !fault.isEmpty()) return fault;
         }

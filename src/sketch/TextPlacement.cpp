@@ -234,21 +234,25 @@ std::vector<int> placeLabels(Placer& place, const SketchLayout& l) {
     return unplaced;
 }
 
-// The labels of the marks UNPLACED numbered in lines under the plot, as
-// many as have room there, each centred in its LINE pixels high, and
-// their numbers beside their marks.
+// The labels of the marks UNPLACED in lines under the plot, as many as have
+// room there, each centred in its LINE pixels high: numbered as the number
+// placed beside its mark, or, where even a number finds no room there,
+// without one, the label saying by itself which point it is.
 void placeLegend(Placer& place, const SketchLayout& l, const std::vector<int>& unplaced, double line) {
-    int numbered = 0;
+    int lines = 0, numbered = 0;
     for (const int i : unplaced) {
-        const std::string number = std::to_string(numbered + 1), text = number + ": " + l.marks[i].label;
-        const PixelPoint size = place.sizeOf(text);
-        const PixelPoint at{std::min(l.area.left, l.bounds.right - size.x),
-                            l.plot.bottom + numbered * line + (line - size.y) / 2};
-        const Box box = aligned(size, at, {H::Right, V::Below});
-        if (!place.freeForLegend(box)) continue;
-        ++numbered;
-        place.add(text, box, TextKind::Legend, i);
-        place.addBeside(i, number, TextKind::MarkNumber);
+        const std::string number = std::to_string(numbered + 1), numberedText = number + ": " + l.marks[i].label;
+        const auto boxOf = [&](const std::string& text) {
+            const PixelPoint size = place.sizeOf(text);
+            const PixelPoint at{std::min(l.area.left, l.bounds.right - size.x), l.plot.bottom + lines * line + (line - size.y) / 2};
+            return aligned(size, at, {H::Right, V::Below});
+        };
+        if (!place.freeForLegend(boxOf(numberedText))) continue;
+        const bool marked = place.addBeside(i, number, TextKind::MarkNumber);
+        const std::string text = marked ? numberedText : l.marks[i].label;
+        place.add(text, boxOf(text), TextKind::Legend, i);
+        ++lines;
+        numbered += marked;
     }
 }
 
