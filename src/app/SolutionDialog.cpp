@@ -36,7 +36,8 @@ const QString title = QStringLiteral("Rozwiązanie krok po kroku");
 // the share of the text and chart's height, and a floor in pixels.
 constexpr int graphHeight = 380;
 constexpr int graphMinimumHeight = 100;
-constexpr double graphLeastShare = 0.5;
+constexpr double graphLeastShare = 0.5;   // of the text's and chart's height
+constexpr double graphLeastOfDialog = 0.4;  // of the whole dialog's
 // Past this width the text wraps; below the narrower one it is hard to read.
 constexpr int widestText = 840;
 constexpr int narrowest = 360;
@@ -216,7 +217,8 @@ int SolutionDialog::textHeight(int width) const {
 // answer.
 void SolutionDialog::shareHeight() {
     const int room = splitter_->height() - splitter_->handleWidth();
-    const int least = std::max(graphMinimumHeight, int(std::ceil(room * graphLeastShare)));
+    const int least = std::min(room, std::max({graphMinimumHeight, int(std::ceil(room * graphLeastShare)),
+                                               int(std::ceil(height() * graphLeastOfDialog))}));
     const int text = std::min(textHeight(width()), room - least);
     splitter_->setSizes({text, room - text});
     showAnswer();
