@@ -237,13 +237,16 @@ private slots:
         QTest::newRow("the vertex") << "p = −(−4)/(2 · 2) = 1, q = −32/(4 · 2) = −4"
                                     << "p~= −^(−4)/^(2~·~2)~= 1, q~= −32/^(4~·~2)~= −4";
         QTest::newRow("words, intervals") << "Opis wykresu: f(x) > 0 dla x ∈ (−∞; 1 − √2) ∪ (1 + √2; +∞)"
-                                          << "Opis wykresu: f(x)~>~0 dla x~∈~(−∞; 1~−~√2)~∪ (1~+~√2; +∞)";
+                                          << "Opis wykresu: f(x)~>~0 dla x~∈~(−∞;~1~−~√2)~∪ (1~+~√2;~+∞)";
         // A word alone may start a line, unless a sign binds it: "− x" stays one term;
         // as Polish typesetting has it, "i" does not end one.
         // × and ÷ are signs, not letters; every kind of bracket holds what is in it.
         QTest::newRow("signs between letters") << "2 × x i 3 ÷ y" << "2~×~x i~3~÷~y";
         QTest::newRow("every bracket") << "A = {1, 2}, B = [3, 4], C = ⟨5, 6⟩" << "A~= {1,~2}, B~= [3,~4], C~= ⟨5,~6⟩";
-        QTest::newRow("an interval's ends") << "x ∈ ⟨−1; 4⟩" << "x~∈~⟨−1; 4⟩";
+        // A long set may break between its ends; a point or a short interval does not.
+        QTest::newRow("a point, a short interval") << "(6; 10) i ⟨−1; 4⟩" << "(6;~10) i~⟨−1;~4⟩";
+        QTest::newRow("a long interval") << "x ∈ (1 − √21 000 000; 1 + √21 000 000)"
+                                         << "x~∈~(1~−~√21~000~000; 1~+~√21~000~000)";
         QTest::newRow("words in brackets") << "x ≤ 1 (dzielimy przez liczbę ujemną)" << "x~≤~1~(dzielimy przez liczbę ujemną)";
         QTest::newRow("a word after a number") << "≈ 1 · 10⁻⁹ i 2 − x" << "≈ 1~·~10⁻⁹ i~2~−~x";
         QTest::newRow("a power of ten") << "a ≈ 1,2 · 10⁴⁵, b = 0" << "a~≈ 1,2~·~10⁴⁵, b~= 0";

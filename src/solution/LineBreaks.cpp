@@ -1,5 +1,7 @@
 #include "solution/LineBreaks.h"
 
+#include <vector>
+
 #include "text/Utf8.h"
 
 namespace solution {
@@ -42,10 +44,32 @@ bool binds(char32_t c) {
     return signs.find(c) != std::u32string_view::npos;
 }
 
+// Brackets longer than this may break between their ends: a long set's, not a point's "(6; 10)".
+constexpr std::size_t longBracket = 24;
+
+// For each character, how long the innermost bracket around it is, from
+// its opening to its closing one; 0 outside brackets.
+std::vector<std::size_t> bracketLengths(std::u32string_view text) {
+    std::vector<std::size_t> lengths(text.size()), opened;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == U'\n') opened.clear();
+        if (depthChange(text[i]) > 0) opened.push_back(i);
+        if (depthChange(text[i]) < 0 && !opened.empty()) {
+            const std::size_t from = opened.back();
+            opened.pop_back();
+            for (std::size_t k = from; k <= i; ++k) {
+                if (lengths[k] == 0) lengths[k] = i - from + 1;
+            }
+        }
+    }
+    return lengths;
+}
+
 }  // namespace
 
 std::string KeepTogether(std::string_view utf8) {
     const std::u32string text = text::Decode(utf8);
+    const std::vector<std::size_t> brackets = bracketLengths(text);
     std::u32string kept;
     kept.reserve(text.size() + text.size() / 4);
     int depth = 0;
@@ -56,8 +80,9 @@ std::string KeepTogether(std::string_view utf8) {
         if (c == U' ') {
             const char32_t previous = i > 0 ? text[i - 1] : U'\n', next = i + 1 < text.size() ? text[i + 1] : U'\n';
             // Between two words even in brackets, where a remark in words may
-            // be long, and between an interval's ends, where a set may be.
-            const bool breaks = (text::IsLetter(previous) && text::IsLetter(next)) || previous == U';' ||
+            // be long, and between a long interval's ends.
+            const bool betweenEnds = previous == U';' && brackets[i] > longBracket;
+            const bool breaks = (text::IsLetter(previous) && text::IsLetter(next)) || betweenEnds ||
                                 (depth <= 0 && (breaksAfter(previous) || (!binds(previous) && wordAt(text, i + 1))));
             kept += breaks ? c : noBreakSpace;
             continue;
