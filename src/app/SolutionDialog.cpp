@@ -155,9 +155,21 @@ void SolutionDialog::growForText() {
     const int decoration = frame.height() - height();
     const int wanted = std::min(chrome() + textHeight(width()) + graphHeight, room.height() - decoration);
     if (wanted > height()) {
+        // A window system may grant the size later: the text and chart are
+        // shared when it comes, not at the old height.
+        shareWhenResized_ = true;
         resize(width(), wanted);
         move(frame.left(), std::clamp(frame.top(), room.top(), room.bottom() + 1 - wanted - decoration));
+        if (shareWhenResized_) return;
     }
+    layout()->activate();
+    shareHeight();
+}
+
+void SolutionDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!shareWhenResized_) return;
+    shareWhenResized_ = false;
     layout()->activate();
     shareHeight();
 }

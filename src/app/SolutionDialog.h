@@ -39,6 +39,9 @@ public:
     // The text as it is copied, with plain spaces.
     QString solution() const { return text_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QLayout* taskRow();
     int chrome() const;
@@ -51,6 +54,7 @@ private:
     QString text_;
     QLineEdit* task_;
     QLayout* taskRow_ = nullptr;
+    bool shareWhenResized_ = false;
     QLabel* message_;
     SolutionText* view_;
     GraphView* graph_;
