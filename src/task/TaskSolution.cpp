@@ -1,12 +1,12 @@
 #include "task/TaskSolution.h"
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "solution/SchoolNotation.h"
 #include "solution/SolutionSet.h"
-#include "solver/ExactReal.h"
+#include "task/CommonPoints.h"
+#include "task/IntervalAnswer.h"
+#include "task/Steps.h"
 
 namespace task {
 
@@ -16,34 +16,6 @@ using solution::Bound;
 using solution::Facts;
 using solution::Rational;
 using solution::SolutionSet;
-
-std::string text(const mpq_class& q) { return Rational(q).text(); }
-double nearest(const mpq_class& q) { return solver::NearestDouble(q); }
-
-// "x² − 5x − 14", "2x − 4", "−3"
-std::string polynomialText(const Polynomial& p) {
-    return solution::Sum({{Rational(p.c2), "x²"}, {Rational(p.c1), "x"}, {Rational(p.c0), ""}});
-}
-
-mpq_class valueAt(const Polynomial& p, const mpq_class& x) { return (p.c2 * x + p.c1) * x + p.c0; }
-
-Facts factsOf(const Polynomial& p) {
-    using solver::ExactValue;
-    return solution::FactsOf(
-        {.a = ExactValue(p.c2), .b = ExactValue(p.c1), .c = ExactValue(p.c0), .typedA = {}, .typedB = {}, .typedC = {}});
-}
-
-// The graph of P: a parabola by its vertex, else a line.
-sketch::Curve curveOf(const Polynomial& p) {
-    if (p.c2 == 0) return {.a = 0, .slope = nearest(p.c1), .p = 0, .q = nearest(p.c0)};
-    const mpq_class vertex = -p.c1 / (2 * p.c2);
-    return {.a = nearest(p.c2), .slope = 0, .p = nearest(vertex), .q = nearest(valueAt(p, vertex))};
-}
-
-// The letter a task's function goes by in f(−1) = 8: "f", "g", …
-std::string letterOf(const Task& task) {
-    return task.name.size() > 1 && task.name.ends_with("(x)") ? task.name.substr(0, task.name.size() - 3) : "f";
-}
 
 // The sign the relation asks of the moved side, and whether it holds at its zeros too.
 int wantedSign(Relation r) { return r == Relation::Less || r == Relation::LessOrEqual ? -1 : 1; }
@@ -71,12 +43,6 @@ Relation flipped(Relation r) {
     return r;
 }
 
-// The steps of a task and what its chart shows.
-struct Steps {
-    std::vector<std::string> lines;
-    std::optional<solution::Graph> graph;
-};
-
 // The moved side as school clears it before Δ: multiplied by the least
 // common multiple of its denominators ("/ · 2"), or divided by the greatest
 // common divisor of its whole coefficients ("/ : 3"); a factor of 1 where
@@ -100,7 +66,7 @@ Cleared cleared(const Polynomial& p) {
     if ((!multiply && !divide) || by.get_str().size() > longestFactor) return {1, p, {}};
     const mpq_class factor = multiply ? mpq_class(by) : mpq_class(1, by);
     const Polynomial scaled{p.c0 * factor, p.c1 * factor, p.c2 * factor};
-    return {factor, scaled, std::string(multiply ? " / · " : " / : ") + text(mpq_class(by))};
+    return {factor, scaled, std::string(multiply ? " / · " : " / : ") + NumberText(mpq_class(by))};
 }
 
 // The answer of an inequality of degree 2: how the parabola lies, and the set.
@@ -142,15 +108,15 @@ std::pair<std::vector<std::string>, SolutionSet> linearLines(const Polynomial& p
     const mpq_class root = -p.c0 / p.c1;
     const Relation last = p.c1 < 0 ? flipped(r) : r;
     std::vector<std::string> lines{std::string("To ") + (equation ? "równanie liniowe." : "nierówność liniowa."),
-                                   solution::Sum({{Rational(p.c1), "x"}}) + RelationText(r) + text(-p.c0)};
+                                   solution::Sum({{Rational(p.c1), "x"}}) + RelationText(r) + NumberText(-p.c0)};
     if (p.c1 != 1) {
-        std::string divide = "x" + RelationText(last) + text(root);
+        std::string divide = "x" + RelationText(last) + NumberText(root);
         if (!equation && p.c1 < 0) divide += " (dzielimy przez liczbę ujemną, więc znak nierówności się zmienia)";
         lines.push_back(divide);
     }
-    const Bound at = Bound::of(closedAt(last), text(root), nearest(root));
+    const Bound at = Bound::of(closedAt(last), NumberText(root), Nearest(root));
     switch (last) {
-    case Relation::Equal: return {lines, {{Bound::closed(text(root), nearest(root)), Bound::closed(text(root), nearest(root))}}};
+    case Relation::Equal: return {lines, {{Bound::closed(NumberText(root), Nearest(root)), Bound::closed(NumberText(root), Nearest(root))}}};
     case Relation::Less:
     case Relation::LessOrEqual: return {lines, {{Bound::infinite(), at}}};
     case Relation::Greater:
@@ -168,88 +134,12 @@ std::string answerOf(Kind kind, const SolutionSet& set) {
     return xs;
 }
 
-// x on both sides of an equation: the points where the two graphs meet, at
-// each solution, with y from the simpler side.
-struct CommonPoint {
-    std::string x, y;
-    double nearestX = 0, nearestY = 0;
-};
-
-// P at (u + v√m)/w, exactly, in the same form.
-solution::Surd valueAtSurd(const Polynomial& p, const solution::Surd& x) {
-    const mpq_class a(x.u, x.w), b(x.v, x.w), m(x.m);
-    const mpq_class rational = p.c2 * (a * a + b * b * m) + p.c1 * a + p.c0, root = 2 * p.c2 * a * b + p.c1 * b;
-    mpz_class w;
-    mpz_lcm(w.get_mpz_t(), rational.get_den_mpz_t(), root.get_den_mpz_t());
-    const mpz_class u(rational * w), v(root * w);
-    mpz_class common;
-    mpz_gcd(common.get_mpz_t(), u.get_mpz_t(), v.get_mpz_t());
-    mpz_gcd(common.get_mpz_t(), common.get_mpz_t(), w.get_mpz_t());
-    return {.u = u / common, .v = v / common, .w = w / common, .m = v == 0 ? mpz_class(1) : x.m};
-}
-
-double nearestSurd(const solution::Surd& s) {
-    return nearest(mpq_class(s.u, s.w)) + nearest(mpq_class(s.v, s.w)) * std::sqrt(nearest(mpq_class(s.m)));
-}
-
-std::vector<CommonPoint> commonPoints(const Polynomial& moved, const Polynomial& side) {
-    std::vector<solution::Surd> xs;
-    if (moved.degree() == 1) {
-        const mpq_class root = -moved.c0 / moved.c1;
-        xs.push_back({.u = root.get_num(), .v = 0, .w = root.get_den(), .m = 1});
-    } else if (moved.degree() == 2) {
-        const solution::ExactForms forms = solution::ExactFormsOf(moved.c2, moved.c1, moved.c0);
-        if (forms.delta >= 0) xs.push_back(forms.x1);
-        if (forms.delta > 0) xs.push_back(forms.x2);
-        if (xs.size() == 2 && moved.c2 < 0) std::swap(xs[0], xs[1]);
-    }
-    std::vector<CommonPoint> points;
-    for (const solution::Surd& x : xs) {
-        const solution::Surd y = valueAtSurd(side, x);
-        points.push_back({solution::SurdText(x), solution::SurdText(y), nearestSurd(x), nearestSurd(y)});
-    }
-    return points;
-}
-
-std::string pointText(const CommonPoint& point) { return "(" + point.x + "; " + point.y + ")"; }
-
-// After the solutions of f(x) = g(x): y at each from the simpler side, the
-// common points in the answer, and both graphs with those points marked.
-void addCommonPoints(const Task& task, const Polynomial& moved, Steps& steps) {
-    const bool rightSimpler = task.rightValue.degree() <= task.leftValue.degree();
-    const Polynomial& side = rightSimpler ? task.rightValue : task.leftValue;
-    const std::vector<CommonPoint> points = commonPoints(moved, side);
-    const bool same = moved.degree() == 0 && moved.c0 == 0;
-    sketch::Sketch sketch{.curve = curveOf(task.leftValue), .other = curveOf(task.rightValue)};
-    std::string ys, list;
-    for (const CommonPoint& point : points) {
-        sketch.commonPoints.push_back({point.nearestX, point.nearestY, pointText(point)});
-        ys += (ys.empty() ? "" : ", ") + std::string("dla x = ") + point.x + " jest y = " + point.y;
-        list += (list.empty() ? "" : " i ") + pointText(point);
-    }
-    std::string& answer = steps.lines.back();
-    if (points.empty()) {
-        answer += std::string(answer.ends_with(".") ? " " : ". ") + "Wykresy obu stron " +
-                  (same ? "pokrywają się." : "nie mają punktów wspólnych.");
-    } else {
-        const std::string xs = answer;
-        answer = "Drugie współrzędne punktów wspólnych z y = " + (rightSimpler ? task.right : task.left) + ": " + ys + ".";
-        steps.lines.push_back(xs + (points.size() == 1 ? "; punkt wspólny wykresów: " : "; punkty wspólne wykresów: ") + list);
-    }
-    const std::string description = "Wykresy y = " + task.left + " i y = " + task.right +
-                                    (same                 ? " pokrywają się."
-                                     : points.empty()     ? " nie mają punktów wspólnych."
-                                     : points.size() == 1 ? " mają jeden punkt wspólny " + list + "."
-                                                          : " mają punkty wspólne " + list + ".");
-    steps.graph = solution::Graph{sketch, description};
-}
-
 // The chart of a linear leftover: its line, its zero and its solution set.
 solution::Graph lineGraph(const Polynomial& p, const SolutionSet& set, Kind kind) {
     const mpq_class root = -p.c0 / p.c1;
-    sketch::Sketch sketch{.curve = curveOf(p)};
-    sketch.zeros = {{nearest(root), 0, "x = " + text(root)}};
-    std::string description = "Prosta y = " + polynomialText(p) + " przecina oś OX w punkcie (" + text(root) + "; 0).";
+    sketch::Sketch sketch{.curve = CurveOf(p)};
+    sketch.zeros = {{Nearest(root), 0, "x = " + NumberText(root)}};
+    std::string description = "Prosta y = " + PolynomialText(p) + " przecina oś OX w punkcie (" + NumberText(root) + "; 0).";
     if (kind == Kind::Inequality) {
         sketch.solutionSet = solution::SpansOf(set);
         description += " Na osi OX zaznaczono zbiór rozwiązań: x ∈ " + solution::SetText(set) + ".";
@@ -259,14 +149,14 @@ solution::Graph lineGraph(const Polynomial& p, const SolutionSet& set, Kind kind
 
 Steps relationSteps(const Task& task) {
     const Polynomial moved = task.leftValue - task.rightValue;
-    const std::optional<Facts> movedFacts = moved.degree() == 2 ? std::optional(factsOf(moved)) : std::nullopt;
+    const std::optional<Facts> movedFacts = moved.degree() == 2 ? std::optional(PolynomialFacts(moved)) : std::nullopt;
     // Long numbers are written rounded: nothing to clear.
     const Cleared clear = movedFacts && movedFacts->exact ? cleared(moved) : Cleared{1, moved, {}};
     const Polynomial& p = clear.p;
-    const std::optional<Facts> quadratic = clear.factor == 1 ? movedFacts : (p.degree() == 2 ? std::optional(factsOf(p)) : std::nullopt);
+    const std::optional<Facts> quadratic = clear.factor == 1 ? movedFacts : (p.degree() == 2 ? std::optional(PolynomialFacts(p)) : std::nullopt);
     const std::string relation = RelationText(task.relation);
-    const std::string movedText = (movedFacts ? solution::GeneralForm(*movedFacts) : polynomialText(moved)) + relation + "0";
-    const std::string solvedText = (quadratic ? solution::GeneralForm(*quadratic) : polynomialText(p)) + relation + "0";
+    const std::string movedText = (movedFacts ? solution::GeneralForm(*movedFacts) : PolynomialText(moved)) + relation + "0";
+    const std::string solvedText = (quadratic ? solution::GeneralForm(*quadratic) : PolynomialText(p)) + relation + "0";
     Steps steps{{"Zadanie: " + task.text()}, std::nullopt};
     auto& lines = steps.lines;
     if (quadratic && !quadratic->exact) lines.push_back(solution::RoundedNote());
@@ -279,7 +169,7 @@ Steps relationSteps(const Task& task) {
     SolutionSet set;
     if (p.degree() == 0) {
         const bool always = holds(p.c0, task.relation);
-        lines.push_back("Zostaje " + text(p.c0) + relation + "0, a to " +
+        lines.push_back("Zostaje " + NumberText(p.c0) + relation + "0, a to " +
                         (always ? "jest prawdą dla każdego x." : "nie jest prawdą dla żadnego x."));
         if (always) set = {{Bound::infinite(), Bound::infinite()}};
     } else if (p.degree() == 1) {
@@ -304,95 +194,16 @@ Steps relationSteps(const Task& task) {
     const bool equation = task.kind == Kind::Equation;
     lines.push_back("Odpowiedź: " + (equation && quadratic ? quadraticEquationAnswer(*quadratic) : answerOf(task.kind, set)));
     const bool exact = !quadratic || quadratic->exact;
-    if (equation && task.leftValue.degree() > 0 && task.rightValue.degree() > 0 && exact) addCommonPoints(task, p, steps);
+    if (equation && task.leftValue.degree() > 0 && task.rightValue.degree() > 0 && exact) AddCommonPoints(task, p, steps);
     return steps;
 }
 
-// The least or greatest value on an interval: the arguments it is reached
-// at, none where the function only comes near it at an open end.
-struct Extreme {
-    mpq_class value;
-    std::vector<mpq_class> at;
-};
-
-// Candidates are the ends and p where it lies inside; REACHED says which belong to the interval.
-Extreme extremeOf(const Polynomial& f, const std::vector<std::pair<mpq_class, bool>>& candidates, bool least) {
-    Extreme e{valueAt(f, candidates.front().first), {}};
-    for (const auto& [x, reached] : candidates) {
-        const mpq_class v = valueAt(f, x);
-        if (least ? v < e.value : v > e.value) e.value = v;
-    }
-    for (const auto& [x, reached] : candidates) {
-        if (reached && valueAt(f, x) == e.value) e.at.push_back(x);
-    }
-    return e;
-}
-
-// The steps that answer an interval task, its answer, and what they add to the chart.
-std::vector<std::string> intervalLines(const Task& task, const Interval& in, solution::Graph& graph,
-                                       std::vector<std::string>& properties) {
-    const Polynomial& f = task.leftValue;
-    const std::string name = letterOf(task);
-    const mpq_class p = -f.c1 / (2 * f.c2);
-    const std::string interval = solution::RangeText(in.range);
-    const bool fromClosed = in.range.from.kind == sketch::EndKind::Closed, toClosed = in.range.to.kind == sketch::EndKind::Closed;
-    const bool inside = (p > in.from && p < in.to) || (p == in.from && fromClosed) || (p == in.to && toClosed);
-    std::vector<std::string> lines{"Odcięta wierzchołka p = " + text(p) + (inside ? " należy" : " nie należy") +
-                                   " do przedziału " + interval + "."};
-    std::vector<std::pair<mpq_class, bool>> candidates{{in.from, fromClosed}};
-    if (p > in.from && p < in.to) candidates.emplace_back(p, true);
-    candidates.emplace_back(in.to, toClosed);
-    std::string values;
-    for (const auto& [x, reached] : candidates) {
-        values += (values.empty() ? "" : ", ") + name + "(" + text(x) + ") = " + text(valueAt(f, x));
-    }
-    lines.push_back(values);
-    const Extreme least = extremeOf(f, candidates, true), greatest = extremeOf(f, candidates, false);
-    const auto reachedText = [&](const Extreme& e) {
-        std::string at;
-        for (const mpq_class& x : e.at) at += name + "(" + text(x) + ") = ";
-        return at + text(e.value);
-    };
-    std::string answer = "Odpowiedź: ";
-    if (!least.at.empty() && !greatest.at.empty()) {
-        answer += "najmniejsza wartość funkcji w przedziale " + interval + " to " + reachedText(least) +
-                  ", największa to " + reachedText(greatest) + ".";
-    } else if (!least.at.empty() || !greatest.at.empty()) {
-        const bool hasLeast = !least.at.empty();
-        answer += std::string(hasLeast ? "najmniejsza" : "największa") + " wartość funkcji w przedziale " + interval +
-                  " to " + reachedText(hasLeast ? least : greatest) + ". Funkcja nie przyjmuje w tym przedziale wartości " +
-                  (hasLeast ? "największej." : "najmniejszej.");
-    } else {
-        answer += "funkcja nie przyjmuje w przedziale " + interval + " ani wartości najmniejszej, ani największej.";
-    }
-    lines.push_back(answer);
-
-    const Bound low = Bound::of(!least.at.empty(), text(least.value), nearest(least.value));
-    const Bound high = Bound::of(!greatest.at.empty(), text(greatest.value), nearest(greatest.value));
-    properties.push_back("Zbiór wartości funkcji w przedziale " + interval + ": " + solution::RangeText({low, high}));
-
-    sketch::Sketch& sketch = graph.sketch;
-    sketch.solutionSet = solution::SpansOf({in.range});
-    // Each place the value is reached, the label on the first.
-    const auto marks = [&](const Extreme& e, const char* which) {
-        std::vector<sketch::LabelledPoint> points;
-        for (const mpq_class& x : e.at) {
-            points.push_back({nearest(x), nearest(e.value), points.empty() ? which + reachedText(e) : ""});
-        }
-        return points;
-    };
-    sketch.least = marks(least, "min: ");
-    sketch.greatest = marks(greatest, "max: ");
-    graph.description += " Na osi OX zaznaczono przedział " + interval + "; " + answer.substr(answer.find(": ") + 2);
-    return lines;
-}
-
 std::string propertiesHeading(const Task& task) {
-    return task.name == "y" ? "Inne własności tej funkcji:" : "Inne własności funkcji " + letterOf(task) + ":";
+    return task.name == "y" ? "Inne własności tej funkcji:" : "Inne własności funkcji " + LetterOf(task) + ":";
 }
 
 Steps functionSteps(const Task& task) {
-    const Facts f = factsOf(task.leftValue);
+    const Facts f = PolynomialFacts(task.leftValue);
     solution::Graph graph = solution::GraphOf(f);
     const std::string name = task.name.empty() ? "f(x)" : task.name;
     const std::string general = solution::GeneralForm(f);
@@ -404,7 +215,7 @@ Steps functionSteps(const Task& task) {
     std::vector<std::string> function = solution::FunctionLines(f, parts);
     if (task.interval) {
         std::vector<std::string> properties;
-        for (std::string& line : intervalLines(task, *task.interval, graph, properties)) lines.push_back(std::move(line));
+        for (std::string& line : IntervalLines(task, *task.interval, graph, properties)) lines.push_back(std::move(line));
         lines.push_back(propertiesHeading(task));
         lines.insert(lines.end(), properties.begin(), properties.end());
     }

@@ -1,0 +1,88 @@
+#include "task/CommonPoints.h"
+
+#include <cmath>
+
+#include "solution/ExactForms.h"
+#include "solution/SchoolNotation.h"
+
+namespace task {
+
+namespace {
+
+// x on both sides of an equation: the points where the two graphs meet, at
+// each solution, with y from the simpler side.
+struct CommonPoint {
+    std::string x, y;
+    double nearestX = 0, nearestY = 0;
+};
+
+// P at (u + v√m)/w, exactly, in the same form.
+solution::Surd valueAtSurd(const Polynomial& p, const solution::Surd& x) {
+    const mpq_class a(x.u, x.w), b(x.v, x.w), m(x.m);
+    const mpq_class rational = p.c2 * (a * a + b * b * m) + p.c1 * a + p.c0, root = 2 * p.c2 * a * b + p.c1 * b;
+    mpz_class w;
+    mpz_lcm(w.get_mpz_t(), rational.get_den_mpz_t(), root.get_den_mpz_t());
+    const mpz_class u(rational * w), v(root * w);
+    mpz_class common;
+    mpz_gcd(common.get_mpz_t(), u.get_mpz_t(), v.get_mpz_t());
+    mpz_gcd(common.get_mpz_t(), common.get_mpz_t(), w.get_mpz_t());
+    return {.u = u / common, .v = v / common, .w = w / common, .m = v == 0 ? mpz_class(1) : x.m};
+}
+
+double nearestSurd(const solution::Surd& s) {
+    return Nearest(mpq_class(s.u, s.w)) + Nearest(mpq_class(s.v, s.w)) * std::sqrt(Nearest(mpq_class(s.m)));
+}
+
+std::vector<CommonPoint> commonPoints(const Polynomial& moved, const Polynomial& side) {
+    std::vector<solution::Surd> xs;
+    if (moved.degree() == 1) {
+        const mpq_class root = -moved.c0 / moved.c1;
+        xs.push_back({.u = root.get_num(), .v = 0, .w = root.get_den(), .m = 1});
+    } else if (moved.degree() == 2) {
+        const solution::ExactForms forms = solution::ExactFormsOf(moved.c2, moved.c1, moved.c0);
+        if (forms.delta >= 0) xs.push_back(forms.x1);
+        if (forms.delta > 0) xs.push_back(forms.x2);
+        if (xs.size() == 2 && moved.c2 < 0) std::swap(xs[0], xs[1]);
+    }
+    std::vector<CommonPoint> points;
+    for (const solution::Surd& x : xs) {
+        const solution::Surd y = valueAtSurd(side, x);
+        points.push_back({solution::SurdText(x), solution::SurdText(y), nearestSurd(x), nearestSurd(y)});
+    }
+    return points;
+}
+
+std::string pointText(const CommonPoint& point) { return "(" + point.x + "; " + point.y + ")"; }
+
+}  // namespace
+
+void AddCommonPoints(const Task& task, const Polynomial& moved, Steps& steps) {
+    const bool rightSimpler = task.rightValue.degree() <= task.leftValue.degree();
+    const Polynomial& side = rightSimpler ? task.rightValue : task.leftValue;
+    const std::vector<CommonPoint> points = commonPoints(moved, side);
+    const bool same = moved.degree() == 0 && moved.c0 == 0;
+    sketch::Sketch sketch{.curve = CurveOf(task.leftValue), .other = CurveOf(task.rightValue)};
+    std::string ys, list;
+    for (const CommonPoint& point : points) {
+        sketch.commonPoints.push_back({point.nearestX, point.nearestY, pointText(point)});
+        ys += (ys.empty() ? "" : ", ") + std::string("dla x = ") + point.x + " jest y = " + point.y;
+        list += (list.empty() ? "" : " i ") + pointText(point);
+    }
+    std::string& answer = steps.lines.back();
+    if (points.empty()) {
+        answer += std::string(answer.ends_with(".") ? " " : ". ") + "Wykresy obu stron " +
+                  (same ? "pokrywają się." : "nie mają punktów wspólnych.");
+    } else {
+        const std::string xs = answer;
+        answer = "Drugie współrzędne punktów wspólnych z y = " + (rightSimpler ? task.right : task.left) + ": " + ys + ".";
+        steps.lines.push_back(xs + (points.size() == 1 ? "; punkt wspólny wykresów: " : "; punkty wspólne wykresów: ") + list);
+    }
+    const std::string description = "Wykresy y = " + task.left + " i y = " + task.right +
+                                    (same                 ? " pokrywają się."
+                                     : points.empty()     ? " nie mają punktów wspólnych."
+                                     : points.size() == 1 ? " mają jeden punkt wspólny " + list + "."
+                                                          : " mają punkty wspólne " + list + ".");
+    steps.graph = solution::Graph{sketch, description};
+}
+
+}  // namespace task
