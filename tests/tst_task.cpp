@@ -263,6 +263,8 @@ private slots:
                                                  << "Przedział zamyka się nawiasem ⟩ albo ) (znak 21)." << 20;
         QTest::newRow("no interval after ∈") << "f(x) = x^2, x ∈ 4"
                                             << "Tu powinien stać przedział, np. ⟨−1; 4⟩ albo (0; 4) (znak 17)." << 16;
+        QTest::newRow("a half-line after a function") << "f(x)=x^2-4x+3, x=<4"
+                                                     << "Przedział zapisuje się z oboma końcami, np. x ∈ ⟨−1; 4⟩ (znak 16)." << 15;
         QTest::newRow("which comma") << "f(x) = x^2, x ∈ [1,5,4]"
             << "Nie wiadomo, który przecinek oddziela końce przedziału: oddziel je średnikiem, np. ⟨1,5; 4⟩ (znak 19)."
             << 18;

@@ -62,6 +62,10 @@ public:
             }
             task.interval = interval();
         }
+        // "f(x) = …, x ≤ 4": a half-line, on which extreme values are not asked.
+        if (task.kind == Kind::Function && peek().type == T::Comma && peek(1).type == T::X && peek(2).type == T::Relation) {
+            throw ErrorAt(peek(1).at, "Przedział zapisuje się z oboma końcami, np. x ∈ ⟨−1; 4⟩" + Place(peek(1).at));
+        }
         if (peek().type == T::Relation && task.kind != Kind::Function) {
             throw ErrorAt(peek().at, "Zadanie może mieć tylko jeden znak =, <, >, ≤ albo ≥" + Place(peek().at));
         }
