@@ -21,6 +21,7 @@ struct Curve {
         const double d = x - p;
         return q + (slope + a * d) * d;
     }
+    double slopeAt(double x) const { return slope + 2 * a * (x - p); }
 };
 
 // One end of a part of the x axis, as school draws a set of solutions:

@@ -56,7 +56,7 @@ public:
     // Anchored at the area's left edge, its value there worked out from the
     // curve's own anchor, so that a far vertex loses nothing in rounding.
     PixelCurve curve(const Curve& c) const {
-        const double x = view_.x.low, rise = c.slope + 2 * c.a * (x - c.p);
+        const double x = view_.x.low, rise = c.slopeAt(x);
         return {.column0 = area_.left,
                 .row0 = row(c.valueAt(x)),
                 .slope = -rise * yPerUnit_ / xPerUnit_,
@@ -86,13 +86,11 @@ Mark markOf(MarkShape shape, PixelPoint at, double scale) {
     return mark;
 }
 
-double riseAt(const Curve& c, double x) { return c.slope + 2 * c.a * (x - c.p); }
-
 // Where the curve crosses the x axis, its zero's label goes where it leaves
 // outwards (away from a parabola's axis, rightwards along a line), on the
 // axis's other side; where it touches the axis, on the side away from it.
 void sideOfZero(Mark& mark, const Curve& c, double x) {
-    const double rise = riseAt(c, x);
+    const double rise = c.slopeAt(x);
     if (rise == 0) {
         mark.outside = c.a > 0 ? Vertical::Below : Vertical::Above;
         mark.side = {Horizontal::Right, mark.outside};
@@ -117,7 +115,7 @@ void addMarks(SketchLayout& layout, const Sketch& sketch, const Mapping& map, do
     };
     if (const auto& point = sketch.yIntercept) {
         add(MarkShape::Diamond, map.point(*point), point->label,
-            {Horizontal::Right, riseAt(curve, 0) > 0 ? Vertical::Below : Vertical::Above});
+            {Horizontal::Right, curve.slopeAt(0) > 0 ? Vertical::Below : Vertical::Above});
     }
     if (const auto& vertex = sketch.vertex) {
         const Vertical away = curve.a > 0 ? Vertical::Below : Vertical::Above;

@@ -33,9 +33,10 @@ std::string YInterceptText(const Facts& f) { return "(0; " + f.c.text() + ")"; }
 
 Graph GraphOf(const Facts& f) {
     const std::string is = f.exact ? " = " : " ≈ ";
-    sketch::Sketch sketch{.curve = {.a = f.nearest.a, .slope = 0, .p = f.nearest.p, .q = f.nearest.q},
-                         .vertex = sketch::LabelledPoint{.x = f.nearest.p, .y = f.nearest.q, .label = VertexText(f)},
-                         .yIntercept = sketch::LabelledPoint{.x = 0, .y = f.nearest.c, .label = {}}};
+    sketch::Sketch sketch;
+    sketch.curve = {.a = f.nearest.a, .slope = 0, .p = f.nearest.p, .q = f.nearest.q};
+    sketch.vertex = sketch::LabelledPoint{.x = f.nearest.p, .y = f.nearest.q, .label = VertexText(f)};
+    sketch.yIntercept = sketch::LabelledPoint{.x = 0, .y = f.nearest.c, .label = {}};
     if (f.deltaSign > 0) {
         sketch.zeros = {{f.x1.nearest, 0, "x₁" + is + f.x1.text}, {f.x2.nearest, 0, "x₂" + is + f.x2.text}};
     } else if (f.deltaSign == 0) {

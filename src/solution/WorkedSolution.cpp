@@ -86,7 +86,7 @@ std::vector<std::string> FunctionLines(const Facts& f, const FunctionParts& part
     const std::string& name = parts.name;
     const auto& exact = f.exactCoefficient;
     std::vector<std::string> lines;
-    if (!f.exact && parts.roundedNote) lines.push_back(RoundedNote());
+    if (!f.exact) lines.push_back(RoundedNote());
     if (parts.generalForm) lines.push_back(name + relation(exact.a && exact.b && exact.c) + GeneralForm(f));
     lines.push_back(CoefficientsLine(f));
     for (std::string& line : ZeroLines(f)) lines.push_back(std::move(line));

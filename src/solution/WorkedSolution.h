@@ -34,7 +34,6 @@ std::vector<std::string> ZeroLines(const Facts& facts);
 // Which of the function's lines to write, and the name they give it.
 struct FunctionParts {
     std::string name = "f(x)";  // "y" where the task names it so
-    bool roundedNote = true;    // left out where the task's solution has said it
     bool generalForm = true;    // left out where the task's expansion has said it
 };
 // Every line of the function's worked solution but the last.

@@ -61,7 +61,9 @@ void AddCommonPoints(const Task& task, const Polynomial& moved, Steps& steps) {
     const Polynomial& side = rightSimpler ? task.rightValue : task.leftValue;
     const std::vector<CommonPoint> points = commonPoints(moved, side);
     const bool same = moved.degree() == 0 && moved.c0 == 0;
-    sketch::Sketch sketch{.curve = CurveOf(task.leftValue), .other = CurveOf(task.rightValue)};
+    sketch::Sketch sketch;
+    sketch.curve = CurveOf(task.leftValue);
+    sketch.other = CurveOf(task.rightValue);
     std::string ys, list;
     for (const CommonPoint& point : points) {
         sketch.commonPoints.push_back({point.nearestX, point.nearestY, pointText(point)});

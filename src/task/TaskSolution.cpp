@@ -134,17 +134,19 @@ std::string answerOf(Kind kind, const SolutionSet& set) {
     return xs;
 }
 
-// The chart of a linear leftover: its line, its zero and its solution set.
-solution::Graph lineGraph(const Polynomial& p, const SolutionSet& set, Kind kind) {
+// An inequality's set on the chart's x axis, and in its description.
+void markSolutionSet(solution::Graph& graph, const SolutionSet& set) {
+    graph.sketch.solutionSet = solution::SpansOf(set);
+    graph.description += " Na osi OX zaznaczono zbiór rozwiązań: x ∈ " + solution::SetText(set) + ".";
+}
+
+// The chart of a linear leftover: its line and its zero.
+solution::Graph lineGraph(const Polynomial& p) {
     const mpq_class root = -p.c0 / p.c1;
-    sketch::Sketch sketch{.curve = CurveOf(p)};
+    sketch::Sketch sketch;
+    sketch.curve = CurveOf(p);
     sketch.zeros = {{Nearest(root), 0, "x = " + NumberText(root)}};
-    std::string description = "Prosta y = " + PolynomialText(p) + " przecina oś OX w punkcie (" + NumberText(root) + "; 0).";
-    if (kind == Kind::Inequality) {
-        sketch.solutionSet = solution::SpansOf(set);
-        description += " Na osi OX zaznaczono zbiór rozwiązań: x ∈ " + solution::SetText(set) + ".";
-    }
-    return {sketch, description};
+    return {sketch, "Prosta y = " + PolynomialText(p) + " przecina oś OX w punkcie (" + NumberText(root) + "; 0)."};
 }
 
 Steps relationSteps(const Task& task) {
@@ -176,7 +178,7 @@ Steps relationSteps(const Task& task) {
         auto [linear, solved] = linearLines(p, task.relation, task.kind);
         lines.insert(lines.end(), linear.begin(), linear.end());
         set = std::move(solved);
-        steps.graph = lineGraph(p, set, task.kind);
+        steps.graph = lineGraph(p);
     } else {
         const Facts& f = *quadratic;
         lines.push_back(solution::CoefficientsLine(f));
@@ -187,10 +189,9 @@ Steps relationSteps(const Task& task) {
             auto [reading, solved] = quadraticSet(f, task.relation, solvedText);
             lines.push_back(reading);
             set = std::move(solved);
-            steps.graph->sketch.solutionSet = solution::SpansOf(set);
-            steps.graph->description += " Na osi OX zaznaczono zbiór rozwiązań: x ∈ " + solution::SetText(set) + ".";
         }
     }
+    if (steps.graph && task.kind == Kind::Inequality) markSolutionSet(*steps.graph, set);
     const bool equation = task.kind == Kind::Equation;
     lines.push_back("Odpowiedź: " + (equation && quadratic ? quadraticEquationAnswer(*quadratic) : answerOf(task.kind, set)));
     const bool exact = !quadratic || quadratic->exact;
@@ -211,7 +212,7 @@ Steps functionSteps(const Task& task) {
     std::vector<std::string> lines;
     if (expanded || task.interval) lines.push_back("Zadanie: " + task.text());
     if (expanded) lines.push_back(name + " = " + task.left + " = " + general);
-    const solution::FunctionParts parts{.name = name, .roundedNote = true, .generalForm = !expanded};
+    const solution::FunctionParts parts{.name = name, .generalForm = !expanded};
     std::vector<std::string> function = solution::FunctionLines(f, parts);
     if (task.interval) {
         std::vector<std::string> properties;
