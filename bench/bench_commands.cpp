@@ -113,8 +113,8 @@ private slots:
         const std::string text = task.toStdString();
         QBENCHMARK {
             const auto read = task::ReadTask(text);
-            QVERIFY(std::holds_alternative<task::Task>(read));
-            QVERIFY(!task::SolveTask(std::get<task::Task>(read)).text.empty());
+            QVERIFY(std::holds_alternative<task::Problem>(read));
+            QVERIFY(!task::SolveTask(std::get<task::Problem>(read)).text.empty());
         }
     }
 

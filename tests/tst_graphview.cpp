@@ -60,7 +60,7 @@ private slots:
     void solutionEndsHollowOrFilled() {
         app::GraphView view(nullptr);
         const auto read = task::ReadTask("f(x) = x^2, x ∈ (1; 3>");
-        view.setGraph(task::SolveTask(std::get<task::Task>(read)).graph);
+        view.setGraph(task::SolveTask(std::get<task::Problem>(read)).graph);
         view.resize(600, 400);
         const QImage image = view.grab().toImage();
         const auto purple = [](QRgb c) { return qRed(c) > 100 && qBlue(c) > 130 && qGreen(c) < 90; };

@@ -21,7 +21,7 @@
 namespace {
 
 solution::Solution solved(const QString& text) {
-    return task::SolveTask(std::get<task::Task>(task::ReadTask(text.toStdString())));
+    return task::SolveTask(std::get<task::Problem>(task::ReadTask(text.toStdString())));
 }
 
 // A character of a number as the solution writes it: its digits, decimal

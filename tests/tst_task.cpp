@@ -12,7 +12,7 @@ namespace {
 QStringList solved(const QString& text) {
     const auto read = task::ReadTask(text.toStdString());
     if (const auto* error = std::get_if<task::TaskError>(&read)) return {"błąd: " + QString::fromStdString(error->message)};
-    return QString::fromStdString(task::SolveTask(std::get<task::Task>(read)).text).split('\n');
+    return QString::fromStdString(task::SolveTask(std::get<task::Problem>(read)).text).split('\n');
 }
 
 // A number of an answer: "−2", "2,5", "1/3", "1 000" (with a narrow no-break space).
@@ -90,7 +90,13 @@ bool holds(const mpq_class& value, const QString& relation) {
     return value >= 0;
 }
 
-QString refusal(const std::variant<task::Task, task::TaskError>& reading) {
+// The one formula of a reading, none where it was refused or read as another kind.
+const task::Task* taskOf(const std::variant<task::Problem, task::TaskError>& reading) {
+    const auto* problem = std::get_if<task::Problem>(&reading);
+    return problem ? std::get_if<task::Task>(&problem->what) : nullptr;
+}
+
+QString refusal(const std::variant<task::Problem, task::TaskError>& reading) {
     const auto* error = std::get_if<task::TaskError>(&reading);
     return error ? QString::fromStdString(error->message) : QString();
 }
@@ -364,7 +370,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, read);
         const auto reading = task::ReadTask(typed.toStdString());
-        const auto* task = std::get_if<task::Task>(&reading);
+        const auto* task = taskOf(reading);
         QVERIFY2(task, qPrintable(refusal(reading)));
         QCOMPARE(QString::fromStdString(task->text()), read);
     }
@@ -450,10 +456,10 @@ private slots:
             tidyText.replace(" , x ∈", ", x ∈").replace("^2", "²");
             const auto tidy = task::ReadTask(tidyText.toStdString());
             const auto sloppy = task::ReadTask(sloppyText.toStdString());
-            QVERIFY2(std::holds_alternative<task::Task>(tidy), qPrintable(tidyText + ": " + refusal(tidy)));
-            QVERIFY2(std::holds_alternative<task::Task>(sloppy), qPrintable(sloppyText + ": " + refusal(sloppy)));
-            const task::Task& t = std::get<task::Task>(tidy);
-            const task::Task& s = std::get<task::Task>(sloppy);
+            QVERIFY2(taskOf(tidy), qPrintable(tidyText + ": " + refusal(tidy)));
+            QVERIFY2(taskOf(sloppy), qPrintable(sloppyText + ": " + refusal(sloppy)));
+            const task::Task& t = *taskOf(tidy);
+            const task::Task& s = *taskOf(sloppy);
             const QString context = sloppyText + "  ~  " + tidyText;
             QVERIFY2(s.text() == t.text(), qPrintable(context + "\n" + QString::fromStdString(s.text())));
             QVERIFY2(s.leftValue.c2 == t.leftValue.c2 && s.leftValue.c1 == t.leftValue.c1 && s.leftValue.c0 == t.leftValue.c0 &&
@@ -519,7 +525,7 @@ private slots:
             const auto value = [&](const mpq_class& x) -> mpq_class { return (c2 * x + c1) * x + c0; };
             // The chart draws the set the answer says, end for end.
             if (relation != "=" && shape < 4) {
-                const auto graph = task::SolveTask(std::get<task::Task>(task::ReadTask(text.toStdString()))).graph;
+                const auto graph = task::SolveTask(std::get<task::Problem>(task::ReadTask(text.toStdString()))).graph;
                 QVERIFY2(graph && graph->sketch.solutionSet.size() == set.size(), qPrintable(text + "\n" + answer));
                 for (std::size_t j = 0; j < set.size(); ++j) {
                     const sketch::AxisSpan& span = graph->sketch.solutionSet[j];

@@ -86,7 +86,7 @@ int solveTask(const char* text) {
         std::fprintf(stderr, "%s\n", error->message.c_str());
         return 2;
     }
-    return print(task::SolveTask(std::get<task::Task>(read)).text + "\n");
+    return print(task::SolveTask(std::get<task::Problem>(read)).text + "\n");
 }
 
 }  // namespace

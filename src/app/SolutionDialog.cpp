@@ -190,7 +190,7 @@ void SolutionDialog::solveTask() {
         task_->setFocus();
         return;
     }
-    setSolution(task::SolveTask(std::get<task::Task>(read)));
+    setSolution(task::SolveTask(std::get<task::Problem>(read)));
 }
 
 // The height of the box that shows all the text in a dialog WIDTH wide:

@@ -45,6 +45,7 @@ struct AxisSpan {
 // axis, the least and greatest values on an interval, the common points of
 // the two graphs.
 struct Sketch {
+    std::string variable = "x";  // the horizontal axis's name
     Curve curve;
     std::optional<Curve> other;
     std::optional<LabelledPoint> vertex;

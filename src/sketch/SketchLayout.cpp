@@ -151,6 +151,7 @@ void addMarks(SketchLayout& layout, const Sketch& sketch, const Mapping& map, do
 SketchLayout linesAndMarks(const Sketch& sketch, const FittedView& view, int width, int height, double scale,
                            double legend) {
     SketchLayout layout;
+    layout.xName = sketch.variable;
     layout.sizes = sizesAt(scale);
     const double room = std::round(padding * scale);
     layout.bounds = {.left = 0, .top = 0, .right = double(width), .bottom = double(height)};

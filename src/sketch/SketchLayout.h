@@ -117,6 +117,7 @@ struct SketchLayout {
     Box bounds;       // the whole picture
     Box plot;         // the chart, above the legend's lines
     Box area;         // what the view maps to
+    std::string xName = "x";         // the horizontal axis's
     double xAxis = 0;                // the row of y = 0
     double yAxis = 0;                // the column of x = 0
     std::optional<double> symmetry;  // the column of a marked vertex, its parabola's axis

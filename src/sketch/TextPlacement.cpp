@@ -206,16 +206,16 @@ int every(double room, double needed) {
     return 1000;
 }
 
-// "x" above the x axis by its arrow, else below; "y" right of the y axis
+// "x" (or a task's other variable) above the x axis by its arrow, else below; "y" right of the y axis
 // by its arrow, else left; else none.
 void placeAxisNames(Placer& place, const SketchLayout& l) {
     const LineSizes& s = l.sizes;
     const double gap = place.px(nameGap);
     const double end = l.plot.right - s.axisInset - s.arrowLength, top = l.plot.top + s.axisInset;
-    const PixelPoint x = place.sizeOf("x"), y = place.sizeOf("y");
+    const PixelPoint x = place.sizeOf(l.xName), y = place.sizeOf("y");
     const Box aboveX = aligned(x, {end, l.xAxis - gap}, {H::Left, V::Above});
     const Box belowX = aligned(x, {end, l.xAxis + gap}, {H::Left, V::Below});
-    place.addFirstFree("x", {aboveX, belowX}, TextKind::AxisName);
+    place.addFirstFree(l.xName, {aboveX, belowX}, TextKind::AxisName);
     const Box rightOfY = aligned(y, {l.yAxis + gap, top}, {H::Right, V::Below});
     const Box leftOfY = aligned(y, {l.yAxis - gap, top}, {H::Left, V::Below});
     place.addFirstFree("y", {rightOfY, leftOfY}, TextKind::AxisName);

@@ -9,13 +9,6 @@ namespace task {
 
 namespace {
 
-// x on both sides of an equation: the points where the two graphs meet, at
-// each solution, with y from the simpler side.
-struct CommonPoint {
-    std::string x, y;
-    double nearestX = 0, nearestY = 0;
-};
-
 // P at (u + v√m)/w, exactly, in the same form.
 solution::Surd valueAtSurd(const Polynomial& p, const solution::Surd& x) {
     const mpq_class a(x.u, x.w), b(x.v, x.w), m(x.m);
@@ -33,7 +26,9 @@ double nearestSurd(const solution::Surd& s) {
     return Nearest(mpq_class(s.u, s.w)) + Nearest(mpq_class(s.v, s.w)) * std::sqrt(Nearest(mpq_class(s.m)));
 }
 
-std::vector<CommonPoint> commonPoints(const Polynomial& moved, const Polynomial& side) {
+}  // namespace
+
+std::vector<CommonPoint> CommonPointsOf(const Polynomial& moved, const Polynomial& side) {
     std::vector<solution::Surd> xs;
     if (moved.degree() == 1) {
         const mpq_class root = -moved.c0 / moved.c1;
@@ -52,14 +47,23 @@ std::vector<CommonPoint> commonPoints(const Polynomial& moved, const Polynomial&
     return points;
 }
 
+namespace {
+
 std::string pointText(const CommonPoint& point) { return "(" + point.x + "; " + point.y + ")"; }
+
+// "Prosta jest styczna do paraboli w punkcie (1; 2).", where a line or a parabola only touches a parabola.
+std::string touching(const Task& task, const Polynomial& moved, const std::string& point) {
+    if (moved.degree() != 2) return {};
+    const bool line = std::min(task.leftValue.degree(), task.rightValue.degree()) < 2;
+    return (line ? "Prosta jest styczna do paraboli w punkcie " : "Parabole są styczne w punkcie ") + point + ".";
+}
 
 }  // namespace
 
-void AddCommonPoints(const Task& task, const Polynomial& moved, Steps& steps) {
+void AddCommonPoints(const Task& task, const Polynomial& moved, Steps& steps, PointsAnswer how) {
     const bool rightSimpler = task.rightValue.degree() <= task.leftValue.degree();
     const Polynomial& side = rightSimpler ? task.rightValue : task.leftValue;
-    const std::vector<CommonPoint> points = commonPoints(moved, side);
+    const std::vector<CommonPoint> points = CommonPointsOf(moved, side);
     const bool same = moved.degree() == 0 && moved.c0 == 0;
     sketch::Sketch sketch;
     sketch.curve = CurveOf(task.leftValue);
@@ -70,14 +74,28 @@ void AddCommonPoints(const Task& task, const Polynomial& moved, Steps& steps) {
         ys += (ys.empty() ? "" : ", ") + std::string("dla x = ") + point.x + " jest y = " + point.y;
         list += (list.empty() ? "" : " i ") + pointText(point);
     }
+    const std::string none = same ? "wykresy pokrywają się." : "wykresy nie mają punktów wspólnych.";
+    const std::string named = points.size() == 1 ? "punkt wspólny" : "punkty wspólne";
+    const std::string yLine = "Drugie współrzędne punktów wspólnych z y = " + (rightSimpler ? task.right : task.left) +
+                              ": " + ys + ".";
     std::string& answer = steps.lines.back();
-    if (points.empty()) {
-        answer += std::string(answer.ends_with(".") ? " " : ". ") + "Wykresy obu stron " +
-                  (same ? "pokrywają się." : "nie mają punktów wspólnych.");
+    if (how == PointsAnswer::AfterSolutions) {
+        if (points.empty()) {
+            answer += std::string(answer.ends_with(".") ? " " : ". ") + "Wykresy obu stron " +
+                      (same ? "pokrywają się." : "nie mają punktów wspólnych.");
+        } else {
+            const std::string xs = answer;
+            answer = yLine;
+            steps.lines.push_back(xs + "; " + named + " wykresów: " + list);
+        }
+    } else if (how == PointsAnswer::Alone) {
+        steps.lines.pop_back();
+        if (!points.empty()) steps.lines.push_back(yLine);
+        if (points.size() == 1 && !touching(task, moved, list).empty()) steps.lines.push_back(touching(task, moved, list));
+        steps.lines.push_back("Odpowiedź: " + (points.empty() ? none : named + ": " + list));
     } else {
-        const std::string xs = answer;
-        answer = "Drugie współrzędne punktów wspólnych z y = " + (rightSimpler ? task.right : task.left) + ": " + ys + ".";
-        steps.lines.push_back(xs + (points.size() == 1 ? "; punkt wspólny wykresów: " : "; punkty wspólne wykresów: ") + list);
+        if (!points.empty()) steps.lines.push_back(yLine);
+        steps.lines.push_back(points.empty() ? "W" + none.substr(1) : "Punkty wspólne wykresów: " + list + ".");
     }
     const std::string description = "Wykresy y = " + task.left + " i y = " + task.right +
                                     (same                 ? " pokrywają się."

@@ -15,6 +15,8 @@ bool IsBlank(char32_t c) {
 }
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
+bool isWord(std::u32string_view letters) { return std::find(std::begin(words), std::end(words), letters) != std::end(words); }
+
 namespace {
 
 // 10^exponent for a number typed with an exponent: far past any school task.
@@ -40,7 +42,10 @@ public:
         std::vector<Token> tokens;
         int depth = 0;
         while (true) {
-            while (i_ < text_.size() && IsBlank(text_[i_])) ++i_;
+            while (i_ < text_.size() && IsBlank(text_[i_])) {
+                if (text_[i_] == U'\n' && endsStatement(tokens, depth)) tokens.push_back(lineBreak());
+                ++i_;
+            }
             if (i_ == text_.size()) break;
             tokens.push_back(next());
             // Refused before any reading, so that no depth of brackets costs anything.
@@ -49,9 +54,12 @@ public:
                                                     std::to_string(deepestBrackets) + Place(tokens.back().at));
             }
             if (tokens.back().type == T::Close) --depth;
+            if (tokens.back().type == T::Power && tokens.back().at == variableEnd_ && tokens.back().power <= 2) {
+                rootNames_[tokens.back().power - 1] = tokens.size() - 1;
+            }
         }
-        if (rootNames_[0] && rootNames_[1]) throw rootsNamed(*rootNames_[0]);
-        if (rootNames_[0]) throw rootNamed("x₁", *rootNames_[0]);
+        if (rootNames_[0] && !rootNames_[1] && !subscripted_) throw rootNamed("x₁", tokens[*rootNames_[0]].at - 1);
+        if (rootNames_[0] || subscripted_) namedRoots(tokens);
         Token end;
         end.at = text_.size();
         tokens.push_back(end);
@@ -60,6 +68,42 @@ public:
 
 private:
     char32_t peek(std::size_t ahead = 0) const { return i_ + ahead < text_.size() ? text_[i_ + ahead] : U'\0'; }
+
+    // A line break at the newline at i_ where a statement is complete: outside
+    // brackets, after neither a sign nor a comma, before no sign that goes on.
+    bool endsStatement(const std::vector<Token>& tokens, int depth) const {
+        if (depth > 0 || tokens.empty()) return false;
+        const T last = tokens.back().type;
+        if (last != T::Number && last != T::Letter && last != T::Close && last != T::IntervalClose && last != T::Power &&
+            last != T::Relation) {
+            return false;
+        }
+        if (last == T::Relation && tokens.back().relation != Relation::Greater) return false;
+        std::size_t ahead = i_;
+        while (ahead < text_.size() && IsBlank(text_[ahead])) ++ahead;
+        static constexpr std::u32string_view goesOn = U"+-\u2212*/:·=<>≤≥^,;)";
+        return ahead < text_.size() && goesOn.find(text_[ahead]) == std::u32string_view::npos;
+    }
+
+    Token lineBreak() const {
+        Token token;
+        token.type = T::LineBreak;
+        token.at = i_;
+        return token;
+    }
+
+    // x1 and x2 typed together, or x₁ typed: the roots x₁ and x₂, each now
+    // one word instead of a letter and its power.
+    void namedRoots(std::vector<Token>& tokens) const {
+        for (const auto& index : rootNames_) {
+            if (!index) continue;
+            Token& root = tokens[*index - 1];
+            root.type = T::Root;
+            root.power = tokens[*index].power;
+            tokens[*index].type = T::End;  // erased below
+        }
+        std::erase_if(tokens, [](const Token& t) { return t.type == T::End; });
+    }
 
     Token next() {
         const std::size_t at = i_;
@@ -78,7 +122,7 @@ private:
             return token;
         };
         if (IsDigit(c) && at == variableEnd_) return exponentAfterVariable(token);
-        if (subscriptDigit(c) >= 0 && at == variableEnd_) throw rootsNamed(at - 1);
+        if (subscriptDigit(c) >= 0 && at == variableEnd_) return subscript(token);
         if (IsDigit(c) || ((c == U',' || c == U'.') && IsDigit(peek(1)))) return number(token);
         if (superscriptDigit(c) >= 0 || (isSuperscriptMinus(c) && superscriptDigit(peek(1)) >= 0)) {
             return superscript(token);
@@ -97,6 +141,7 @@ private:
         case U';': return single(T::Semicolon);
         case U',': return single(T::Comma);
         case U'∈': return single(T::In);
+        case U'∞': return single(T::Infinity);
         // "=<" and "=>" as pupils type ≤ and ≥.
         case U'=':
             if (peek(1) == U'<') return relation(Relation::LessOrEqual, 2);
@@ -183,20 +228,25 @@ private:
         }
         // x0 is x₀, the zero, as a pupil writes it in plain text, never x⁰.
         if (power == "0") throw rootNamed("x₀", token.at - 1);
-        if (power == "1" || power == "2") rootNames_[power == "1" ? 0 : 1] = token.at - 1;
         token.type = T::Power;
         token.power = power.size() > 6 ? 1'000'000L : std::stol(power);
+        return token;
+    }
+
+    // "x₁", "x₂": a root by its name.
+    Token subscript(Token token) {
+        const int index = subscriptDigit(peek());
+        if (index != 1 && index != 2) throw rootNamed("x₀", token.at - 1);
+        ++i_;
+        subscripted_ = true;
+        token.type = T::Power;
+        token.power = index;
         return token;
     }
 
     // x1 alone may be x₁ as well as x¹: neither is read.
     static TaskError rootNamed(const char* name, std::size_t at) {
         return ErrorAt(at, std::string("Tu stoi ") + name + ", a nie potęga x; potęgę wpisz jako x^2" + Place(at));
-    }
-
-    static TaskError rootsNamed(std::size_t at) {
-        return ErrorAt(at, "x₁ i x₂ to tu pierwiastki równania, a wyrażeń z nimi program jeszcze nie liczy; "
-                           "x² wpisz jako x^2" + Place(at));
     }
 
     Token caret(Token token) {
@@ -210,20 +260,25 @@ private:
         return token;
     }
 
-    // x, or a word: one of "dla", "w", "przedziale", a function's name.
+    // A letter, or a word. Two letters not a word, or one letter typed
+    // several times, are letters side by side, as in "bx" or "xx"; any other
+    // run of letters is a word, which the reader knows or refuses.
     Token word(Token token) {
         std::u32string letters;
         while (text::IsLetter(peek())) letters += text_[i_++];
-        if (letters == U"x" || letters == U"X") {
-            token.type = T::X;
-            variableEnd_ = i_;
+        const bool repeated = std::all_of(letters.begin(), letters.end(), [&](char32_t c) { return c == letters[0]; });
+        // "i" and "w" standing alone are the words "and" and "in".
+        const bool alone = (token.at == 0 || IsBlank(text_[token.at - 1])) && (i_ == text_.size() || IsBlank(peek()));
+        if ((letters == U"i" || letters == U"w") && alone) {
+            token.type = T::Word;
+            token.word = letters;
             return token;
         }
-        // Letters x run together, as in "xx", are a product; any other x is part of a word.
-        if (std::all_of(letters.begin(), letters.end(), [](char32_t c) { return c == U'x'; })) {
+        if (letters.size() == 1 || (!isWord(letters) && (letters.size() == 2 || repeated))) {
             i_ = token.at + 1;
-            variableEnd_ = i_;
-            token.type = T::X;
+            if (text::IsLower(letters[0])) variableEnd_ = i_;
+            token.type = T::Letter;
+            token.letter = letters[0];
             return token;
         }
         token.type = T::Word;
@@ -234,7 +289,8 @@ private:
     std::u32string_view text_;
     std::size_t i_ = 0;
     std::size_t variableEnd_ = std::u32string_view::npos;  // just past the last x
-    std::optional<std::size_t> rootNames_[2];               // where "x1" and "x2" stand
+    std::optional<std::size_t> rootNames_[2];  // the tokens of the powers in "x1" and "x2"
+    bool subscripted_ = false;                 // x₁ or x₂ typed
 };
 
 }  // namespace

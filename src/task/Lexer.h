@@ -8,17 +8,20 @@
 #include "solver/NumberText.h"
 #include "task/Task.h"
 
-// The characters of a task cut into its words: numbers, x, signs, brackets.
+// The characters of a task cut into its words: numbers, letters, signs, brackets.
 namespace task::lexer {
 
-enum class T { Number, X, Plus, Minus, Times, Divide, Colon, Power, Open, Close, Relation, IntervalOpen,
-               IntervalClose, Semicolon, Comma, In, Word, End };
+// Letter: one letter, a variable, a function's name or an unknown; Root: x₁ or
+// x₂ (x1 and x2 typed together); LineBreak: one that ends a statement.
+enum class T { Number, Letter, Root, Plus, Minus, Times, Divide, Colon, Power, Open, Close, Relation, IntervalOpen,
+               IntervalClose, Semicolon, Comma, In, Infinity, Word, LineBreak, End };
 
 struct Token {
     T type = T::End;
     std::size_t at = 0;  // its first character
     solver::DecimalNumber number;
-    long power = 0;  // of a power: ^2, ², ⁻⁵
+    long power = 0;  // of a power: ^2, ², ⁻⁵; of a Root: 1 or 2
+    char32_t letter = 0;  // of a Letter, a Root
     Relation relation = Relation::Equal;
     std::u32string word;
 };
@@ -26,6 +29,11 @@ struct Token {
 // The words of TEXT, ending with End; a TaskError thrown where one cannot
 // be read, or where brackets open inside more than deepestBrackets others.
 std::vector<Token> Tokens(std::u32string_view text);
+
+// The words a task may hold beside its formulas; any other is refused.
+inline constexpr std::u32string_view words[] = {
+    U"dla", U"w", U"przedziale", U"należy", U"do", U"in", U"i", U"oraz", U"wierzchołek", U"miejsca", U"zerowe",
+    U"oś", U"symetrii", U"ZW", U"to"};
 
 bool IsBlank(char32_t c);
 bool IsDigit(char32_t c);

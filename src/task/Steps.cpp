@@ -28,9 +28,40 @@ sketch::Curve CurveOf(const Polynomial& p) {
     return {.a = Nearest(p.c2), .slope = 0, .p = Nearest(vertex), .q = Nearest(ValueAt(p, vertex))};
 }
 
-// The letter a task's function goes by in f(−1) = 8: "f", "g", …
+// The letter a task's function goes by in f(−1) = 8: "f", "g", "h", "P", …
 std::string LetterOf(const Task& task) {
-    return task.name.size() > 1 && task.name.ends_with("(x)") ? task.name.substr(0, task.name.size() - 3) : "f";
+    const auto bracket = task.name.find('(');
+    return bracket != std::string::npos && bracket > 0 ? task.name.substr(0, bracket) : "f";
+}
+
+namespace {
+
+bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+}  // namespace
+
+std::string InLetter(const std::string& text, const std::string& letter) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool alone = text[i] == 'x' && (i == 0 || !isAsciiLetter(text[i - 1])) &&
+                           (i + 1 == text.size() || !isAsciiLetter(text[i + 1]));
+        out += alone ? letter : std::string(1, text[i]);
+    }
+    return out;
+}
+
+void InLetter(Steps& steps, const std::string& letter) {
+    for (std::string& line : steps.lines) line = InLetter(line, letter);
+    if (!steps.graph) return;
+    steps.graph->description = InLetter(steps.graph->description, letter);
+    sketch::Sketch& s = steps.graph->sketch;
+    s.variable = letter;
+    for (std::vector<sketch::LabelledPoint>* points : {&s.zeros, &s.least, &s.greatest, &s.commonPoints}) {
+        for (sketch::LabelledPoint& point : *points) point.label = InLetter(point.label, letter);
+    }
+    for (std::optional<sketch::LabelledPoint>* point : {&s.vertex, &s.yIntercept}) {
+        if (*point) (*point)->label = InLetter((*point)->label, letter);
+    }
 }
 
 }  // namespace task

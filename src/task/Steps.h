@@ -29,4 +29,10 @@ solution::Facts PolynomialFacts(const Polynomial& p);
 sketch::Curve CurveOf(const Polynomial& p);
 std::string LetterOf(const Task& task);
 
+// The steps written in x said in the task's own LETTER: every x that stands
+// alone ("x₁", "2x²", "f(x)", "x ∈"), never one inside a word ("max"); the
+// chart's labels and its axis too.
+void InLetter(Steps& steps, const std::string& letter);
+std::string InLetter(const std::string& text, const std::string& letter);
+
 }  // namespace task

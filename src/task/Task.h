@@ -6,19 +6,12 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "solution/SolutionSet.h"
+#include "task/Algebra.h"
 
 namespace task {
-
-// c2·x² + c1·x + c0, exactly.
-struct Polynomial {
-    mpq_class c0 = 0, c1 = 0, c2 = 0;
-
-    int degree() const { return c2 != 0 ? 2 : c1 != 0 ? 1 : 0; }
-    Polynomial operator+(const Polynomial& other) const { return {c0 + other.c0, c1 + other.c1, c2 + other.c2}; }
-    Polynomial operator-(const Polynomial& other) const { return {c0 - other.c0, c1 - other.c1, c2 - other.c2}; }
-};
 
 enum class Kind { Function, Equation, Inequality };
 enum class Relation { Equal, Less, Greater, LessOrEqual, GreaterOrEqual };
@@ -34,11 +27,56 @@ struct Interval {
 // school notation: "f(x) = −2(x + 1)² + 8", "x² − 5x ≤ 14".
 struct Task {
     Kind kind = Kind::Function;
-    std::string name;  // of a function: "f(x)", "y", or "" where only its expression was typed
+    std::string name;        // of a function: "f(x)", "h(t)", "y", or "" where only its expression was typed
+    std::string letter = "x";  // its variable
     std::string left, right;
     Polynomial leftValue, rightValue;
     Relation relation = Relation::Equal;
     std::optional<Interval> interval;
+
+    std::string text() const;
+};
+
+// Two functions' graphs, for their common points: y = x² − 3, y = 2x + 1;
+// with an equation or inequality between them where one is asked.
+struct TwoGraphs {
+    Task first, second;
+    std::optional<Task> asked;  // f(x) ≥ g(x), its sides the functions' expressions
+};
+
+// Two equations in two letters, one of them of degree 1 in the second.
+struct System {
+    std::string variable = "x", other = "y";
+    Task first, second;  // each an equation in both letters; the values are left unset
+    Poly firstValue, secondValue;  // left − right
+};
+
+// What a condition on an unknown quadratic function says.
+struct Condition {
+    // Point: f(2) = 7, A = (2; 7); Zero: x₁ = −1, f(3) = 0; Vertex: W = (1; 5);
+    // Axis: x = 2; ValueSet: ZW = ⟨−3; +∞); Known: a = 2 (an unknown's value).
+    enum class Kind { Point, Zero, Vertex, Axis, ValueSet, Known };
+    Kind kind = Kind::Point;
+    std::string text;  // as read: "f(2) = 7"
+    mpq_class x, y;    // the point's; a zero's and the axis's x; a Known value's y
+    std::string unknown;        // of a Known value: "a"
+    bool upward = true;         // of a ValueSet: ⟨q; +∞)
+    std::size_t at = 0;
+};
+
+// An unknown quadratic function from its conditions, optionally through a
+// formula with unknown coefficients: f(x) = a(x − 1)(x − 3).
+struct Fit {
+    std::string name = "f", letter = "x";
+    std::string formula;          // the formula typed, "" where none
+    Poly value;                   // its value in the variable and the unknowns
+    std::vector<std::string> unknowns;
+    std::vector<Condition> conditions;
+};
+
+// What a task asks, as read.
+struct Problem {
+    std::variant<Task, TwoGraphs, System, Fit> what;
 
     std::string text() const;
 };
@@ -63,7 +101,7 @@ inline constexpr std::size_t longestNumber = 10'000;
 // values (`, x ∈ ⟨−1; 4⟩`, `dla x ∈ (0; 4)`, `x in [-1, 4]`,
 // `dla x należy do <-1; 4>`, `w przedziale ⟨−1; 4⟩`, the comma before it
 // optional). Typed as in plain text, `x2` is x² and `=<` is ≤.
-std::variant<Task, TaskError> ReadTask(std::string_view text);
+std::variant<Problem, TaskError> ReadTask(std::string_view text);
 
 std::string RelationText(Relation relation);  // " ≤ "
 

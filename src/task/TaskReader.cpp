@@ -4,367 +4,409 @@
 
 #include "solution/SchoolNotation.h"
 #include "solver/ExactReal.h"
+#include "task/FitSolution.h"
+#include "task/Formula.h"
 #include "task/Lexer.h"
+#include "task/Steps.h"
+#include "task/Syntax.h"
+#include "task/SystemSolution.h"
 #include "text/Utf8.h"
-#include "task/Task.h"
 
 namespace task {
 
 namespace {
 
-// The digits of a power that a task may raise a constant to, counted in
-// bits of its result: far past any school task, far below a slow one.
-constexpr std::size_t largestPowerBits = 600'000;
-// What all the powers of a task together, and any number it reaches, may
-// have: so that no task of 10 000 characters takes more than a moment.
-constexpr std::size_t largestTotalBits = 2'000'000;
-// A number this many zeros from its point is written with its power of ten.
-constexpr std::int64_t farDigits = 20;
+using lexer::ErrorAt;
+using lexer::Place;
+using syntax::Node;
+using syntax::Statement;
 
-using namespace lexer;
+std::string letterText(char32_t c) { return text::Encode(std::u32string(1, c)); }
 
-// A side of the task read so far: its value and its text in school notation.
-struct Expression {
-    Polynomial value;
-    std::string text;
-    bool powered = false;  // its text ends in a power, which another would run into
-};
-
-Polynomial product(const Polynomial& p, const Polynomial& q) {
-    return {p.c0 * q.c0, p.c0 * q.c1 + p.c1 * q.c0, p.c0 * q.c2 + p.c1 * q.c1 + p.c2 * q.c0};
+// "m i x", "a, b i c"
+std::string listed(const std::u32string& letters) {
+    std::string list;
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == letters.size() ? " i " : ", ") + letterText(letters[i]);
+    }
+    return list;
 }
 
-class Parser {
-public:
-    Parser(std::u32string_view text, std::vector<Token> tokens) : text_(text), tokens_(std::move(tokens)) {}
+bool isCall(const Node& n) { return n.kind == Node::Kind::Call && n.minuses == 0 && n.powers.empty(); }
+bool isLetter(const Node& n) { return n.kind == Node::Kind::Letter && n.minuses == 0 && n.powers.empty(); }
 
-    Task task() {
-        Task task;
-        if (const auto name = functionName()) {
-            task.name = *name;
+// A function the task defines, with the statement that does.
+struct Defined {
+    const Statement* statement = nullptr;
+    Definition definition;
+    std::u32string unknowns;  // letters beside its variable
+};
+
+// The statements of a task made into the problem they state: one function,
+// equation or inequality; two graphs; a system; or a function from conditions.
+class Reader {
+public:
+    explicit Reader(const std::vector<Statement>& statements) : statements_(statements) {}
+
+    Problem problem() {
+        // Definitions first: f(x) = … gives every call of f its value.
+        for (const Statement& s : statements_) {
+            if (s.kind == Statement::Kind::Definition) define(s);
         }
-        const std::size_t start = peek().at;
-        const Expression left = expression();
-        task.left = left.text;
-        task.leftValue = left.value;
-        if (task.name.empty() && peek().type == T::Relation) {
-            task.relation = take().relation;
-            task.kind = task.relation == Relation::Equal ? Kind::Equation : Kind::Inequality;
-            const Expression right = expression();
-            task.right = right.text;
-            task.rightValue = right.value;
+        if (isFit()) {
+            Fit found = fit();
+            const auto formula = FitOf(found);
+            if (const auto* error = std::get_if<TaskError>(&formula)) throw *error;
+            return {std::move(found)};
         }
-        const std::size_t intervalAt = peek().at;
-        if (intervalClause()) {
-            if (task.kind != Kind::Function) {
-                throw ErrorAt(intervalAt, "Przedział podaje się tylko przy funkcji, np. "
-                                          "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩" + Place(intervalAt));
+        std::vector<const Statement*> functions, relations, intervals;
+        for (const Statement& s : statements_) {
+            if (s.kind == Statement::Kind::Interval) {
+                intervals.push_back(&s);
+            } else if (s.kind == Statement::Kind::Definition || s.relations.empty()) {
+                functions.push_back(&s);
+            } else {
+                relations.push_back(&s);
             }
-            task.interval = interval();
         }
-        // "f(x) = …, x ≤ 4": a half-line, on which extreme values are not asked.
-        if (task.kind == Kind::Function && peek().type == T::Comma && peek(1).type == T::X && peek(2).type == T::Relation) {
-            throw ErrorAt(peek(1).at, "Przedział zapisuje się z oboma końcami, np. x ∈ ⟨−1; 4⟩" + Place(peek(1).at));
+        for (const Statement* r : relations) {
+            if (r->relations.size() > 1) {
+                throw ErrorAt(r->signsAt[1], "Zadanie może mieć tylko jeden znak =, <, >, ≤ albo ≥" + Place(r->signsAt[1]));
+            }
         }
-        if (peek().type == T::Relation && task.kind != Kind::Function) {
-            throw ErrorAt(peek().at, "Zadanie może mieć tylko jeden znak =, <, >, ≤ albo ≥" + Place(peek().at));
+        if (intervals.size() > 1) throw ErrorAt(intervals[1]->at, "Przedział można podać tylko raz" + Place(intervals[1]->at));
+        const Statement* interval = intervals.empty() ? nullptr : intervals[0];
+        if (interval && (!relations.empty() || functions.size() != 1)) {
+            throw ErrorAt(interval->at, "Przedział podaje się tylko przy funkcji, np. f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩" +
+                                            Place(interval->at));
         }
-        if (peek().type != T::End) throw unexpected(peek());
-        if (task.kind == Kind::Function && task.leftValue.degree() < 2) {
-            throw ErrorAt(start, "To nie jest funkcja kwadratowa: po uporządkowaniu nie ma w niej x².");
+        if (functions.size() == 1 && relations.empty()) return {function(*functions[0], interval)};
+        if (relations.size() == 1 && functions.empty()) return {relation(*relations[0])};
+        if (functions.size() == 2 && relations.size() <= 1 && defined_.size() == 2) {
+            return {twoGraphs(relations.empty() ? nullptr : relations[0])};
         }
-        return task;
+        const bool ySystem = defined_.size() == 1 && defined_[0].statement->name == U'y' && relations.size() == 1 &&
+                             functions.size() == 1;
+        if ((relations.size() == 2 && functions.empty()) || ySystem) return {system()};
+        if (relations.size() == 1 && functions.size() == defined_.size()) return {relation(*relations[0])};
+        const Statement& extra = statements_.back();
+        throw ErrorAt(extra.at, "Tych zdań nie umiem połączyć w jedno zadanie: wpisz funkcję, równanie albo "
+                                "nierówność, dwie funkcje, układ dwóch równań albo warunki funkcji kwadratowej" +
+                                    Place(extra.at));
     }
 
 private:
-    const Token& peek(std::size_t ahead = 0) const { return tokens_[std::min(pos_ + ahead, tokens_.size() - 1)]; }
-    const Token& take() { return tokens_[std::min(pos_++, tokens_.size() - 1)]; }
-    bool isWord(const Token& t, std::u32string_view word) const { return t.type == T::Word && t.word == word; }
+    Poly valueOf(const Node& node) { return Evaluator(functions_).valueOf(node); }
 
-    TaskError unexpected(const Token& t) const {
-        if (t.type == T::End) return ErrorAt(t.at, "Zadanie urywa się: brakuje liczby albo x na końcu.");
-        if (t.type == T::Word) return ErrorAt(t.at, "Nie rozumiem słowa „" + text::Encode(t.word) + "”" + Place(t.at));
-        if (t.type == T::Close) return ErrorAt(t.at, "Nawias zamyka się, choć się nie otworzył" + Place(t.at));
-        return UnknownCharacter(text_, t.at);
+    mpq_class constant(const Node& node) {
+        const Poly value = valueOf(node);
+        if (!value.isConstant()) throw ErrorAt(node.at, "Tu powinna stać liczba" + Place(node.at));
+        return value.constantTerm();
     }
 
-    // "f(x) =" or "y =" before a function's expression.
-    std::optional<std::string> functionName() {
-        const Token& first = peek();
-        if (first.type == T::Word && first.word.size() == 1 && peek(1).type == T::Open && peek(2).type == T::X &&
-            peek(3).type == T::Close && peek(4).type == T::Relation && peek(4).relation == Relation::Equal) {
-            pos_ += 5;
-            return text::Encode(first.word) + "(x)";
+    // f(x) = …, h(t) = …; y = … in x, or in the one letter it has.
+    void define(const Statement& s) {
+        const Poly value = valueOf(s.formulas[0]);
+        std::u32string letters = value.letters();
+        char32_t variable = s.variable;
+        if (variable == 0) {
+            variable = letters.empty() || letters.find(U'x') != letters.npos || letters.size() > 1 ? U'x' : letters[0];
         }
-        if (isWord(first, U"y") && peek(1).type == T::Relation && peek(1).relation == Relation::Equal) {
-            pos_ += 2;
-            return "y";
+        if (s.name == variable) throw ErrorAt(s.at, "Funkcja i jej zmienna mają tę samą literę" + Place(s.at));
+        std::erase(letters, variable);
+        if (s.name != U'y' && functions_.contains(s.name)) {
+            throw ErrorAt(s.at, "Funkcja " + letterText(s.name) + " ma już wzór" + Place(s.at));
         }
-        return std::nullopt;
+        const Definition definition{variable, value};
+        if (s.name != U'y') functions_[s.name] = definition;
+        defined_.push_back({&s, definition, letters});
     }
 
-    Expression expression() {
-        Expression sum;
-        if (peek().type == T::Minus || peek().type == T::Plus) {
-            const bool negative = take().type == T::Minus;
-            const Expression first = term();
-            sum = negative ? Expression{Polynomial{} - first.value, "−" + first.text} : first;
-        } else {
-            sum = term();
-        }
-        while (peek().type == T::Plus || peek().type == T::Minus) {
-            const bool plus = take().type == T::Plus;
-            const Expression next = term();
-            sum.value = plus ? sum.value + next.value : sum.value - next.value;
-            sum.text += (plus ? " + " : " − ") + next.text;
-        }
-        return sum;
+    static std::string nameOf(const Defined& d) {
+        const char32_t name = d.statement->name;
+        return name == U'y' ? "y" : letterText(name) + "(" + letterText(d.definition.variable) + ")";
     }
 
-    bool startsFactor(T type) const { return type == T::Number || type == T::X || type == T::Open; }
-
-    Expression term() {
-        Expression product_ = signedFactor();
-        while (true) {
-            const Token& op = peek();
-            if (op.type == T::Times || op.type == T::Divide || op.type == T::Colon) {
-                take();
-                const Expression next = signedFactor();
-                if (op.type == T::Times) {
-                    product_ = multiplied(product_, next, " · ", op.at);
-                } else {
-                    product_ = divided(product_, next, op.type == T::Divide ? "/" : " : ", op.at);
+    // Conditions on a function not given, or a formula with unknown coefficients.
+    bool isFit() const {
+        for (const Statement& s : statements_) {
+            switch (s.kind) {
+            case Statement::Kind::Vertex:
+            case Statement::Kind::Point:
+            case Statement::Kind::Zeros:
+            case Statement::Kind::Axis:
+            case Statement::Kind::ValueSet: return true;
+            case Statement::Kind::Definition: break;
+            case Statement::Kind::Interval: break;
+            case Statement::Kind::Relation:
+                for (const Node& f : s.formulas) {
+                    if (f.kind == Node::Kind::Root || (isCall(f) && !functions_.contains(f.letter))) return true;
                 }
-            } else if (startsFactor(op.type) && !(op.type == T::X && membership(1) > 0)) {
-                // Written side by side, as typed, unless two numbers would run together.
-                const Expression next = signedFactor();
-                product_ = multiplied(product_, next, IsDigit(char32_t(next.text.front())) ? " · " : "", op.at);
-            } else {
-                return product_;
             }
         }
+        return std::any_of(defined_.begin(), defined_.end(), [](const Defined& d) { return !d.unknowns.empty(); });
     }
 
-    Expression multiplied(const Expression& p, const Expression& q, const char* sign, std::size_t at) const {
-        if (p.value.degree() + q.value.degree() > 2) throw degreeError(at);
-        if (bitsOf(p.value) + bitsOf(q.value) > largestTotalBits) throw tooLarge(at);
-        return {product(p.value, q.value), p.text + sign + q.text};
-    }
-
-    static std::size_t bitsOf(const Polynomial& p) {
-        std::size_t bits = 0;
-        for (const mpq_class* c : {&p.c0, &p.c1, &p.c2}) {
-            bits += mpz_sizeinbase(c->get_num_mpz_t(), 2) + mpz_sizeinbase(c->get_den_mpz_t(), 2);
+    // The function of a task alone: its expression, and its interval if any.
+    Task function(const Statement& s, const Statement* interval) {
+        Task task;
+        const Poly value = valueOf(s.formulas[0]);
+        char32_t letter = U'x';
+        if (s.kind == Statement::Kind::Definition) {
+            const Defined& d = defined_[0];
+            task.name = nameOf(d);
+            letter = d.definition.variable;
+        } else {
+            letter = onlyLetter(value, s.at);
         }
-        return bits;
+        task.letter = letterText(letter);
+        task.left = TextOf(s.formulas[0]);
+        task.leftValue = value.inOne(letter);
+        if (task.leftValue.degree() < 2) {
+            throw ErrorAt(s.formulas[0].at, "To nie jest funkcja kwadratowa: po uporządkowaniu nie ma w niej " +
+                                                task.letter + "².");
+        }
+        if (interval) task.interval = intervalOf(*interval, letter);
+        return task;
     }
 
-    static TaskError tooLarge(std::size_t at) { return ErrorAt(at, "Liczba jest za duża" + Place(at)); }
-
-    // Powers of ten and of constants cost their digits: all of them together are bounded.
-    void spend(std::size_t bits, std::size_t at) {
-        spent_ += bits;
-        if (bits > largestPowerBits || spent_ > largestTotalBits) throw tooLarge(at);
+    // The one letter of VALUE, x where it has none; two are refused by name.
+    static char32_t onlyLetter(const Poly& value, std::size_t at) {
+        const std::u32string letters = value.letters();
+        if (letters.size() > 1) {
+            throw ErrorAt(at, "We wzorze są litery " + listed(letters) +
+                                  ", a niewiadoma może być tylko jedna; np. t² − 5t = 0" + Place(at));
+        }
+        return letters.empty() ? U'x' : letters[0];
     }
 
-    Expression divided(const Expression& p, const Expression& q, const char* sign, std::size_t at) const {
-        if (q.value.degree() > 0) throw ErrorAt(at, "Nie umiem dzielić przez wyrażenie z x" + Place(at));
-        if (q.value.c0 == 0) throw ErrorAt(at, "Dzielenie przez zero" + Place(at));
-        const mpq_class& d = q.value.c0;
-        return {{p.value.c0 / d, p.value.c1 / d, p.value.c2 / d}, p.text + sign + q.text};
+    Interval intervalOf(const Statement& s, char32_t letter) {
+        if (s.variable != 0 && s.variable != letter) {
+            throw ErrorAt(s.at, "Przedział jest dla " + letterText(s.variable) + ", a funkcja ma zmienną " +
+                                    letterText(letter) + Place(s.at));
+        }
+        const syntax::Bracket& b = *s.bracket;
+        for (const syntax::End* e : {&b.from, &b.to}) {
+            if (!e->value) throw ErrorAt(e->at, "Koniec przedziału musi być liczbą" + Place(e->at));
+        }
+        const mpq_class from = endValue(b.from), to = endValue(b.to);
+        if (from >= to) throw ErrorAt(b.at, "Początek przedziału musi być mniejszy od jego końca" + Place(b.at));
+        return {.from = from,
+                .to = to,
+                .range = {solution::Bound::of(b.from.closed, TextOf(*b.from.value), solver::NearestDouble(from)),
+                          solution::Bound::of(b.to.closed, TextOf(*b.to.value), solver::NearestDouble(to))}};
     }
 
-    static TaskError degreeError(std::size_t at) {
-        return ErrorAt(at, "Stopień wielomianu jest większy niż 2" + Place(at));
+    mpq_class endValue(const syntax::End& e) {
+        const Poly value = valueOf(*e.value);
+        if (!value.isConstant()) throw ErrorAt(e.at, "Koniec przedziału musi być liczbą" + Place(e.at));
+        return value.constantTerm();
     }
 
-    // Signs before a factor, as many as typed, read in a loop: a task of
-    // thousands of minus signs must not run the stack out.
-    Expression signedFactor() {
-        std::string signs;
-        bool negative = false;
-        while (peek().type == T::Minus || peek().type == T::Plus) {
-            if (take().type == T::Minus) {
-                negative = !negative;
-                signs += "−";
+    // An equation or inequality in one letter; f(x) and g(x) by their formulas.
+    Task relation(const Statement& s) {
+        Task task;
+        const Poly left = valueOf(s.formulas[0]), right = valueOf(s.formulas[1]);
+        const char32_t letter = onlyLetter(left - right + left + right, s.at);
+        task.relation = s.relations[0];
+        task.kind = task.relation == Relation::Equal ? Kind::Equation : Kind::Inequality;
+        task.letter = letterText(letter);
+        task.left = TextOf(s.formulas[0]);
+        task.right = TextOf(s.formulas[1]);
+        task.leftValue = left.inOne(letter);
+        task.rightValue = right.inOne(letter);
+        return task;
+    }
+
+    TwoGraphs twoGraphs(const Statement* asked) {
+        TwoGraphs graphs;
+        Task* tasks[] = {&graphs.first, &graphs.second};
+        for (std::size_t i = 0; i < 2; ++i) {
+            const Defined& d = defined_[i];
+            tasks[i]->name = nameOf(d);
+            tasks[i]->letter = letterText(d.definition.variable);
+            tasks[i]->left = TextOf(d.statement->formulas[0]);
+            tasks[i]->leftValue = d.definition.value.inOne(d.definition.variable);
+        }
+        if (graphs.first.letter != graphs.second.letter) {
+            throw ErrorAt(defined_[1].statement->at, "Obie funkcje muszą mieć tę samą zmienną" + Place(defined_[1].statement->at));
+        }
+        if (asked) {
+            graphs.asked = relation(*asked);
+            if (graphs.asked->letter != graphs.first.letter && graphs.asked->leftValue.degree() + graphs.asked->rightValue.degree() > 0) {
+                throw ErrorAt(asked->at, "Równanie ma inną zmienną niż funkcje" + Place(asked->at));
             }
         }
-        Expression f = power();
-        if (negative) f.value = Polynomial{} - f.value;
-        return {f.value, signs + f.text, f.powered};
+        return graphs;
     }
 
-    Expression power() {
-        Expression base = primary();
-        while (peek().type == T::Power) {
-            const Token& p = take();
-            if (p.power < 0 && base.value.degree() > 0) {
-                throw ErrorAt(p.at, "Nie umiem dzielić przez wyrażenie z x" + Place(p.at));
+    // Two equations in two letters: y = … read as an equation too.
+    System system() {
+        System system;
+        Task* tasks[] = {&system.first, &system.second};
+        Poly* values[] = {&system.firstValue, &system.secondValue};
+        std::size_t n = 0;
+        std::u32string letters;
+        for (const Statement& s : statements_) {
+            const bool definition = s.kind == Statement::Kind::Definition;
+            if (!definition && s.relations[0] != Relation::Equal) {
+                throw ErrorAt(s.signsAt[0], "W układzie mogą stać tylko równania" + Place(s.signsAt[0]));
             }
-            if (p.power < 0 && base.value.c0 == 0) throw ErrorAt(p.at, "Dzielenie przez zero" + Place(p.at));
-            if (base.value.degree() * p.power > 2) throw degreeError(p.at);
-            const std::size_t bits = mpz_sizeinbase(base.value.c0.get_num_mpz_t(), 2) +
-                                     mpz_sizeinbase(base.value.c0.get_den_mpz_t(), 2);
-            const auto n = (unsigned long)std::abs(p.power);
-            if (base.value.degree() == 0) spend(bits * n, p.at);
-            Polynomial value{1, 0, 0};
-            if (base.value.degree() == 0) {
-                mpz_class num, den;
-                mpz_pow_ui(num.get_mpz_t(), base.value.c0.get_num_mpz_t(), n);
-                mpz_pow_ui(den.get_mpz_t(), base.value.c0.get_den_mpz_t(), n);
-                value.c0 = p.power < 0 ? mpq_class(den, num) : mpq_class(num, den);
-                value.c0.canonicalize();
-            } else {
-                for (long k = 0; k < p.power; ++k) value = product(value, base.value);
-            }
-            base = {value, (base.powered ? "(" + base.text + ")" : base.text) + solution::Superscript(p.power), true};
+            const Poly left = definition ? Poly::letter(U'y') : valueOf(s.formulas[0]);
+            const Poly right = valueOf(s.formulas[definition ? 0 : 1]);
+            tasks[n]->kind = Kind::Equation;
+            tasks[n]->left = definition ? "y" : TextOf(s.formulas[0]);
+            tasks[n]->right = TextOf(s.formulas[definition ? 0 : 1]);
+            *values[n] = left - right;
+            letters += values[n]->letters();
+            ++n;
         }
-        return base;
+        std::sort(letters.begin(), letters.end());
+        letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
+        if (letters.size() != 2) {
+            throw ErrorAt(statements_[0].at, letters.size() < 2
+                                                 ? "Układ równań ma dwie niewiadome, np. x² + y = 4, 2x − y = 5" +
+                                                       Place(statements_[0].at)
+                                                 : "W układzie są litery " + listed(letters) +
+                                                       ", a niewiadome mogą być tylko dwie" + Place(statements_[0].at));
+        }
+        // x and y, or two other letters in the order of the alphabet.
+        system.variable = letterText(letters[0]);
+        system.other = letterText(letters[1]);
+        const auto elimination = EliminationOf(system);
+        if (const auto* why = std::get_if<std::string>(&elimination)) {
+            throw ErrorAt(statements_[0].at, *why + Place(statements_[0].at));
+        }
+        return system;
     }
 
-    Expression primary() {
-        const Token& t = take();
-        switch (t.type) {
-        case T::Number: {
-            mpq_class value(mpz_class(t.number.digits.empty() ? "0" : t.number.digits, 10));
-            const long exponent = long(t.number.exponent);
-            mpz_class scale;
-            spend(std::size_t(std::abs(exponent)) * 10 / 3, t.at);
-            mpz_ui_pow_ui(scale.get_mpz_t(), 10, (unsigned long)std::abs(exponent));
-            if (exponent >= 0) {
-                value *= scale;
-            } else {
-                value /= scale;
-            }
-            value.canonicalize();
-            // Far from 1, with its power of ten, as the worked solution writes it, in brackets.
-            const bool far = t.number.exponent > farDigits || (!t.number.isZero() && t.number.magnitude() < -farDigits);
-            const std::string text =
-                far ? "(" + solution::Decimal(t.number, solver::Notation::PowerOfTen).text() + ")"
-                    : solution::Typed({solver::ReadStatus::Number, t.number}).text();
-            return {{value, 0, 0}, text};
-        }
-        case T::X: return {{0, 1, 0}, "x"};
-        case T::Open: {
-            const Expression inner = expression();
-            if (peek().type != T::Close) {
-                if (peek().type == T::End) throw ErrorAt(peek().at, "Brakuje nawiasu zamykającego.");
-                throw unexpected(peek());
-            }
-            take();
-            return {inner.value, "(" + inner.text + ")"};
-        }
-        default: throw unexpected(t);
-        }
-    }
+    Fit fit();
+    void condition(const Statement& s, std::vector<Condition>& out, const Fit& fit);
 
-    // How many words from AHEAD say "belongs to": "∈", "in", "należy do"; 0 where none do.
-    std::size_t membership(std::size_t ahead) const {
-        if (peek(ahead).type == T::In || isWord(peek(ahead), U"in")) return 1;
-        return isWord(peek(ahead), U"należy") && isWord(peek(ahead + 1), U"do") ? 2 : 0;
-    }
-
-    // ", x ∈", "dla x należy do", "w przedziale" and their like before an
-    // interval, the comma optional; false, and nothing read, where none stands.
-    bool intervalClause() {
-        const std::size_t start = pos_;
-        if (peek().type == T::Comma) take();
-        const std::size_t words = pos_;
-        if (isWord(peek(), U"dla")) take();
-        if (isWord(peek(), U"w") && isWord(peek(1), U"przedziale")) {
-            pos_ += 2;
-        } else if (peek().type == T::X && membership(1) > 0) {
-            pos_ += 1 + membership(1);
-        } else if (membership(0) > 0) {
-            pos_ += membership(0);
-        }
-        if (pos_ == words) {
-            pos_ = start;
-            return false;
-        }
-        const Token& open = peek();
-        const bool opens = open.type == T::IntervalOpen || open.type == T::Open ||
-                           (open.type == T::Relation && open.relation == Relation::Less);
-        if (!opens) throw ErrorAt(open.at, "Tu powinien stać przedział, np. ⟨−1; 4⟩ albo (0; 4)" + Place(open.at));
-        return true;
-    }
-
-    // The token that closes the interval opened just before FROM: the first
-    // ⟩, ], > or ) outside the brackets of its ends.
-    std::size_t intervalEnd(std::size_t from) const {
-        int depth = 0;
-        for (std::size_t i = from; i < tokens_.size(); ++i) {
-            const Token& t = tokens_[i];
-            if (t.type == T::End) break;
-            if (t.type == T::Open) ++depth;
-            const bool closes = t.type == T::IntervalClose || (t.type == T::Relation && t.relation == Relation::Greater) ||
-                                (t.type == T::Close && depth == 0);
-            if (t.type == T::Close) --depth;
-            if (closes && depth <= 0) return i;
-        }
-        throw ErrorAt(text_.size(), "Przedział zamyka się nawiasem ⟩ albo )" + Place(text_.size()));
-    }
-
-    // Where the ends part, in the text from FROM to TO: a semicolon, else the
-    // comma that cannot be a decimal comma (one with a blank beside it, the
-    // only one, or the middle one of 1,5,2,5).
-    std::size_t separator(std::size_t from, std::size_t to) const {
-        const std::u32string_view inside = text_.substr(from, to - from);
-        if (const auto semicolon = inside.find(U';'); semicolon != inside.npos) return from + semicolon;
-        std::vector<std::size_t> commas, spaced;
-        for (std::size_t i = 0; i < inside.size(); ++i) {
-            if (inside[i] != U',') continue;
-            commas.push_back(from + i);
-            if ((i > 0 && IsBlank(inside[i - 1])) || (i + 1 < inside.size() && IsBlank(inside[i + 1]))) {
-                spaced.push_back(from + i);
-            }
-        }
-        if (spaced.size() == 1) return spaced[0];
-        if (commas.size() == 1) return commas[0];
-        if (commas.size() == 3 && spaced.empty()) return commas[1];
-        if (commas.size() == 2) {
-            throw ErrorAt(commas[0], "Nie wiadomo, który przecinek oddziela końce przedziału: oddziel je średnikiem, "
-                                     "np. ⟨1,5; 4⟩" + Place(commas[0]));
-        }
-        throw ErrorAt(to, "Przedział ma dwa końce rozdzielone średnikiem: ⟨m; n⟩" + Place(to));
-    }
-
-    Interval interval() {
-        const Token open = take();
-        const std::size_t closing = intervalEnd(pos_);
-        const Token close = tokens_[closing];
-        const std::size_t split = separator(open.at + 1, close.at);
-        const Expression from = constant(open.at + 1, split), to = constant(split + 1, close.at);
-        pos_ = closing + 1;
-        if (from.value.c0 >= to.value.c0) {
-            throw ErrorAt(open.at, "Początek przedziału musi być mniejszy od jego końca" + Place(open.at));
-        }
-        const bool fromClosed = open.type != T::Open, toClosed = close.type != T::Close;
-        return {.from = from.value.c0,
-                .to = to.value.c0,
-                .range = {solution::Bound::of(fromClosed, from.text, solver::NearestDouble(from.value.c0)),
-                          solution::Bound::of(toClosed, to.text, solver::NearestDouble(to.value.c0))}};
-    }
-
-    // One end of an interval: the text from FROM to TO read alone, a number.
-    Expression constant(std::size_t from, std::size_t to) {
-        std::vector<Token> tokens = Tokens(text_.substr(from, to - from));
-        for (Token& t : tokens) t.at += from;
-        if (tokens.front().type == T::End) throw ErrorAt(to, "Przedziałowi brakuje końca" + Place(to));
-        Parser end(text_, std::move(tokens));
-        end.spent_ = spent_;
-        const Expression e = end.expression();
-        if (end.peek().type != T::End) throw end.unexpected(end.peek());
-        spent_ = end.spent_;
-        if (e.value.degree() > 0) throw ErrorAt(from, "Koniec przedziału musi być liczbą" + Place(from));
-        return e;
-    }
-
-    std::u32string_view text_;
-    std::vector<Token> tokens_;
-    std::size_t pos_ = 0;
-    std::size_t spent_ = 0;
+    const std::vector<Statement>& statements_;
+    Functions functions_;
+    std::vector<Defined> defined_;
 };
+
+// "W = (1; 5)", "(2; 7)"
+std::string pointText(const mpq_class& x, const mpq_class& y) { return "(" + NumberText(x) + "; " + NumberText(y) + ")"; }
+
+Fit Reader::fit() {
+    Fit fit;
+    if (defined_.size() > 1) {
+        throw ErrorAt(defined_[1].statement->at, "Wzór funkcji z warunków może być tylko jeden" + Place(defined_[1].statement->at));
+    }
+    if (!defined_.empty()) {
+        const Defined& d = defined_[0];
+        const Statement& s = *d.statement;
+        fit.name = s.name == U'y' ? "y" : letterText(s.name);
+        fit.letter = letterText(d.definition.variable);
+        fit.formula = TextOf(s.formulas[0]);
+        fit.value = d.definition.value;
+        for (char32_t u : d.unknowns) {
+            fit.unknowns.push_back(letterText(u));
+            // Each unknown alone in its terms, so that the conditions are linear in them.
+            for (const auto& [m, c] : fit.value.terms()) {
+                if (m.find(u) == m.npos) continue;
+                for (char32_t other : d.unknowns) {
+                    if (std::count(m.begin(), m.end(), u) > 1 || (other != u && m.find(other) != m.npos)) {
+                        throw ErrorAt(s.at, "Nieznane współczynniki mnożą się tu przez siebie; program wyznacza "
+                                            "tylko takie, które stoją osobno, jak w f(x) = a(x − 1)(x − 3)" + Place(s.at));
+                    }
+                }
+            }
+        }
+        functions_.erase(s.name);
+    }
+    for (const Statement& s : statements_) {
+        if (s.kind == Statement::Kind::Interval) {
+            throw ErrorAt(s.at, "Przedział podaje się przy funkcji o znanym wzorze" + Place(s.at));
+        }
+        if (s.kind != Statement::Kind::Definition) condition(s, fit.conditions, fit);
+    }
+    for (const Condition& c : fit.conditions) {
+        if (c.kind == Condition::Kind::Point || c.kind == Condition::Kind::Zero) {
+            // f(2) = 7 names the function where nothing else did.
+            if (defined_.empty() && c.text.size() > 1 && c.text[1] == '(') fit.name = c.text.substr(0, 1);
+            break;
+        }
+    }
+    return fit;
+}
+
+void Reader::condition(const Statement& s, std::vector<Condition>& out, const Fit& fit) {
+    using K = Condition::Kind;
+    const char32_t variable = text::Decode(fit.letter)[0];
+    const auto add = [&](K kind, std::string text, mpq_class x, mpq_class y) {
+        out.push_back({.kind = kind, .text = std::move(text), .x = std::move(x), .y = std::move(y), .at = s.at});
+    };
+    switch (s.kind) {
+    case Statement::Kind::Vertex:
+    case Statement::Kind::Point: {
+        const syntax::Bracket& b = *s.bracket;
+        if (!b.from.value || !b.to.value) throw ErrorAt(b.at, "Współrzędne punktu muszą być liczbami" + Place(b.at));
+        const mpq_class x = constant(*b.from.value), y = constant(*b.to.value);
+        const bool vertex = s.kind == Statement::Kind::Vertex;
+        const std::string name = s.name != 0 ? letterText(s.name) + " = " : vertex ? "W = " : "";
+        return add(vertex ? K::Vertex : y == 0 ? K::Zero : K::Point, name + pointText(x, y), x, y);
+    }
+    case Statement::Kind::Zeros:
+        for (std::size_t i = 0; i < s.formulas.size(); ++i) {
+            const mpq_class x = constant(s.formulas[i]);
+            add(K::Zero, fit.letter + (s.formulas.size() == 1 ? "₀" : i == 0 ? "₁" : "₂") + " = " + NumberText(x), x, 0);
+        }
+        return;
+    case Statement::Kind::Axis: {
+        const mpq_class x = constant(s.formulas[0]);
+        return add(K::Axis, "oś symetrii " + fit.letter + " = " + NumberText(x), x, 0);
+    }
+    case Statement::Kind::ValueSet: {
+        const syntax::Bracket& b = *s.bracket;
+        const bool upward = b.from.value.has_value();
+        const syntax::End& finite = upward ? b.from : b.to;
+        const syntax::End& infinite = upward ? b.to : b.from;
+        if (!finite.value || infinite.value || infinite.infinity != (upward ? 1 : -1) || !finite.closed) {
+            throw ErrorAt(b.at, "Zbiór wartości funkcji kwadratowej to ⟨q; +∞) albo (−∞; q⟩" + Place(b.at));
+        }
+        const mpq_class q = constant(*finite.value);
+        add(K::ValueSet, "ZW = " + (upward ? "⟨" + NumberText(q) + "; +∞)" : "(−∞; " + NumberText(q) + "⟩"), 0, q);
+        out.back().upward = upward;
+        return;
+    }
+    default: break;
+    }
+    // Relations: f(2) = 7, f(−1) = f(3) = 0, x₁ = −1, x = 2, a = 2.
+    const std::vector<Node>& f = s.formulas;
+    const bool equalities = !s.relations.empty() &&
+                            std::all_of(s.relations.begin(), s.relations.end(), [](Relation r) { return r == Relation::Equal; });
+    const TaskError unknown = ErrorAt(s.at, "Tego warunku nie rozumiem; warunek to np. f(2) = 7, W = (1; 5), "
+                                            "x₁ = −1, oś symetrii x = 2 albo ZW = ⟨−3; +∞)" + Place(s.at));
+    if (!equalities) throw unknown;
+    const mpq_class value = constant(f.back());
+    const bool calls = std::all_of(f.begin(), f.end() - 1, [&](const Node& n) { return isCall(n) && !functions_.contains(n.letter); });
+    if (calls) {
+        for (auto n = f.begin(); n != f.end() - 1; ++n) {
+            const mpq_class x = constant(n->parts[0]);
+            add(value == 0 ? K::Zero : K::Point, letterText(n->letter) + "(" + NumberText(x) + ") = " + NumberText(value), x, value);
+        }
+        return;
+    }
+    if (f.size() != 2) throw unknown;
+    if (f[0].kind == Node::Kind::Root && f[0].minuses == 0 && f[0].powers.empty()) {
+        return add(K::Zero, fit.letter + (f[0].root == 1 ? "₁" : "₂") + " = " + NumberText(value), value, 0);
+    }
+    if (isLetter(f[0]) && f[0].letter == variable) {
+        return add(K::Axis, fit.letter + " = " + NumberText(value), value, 0);
+    }
+    const std::string name = isLetter(f[0]) ? letterText(f[0].letter) : "";
+    const bool generic = fit.formula.empty() && (name == "a" || name == "b" || name == "c");
+    if (generic || std::find(fit.unknowns.begin(), fit.unknowns.end(), name) != fit.unknowns.end()) {
+        add(K::Known, name + " = " + NumberText(value), 0, value);
+        out.back().unknown = name;
+        return;
+    }
+    throw unknown;
+}
 
 }  // namespace
 
@@ -382,22 +424,34 @@ std::string RelationText(Relation relation) {
 std::string Task::text() const {
     std::string text = kind == Kind::Function ? (name.empty() ? "" : name + " = ") + left
                                               : left + RelationText(relation) + right;
-    if (interval) text += ", x ∈ " + solution::RangeText(interval->range);
+    if (interval) text += ", " + letter + " ∈ " + solution::RangeText(interval->range);
     return text;
 }
 
-std::variant<Task, TaskError> ReadTask(std::string_view text) {
+std::string Problem::text() const {
+    if (const auto* task = std::get_if<Task>(&what)) return task->text();
+    if (const auto* graphs = std::get_if<TwoGraphs>(&what)) {
+        return graphs->first.text() + ", " + graphs->second.text() + (graphs->asked ? ", " + graphs->asked->text() : "");
+    }
+    if (const auto* system = std::get_if<System>(&what)) return system->first.text() + ", " + system->second.text();
+    const Fit& fit = std::get<Fit>(what);
+    std::string text = fit.formula.empty() ? "" : (fit.name == "y" ? "y" : fit.name + "(" + fit.letter + ")") + " = " + fit.formula;
+    for (const Condition& c : fit.conditions) text += (text.empty() ? "" : ", ") + c.text;
+    return text;
+}
+
+std::variant<Problem, TaskError> ReadTask(std::string_view text) {
     // A byte that is no UTF-8 becomes U+FFFD, which nothing reads.
     const std::u32string characters = text::Decode(text);
     if (characters.size() > longestTask) {
         return ErrorAt(longestTask, "Zadanie jest za długie: najwyżej " +
                                         solution::Grouped(std::to_string(longestTask)) + " znaków.");
     }
-    if (std::all_of(characters.begin(), characters.end(), IsBlank)) {
+    if (std::all_of(characters.begin(), characters.end(), lexer::IsBlank)) {
         return ErrorAt(0, "Wpisz zadanie, np. x² − 5x ≤ 14 albo f(x) = −2(x + 1)² + 8.");
     }
     try {
-        return Parser(characters, Tokens(characters)).task();
+        return Reader(syntax::Parse(characters)).problem();
     } catch (const TaskError& error) {
         return error;
     }

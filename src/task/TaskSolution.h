@@ -13,6 +13,9 @@ namespace task {
 // school solves it (a quadratic by Δ, a linear one by dividing, a constant
 // one by reading it) and ends with "Odpowiedź: …"; an interval adds the
 // least and greatest values and the set of values on it.
-solution::Solution SolveTask(const Task& task);
+// Two functions get their common points, a system its pairs, a function
+// from conditions its formula and then its own worked solution; a task in
+// another letter than x says everything in that letter.
+solution::Solution SolveTask(const Problem& problem);
 
 }  // namespace task

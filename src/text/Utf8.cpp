@@ -47,4 +47,9 @@ bool IsLetter(char32_t c) {
     return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || polish.find(c) != std::u32string_view::npos;
 }
 
+bool IsLower(char32_t c) {
+    static constexpr std::u32string_view polish = U"ąćęłńóśźż";
+    return (c >= U'a' && c <= U'z') || polish.find(c) != std::u32string_view::npos;
+}
+
 }  // namespace text

@@ -13,5 +13,6 @@ std::string Encode(std::u32string_view text);
 
 // Latin letters, Polish ones among them; not signs such as × and ÷.
 bool IsLetter(char32_t c);
+bool IsLower(char32_t c);  // a small letter: a variable, never a point's name
 
 }  // namespace text

@@ -26,15 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!error->message.empty() && error->position <= size);
         return 0;
     }
-    const task::Task& task = std::get<task::Task>(read);
-    const solution::Solution solution = task::SolveTask(task);
+    const task::Problem& problem = std::get<task::Problem>(read);
+    const solution::Solution solution = task::SolveTask(problem);
+    const auto* task = std::get_if<task::Task>(&problem.what);
     // A function in the general form starts with its own name, as the window's worked solution does.
-    const std::string name = task.name.empty() ? "f(x)" : task.name;
+    const std::string name = !task || task->name.empty() ? "f(x)" : task->name;
     require(solution.text.starts_with("Zadanie: ") || solution.text.starts_with(name + " = ") ||
             solution.text.starts_with("Liczby mają tu"));
-    if (task.kind != task::Kind::Function) require(solution.text.find("\nOdpowiedź: ") != std::string::npos);
+    if (!task || task->kind != task::Kind::Function) require(solution.text.find("\nOdpowiedź: ") != std::string::npos);
     // What it says of itself reads back, where that is not longer than a task may be.
-    if (solution.task.size() <= task::longestTask) require(std::holds_alternative<task::Task>(task::ReadTask(solution.task)));
+    if (solution.task.size() <= task::longestTask) require(std::holds_alternative<task::Problem>(task::ReadTask(solution.task)));
     if (!solution.graph) return 0;
     const sketch::Sketch& sketch = solution.graph->sketch;
     if (const auto view = sketch::FitView(sketch)) {

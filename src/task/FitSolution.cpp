@@ -1,0 +1,320 @@
+#include "task/FitSolution.h"
+
+#include <algorithm>
+
+#include "solution/SchoolNotation.h"
+#include "solution/WorkedSolution.h"
+#include "task/Formula.h"
+#include "task/Lexer.h"
+#include "text/Utf8.h"
+
+namespace task {
+
+namespace {
+
+using K = Condition::Kind;
+using lexer::ErrorAt;
+using lexer::Place;
+
+// Σ coefficient · unknown = right, in the unknowns of a formula.
+struct Linear {
+    std::map<std::string, mpq_class> terms;
+    mpq_class right;
+    const Condition* source = nullptr;
+
+    bool empty() const { return terms.empty(); }
+};
+
+std::string letterText(char32_t c) { return text::Encode(std::u32string(1, c)); }
+
+// "a + b + 1", "4a + 2b"
+std::string linearText(const Linear& e) {
+    std::vector<solution::Term> terms;
+    for (const auto& [u, c] : e.terms) terms.push_back({solution::Rational(c), u});
+    return solution::Sum(terms);
+}
+
+std::string equationText(const Linear& e) { return linearText(e) + " = " + NumberText(e.right); }
+
+// VALUE = RIGHT read as a linear equation in the unknowns; VALUE holds no other letter.
+Linear linearOf(const Poly& value, const mpq_class& right, const Condition* source) {
+    Linear e{.terms = {}, .right = right - value.constantTerm(), .source = source};
+    for (const auto& [m, c] : value.terms()) {
+        if (!m.empty()) e.terms[text::Encode(m)] += c;
+    }
+    std::erase_if(e.terms, [](const auto& t) { return t.second == 0; });
+    return e;
+}
+
+// E with UNKNOWN replaced by the linear expression BY (its terms and constant, as u = Σ + k).
+Linear substituted(const Linear& e, const std::string& unknown, const Linear& by) {
+    const auto found = e.terms.find(unknown);
+    if (found == e.terms.end()) return e;
+    const mpq_class c = found->second;
+    Linear out = e;
+    out.terms.erase(unknown);
+    for (const auto& [u, d] : by.terms) out.terms[u] += c * d;
+    out.right -= c * by.right;
+    std::erase_if(out.terms, [](const auto& t) { return t.second == 0; });
+    return out;
+}
+
+syntax::Node nodeOf(const std::string& text) { return syntax::Parse(text::Decode(text))[0].formulas[0]; }
+
+// The form the formula is sought in, its unknowns, and the conditions it already holds.
+struct Template {
+    std::string text;  // "a(x − 1)² + 5"
+    std::vector<std::string> unknowns;
+    std::vector<const Condition*> held;
+    std::string why;  // the line that says why this form
+};
+
+// The one unknown where it stands first in its formula, as a does in
+// a(x − 1)² + 5, so that its value can stand in its place: "2(x − 1)² + 5".
+std::optional<char32_t> leadingUnknown(const syntax::Node& node, const std::vector<std::string>& unknowns) {
+    if (unknowns.size() != 1) return std::nullopt;
+    const syntax::Node& first = node.kind == syntax::Node::Kind::Sum ? node.parts[0] : node;
+    if (first.kind != syntax::Node::Kind::Product || first.minuses != 0 || !first.powers.empty()) return std::nullopt;
+    const syntax::Node& lead = first.parts[0];
+    const bool alone = lead.kind == syntax::Node::Kind::Letter && lead.minuses == 0 && lead.powers.empty();
+    return alone && text::Encode(std::u32string(1, lead.letter)) == unknowns[0] ? std::optional(lead.letter) : std::nullopt;
+}
+
+std::string numberPut(const mpq_class& x) { return solution::Rational(x).factor(); }
+
+std::string canonical(const mpq_class& p, const mpq_class& q) {
+    const std::string shift = q == 0 ? "" : q > 0 ? " + " + NumberText(q) : " − " + NumberText(-q);
+    return "a" + solution::ZeroFactor(solution::Rational(p)) + "²" + shift;
+}
+
+const Condition* find(const Fit& fit, K kind) {
+    const auto found = std::find_if(fit.conditions.begin(), fit.conditions.end(), [&](const Condition& c) { return c.kind == kind; });
+    return found == fit.conditions.end() ? nullptr : &*found;
+}
+
+Template templateOf(const Fit& fit, const std::string& name) {
+    if (!fit.formula.empty()) return {fit.formula, fit.unknowns, {}, {}};
+    const Condition* vertex = find(fit, K::Vertex);
+    const Condition* axis = find(fit, K::Axis);
+    const Condition* values = find(fit, K::ValueSet);
+    std::vector<const Condition*> zeros;
+    for (const Condition& c : fit.conditions) {
+        if (c.kind == K::Zero && std::none_of(zeros.begin(), zeros.end(), [&](const Condition* z) { return z->x == c.x; })) {
+            zeros.push_back(&c);
+        }
+    }
+    if (vertex) {
+        return {canonical(vertex->x, vertex->y), {"a"}, {vertex},
+                "Znamy wierzchołek W = (p; q), więc wzór ma postać kanoniczną " + name + " = a(x − p)² + q:"};
+    }
+    if (values && (axis || zeros.size() >= 2)) {
+        const mpq_class p = axis ? axis->x : (zeros[0]->x + zeros[1]->x) / 2;
+        std::vector<const Condition*> held{values};
+        if (axis) held.push_back(axis);
+        return {canonical(p, values->y), {"a"}, held,
+                "Wierzchołek ma współrzędne p = " + NumberText(p) + " (oś symetrii) i q = " + NumberText(values->y) +
+                    " (zbiór wartości), więc " + name + " = a(x − p)² + q:"};
+    }
+    if (zeros.size() >= 2) {
+        return {"a" + solution::ZeroFactor(solution::Rational(zeros[0]->x)) + solution::ZeroFactor(solution::Rational(zeros[1]->x)),
+                {"a"}, {zeros[0], zeros[1]},
+                "Znamy miejsca zerowe x₁ i x₂, więc wzór ma postać iloczynową " + name + " = a(x − x₁)(x − x₂):"};
+    }
+    if (axis) {
+        return {"a" + solution::ZeroFactor(solution::Rational(axis->x)) + "² + q", {"a", "q"}, {axis},
+                "Oś symetrii x = p daje wzór " + name + " = a(x − p)² + q:"};
+    }
+    return {"ax² + bx + c", {"a", "b", "c"}, {}, "Szukamy wzoru w postaci ogólnej " + name + " = ax² + bx + c:"};
+}
+
+// The equations each condition not held by the form gives, and their lines.
+struct Equations {
+    std::vector<Linear> equations;
+    std::vector<std::string> lines;
+};
+
+Equations equationsOf(const Fit& fit, const Template& t, const std::string& name) {
+    const char32_t v = text::Decode(fit.letter)[0];
+    const syntax::Node node = nodeOf(t.text);
+    const Poly value = Evaluator({}).valueOf(node);
+    const Poly a = value.coefficientOf(v, 2), b = value.coefficientOf(v, 1);
+    Equations out;
+    const auto add = [&](const std::string& said, const std::string& reading, const Poly& side, const mpq_class& right,
+                         const Condition& c) {
+        Linear e = linearOf(side, right, &c);
+        const std::string simplified = equationText(e);
+        out.lines.push_back(said + ": " + reading + (reading == simplified ? "" : ", czyli " + simplified));
+        out.equations.push_back(std::move(e));
+    };
+    for (const Condition& c : fit.conditions) {
+        if (std::find(t.held.begin(), t.held.end(), &c) != t.held.end()) continue;
+        switch (c.kind) {
+        case K::Point:
+        case K::Zero: {
+            const std::string put = TextOf(node, {{v, numberPut(c.x)}});
+            add(fit.name + "(" + NumberText(c.x) + ") = " + NumberText(c.y), put + " = " + NumberText(c.y),
+                value.substituted(v, Poly::constant(c.x)), c.y, c);
+            break;
+        }
+        case K::Vertex:
+            // p = −b/(2a) gives b + 2pa = 0, and f(p) = q.
+            add(c.text, "−b/(2a) = " + NumberText(c.x), b + a.scaled(2 * c.x), 0, c);
+            add(c.text, TextOf(node, {{v, numberPut(c.x)}}) + " = " + NumberText(c.y), value.substituted(v, Poly::constant(c.x)),
+                c.y, c);
+            break;
+        case K::Axis: add(c.text, "−b/(2a) = " + NumberText(c.x), b + a.scaled(2 * c.x), 0, c); break;
+        case K::Known:
+            if (std::find(t.unknowns.begin(), t.unknowns.end(), c.unknown) == t.unknowns.end()) {
+                throw ErrorAt(c.at, "We wzorze " + name + " = " + t.text + " nie ma współczynnika " + c.unknown + Place(c.at));
+            }
+            out.equations.push_back(linearOf(Poly::letter(text::Decode(c.unknown)[0]), c.y, &c));
+            out.lines.push_back(c.text);
+            break;
+        case K::ValueSet:
+            throw ErrorAt(c.at, "Ze zbioru wartości program wyznacza wierzchołek tylko z osią symetrii albo "
+                                "miejscami zerowymi; podaj jedno z nich" + Place(c.at));
+        }
+    }
+    return out;
+}
+
+std::string missing(std::size_t n, const std::string& unknowns) {
+    const std::string count = n == 1 ? "jednego warunku" : n == 2 ? "dwóch warunków" : "trzech warunków";
+    return "Brakuje " + count + ": z podanych nie da się wyznaczyć " + unknowns +
+           "; dodaj np. punkt wykresu, f(2) = 7.";
+}
+
+// The unknowns solved by substitution, as school does: from the equation
+// with the fewest unknowns one is expressed and put into the rest. Lines
+// go to LINES; a TaskError thrown where the conditions are too few or
+// contradict one another.
+std::map<std::string, mpq_class> solved(std::vector<Linear> equations, std::vector<std::string> unknowns,
+                                        std::vector<std::string>& lines, std::size_t where) {
+    std::vector<std::pair<std::string, Linear>> expressed;  // u = Σ + k, in order
+    while (true) {
+        for (const Linear& e : equations) {
+            if (e.empty() && e.right != 0) {
+                throw ErrorAt(e.source->at, "Warunki są sprzeczne: " + e.source->text + " nie zgadza się z pozostałymi" +
+                                                Place(e.source->at));
+            }
+        }
+        std::erase_if(equations, [](const Linear& e) { return e.empty(); });
+        if (equations.empty()) break;
+        const auto next = std::min_element(equations.begin(), equations.end(),
+                                           [](const Linear& p, const Linear& q) { return p.terms.size() < q.terms.size(); });
+        const Linear e = *next;
+        equations.erase(next);
+        // The unknown with coefficient ±1 where there is one: no fractions.
+        auto pick = std::find_if(e.terms.begin(), e.terms.end(), [](const auto& t) { return abs(t.second) == 1; });
+        if (pick == e.terms.end()) pick = e.terms.begin();
+        const std::string u = pick->first;
+        const mpq_class c = pick->second;
+        Linear by{.terms = {}, .right = e.right / c, .source = e.source};
+        for (const auto& [w, d] : e.terms) {
+            if (w != u) by.terms[w] = -d / c;
+        }
+        std::vector<solution::Term> terms;
+        for (const auto& [w, d] : by.terms) terms.push_back({solution::Rational(d), w});
+        terms.push_back({solution::Rational(by.right), ""});
+        const std::string expression = u + " = " + solution::Sum(terms);
+        // What the equation already says is not said again: "c = 1".
+        std::string line = expression == equationText(e) ? "" : expression;
+        for (Linear& other : equations) other = substituted(other, u, by);
+        std::string rest;
+        for (const Linear& other : equations) {
+            if (!other.empty()) rest += (rest.empty() ? "" : ", ") + equationText(other);
+        }
+        if (!rest.empty()) line += line.empty() ? "Podstawiamy " + expression + ": " + rest : "; podstawiamy: " + rest;
+        if (!line.empty()) lines.push_back(line);
+        std::erase(unknowns, u);
+        expressed.emplace_back(u, by);
+    }
+    if (!unknowns.empty()) {
+        std::string names;
+        for (std::size_t i = 0; i < unknowns.size(); ++i) {
+            names += (i == 0 ? "" : i + 1 == unknowns.size() ? " i " : ", ") + unknowns[i];
+        }
+        throw ErrorAt(where, missing(unknowns.size(), names));
+    }
+    // Back from the last expressed: each known once those after it are.
+    std::map<std::string, mpq_class> values;
+    for (auto it = expressed.rbegin(); it != expressed.rend(); ++it) {
+        Linear by = it->second;
+        for (const auto& [w, value] : values) by = substituted(by, w, Linear{{}, -value, nullptr});
+        values[it->first] = by.right;
+    }
+    return values;
+}
+
+}  // namespace
+
+std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
+    try {
+        const std::string name = (fit.name == "y" ? "y" : fit.name + "(x)");
+        FitFormula result;
+        const Template t = templateOf(fit, name);
+        Equations eqs = equationsOf(fit, t, name);
+        if (!t.why.empty()) result.lines.push_back(t.why);
+        result.lines.push_back(name + " = " + t.text);
+        result.lines.insert(result.lines.end(), eqs.lines.begin(), eqs.lines.end());
+        const std::map<std::string, mpq_class> values = solved(eqs.equations, t.unknowns, result.lines,
+                                                                  fit.conditions.empty() ? 0 : fit.conditions.back().at);
+        const char32_t v = text::Decode(fit.letter)[0];
+        const syntax::Node node = nodeOf(t.text);
+        Poly value = Evaluator({}).valueOf(node);
+        for (const auto& [u, x] : values) value = value.substituted(text::Decode(u)[0], Poly::constant(x));
+        result.value = value.inOne(v);
+        if (result.value.c2 == 0) {
+            throw ErrorAt(fit.conditions.empty() ? 0 : fit.conditions.back().at,
+                          "Z tych warunków a = 0: to nie jest funkcja kwadratowa.");
+        }
+        std::string known;
+        for (const auto& [u, x] : values) known += (known.empty() ? "" : ", ") + u + " = " + NumberText(x);
+        if (values.size() > 1) result.lines.push_back("Stąd " + known + ".");
+        const std::string general = PolynomialText(result.value);
+        std::string formula = name + " = " + general;
+        if (const auto lead = leadingUnknown(node, t.unknowns)) {
+            // Its value put in front as school writes it: "2(x − 1)² + 5", "−(x + 1)(x − 3)".
+            const mpq_class& a = values.at(t.unknowns[0]);
+            const std::string typed = TextOf(node, {{*lead, a == 1 ? "" : a == -1 ? "−" : NumberText(a)}});
+            if (typed != general) formula = name + " = " + typed + " = " + general;
+        }
+        if (formula != name + " = " + general) result.lines.push_back(formula);
+        // Every condition checked on the formula found, the sign of a for a set of values too.
+        for (const Condition& c : fit.conditions) {
+            const mpq_class p = -result.value.c1 / (2 * result.value.c2);
+            bool holds = true;
+            switch (c.kind) {
+            case K::Point:
+            case K::Zero: holds = ValueAt(result.value, c.x) == c.y; break;
+            case K::Vertex: holds = p == c.x && ValueAt(result.value, p) == c.y; break;
+            case K::Axis: holds = p == c.x; break;
+            case K::ValueSet: holds = ValueAt(result.value, p) == c.y && (result.value.c2 > 0) == c.upward; break;
+            case K::Known: break;
+            }
+            if (!holds) {
+                throw ErrorAt(c.at, "Warunki są sprzeczne: " + c.text + " nie zgadza się z pozostałymi" + Place(c.at));
+            }
+        }
+        return result;
+    } catch (const TaskError& error) {
+        return error;
+    }
+}
+
+Steps FitSteps(const Fit& fit, const std::string& text) {
+    const FitFormula found = std::get<FitFormula>(FitOf(fit));
+    const std::string name = fit.name == "y" ? "y" : fit.name + "(x)";
+    Steps steps{{"Zadanie: " + text}, std::nullopt};
+    steps.lines.insert(steps.lines.end(), found.lines.begin(), found.lines.end());
+    steps.lines.push_back("Odpowiedź: " + name + " = " + PolynomialText(found.value));
+    const solution::Facts facts = PolynomialFacts(found.value);
+    steps.lines.push_back(fit.name == "y" ? "Własności tej funkcji:" : "Własności funkcji " + fit.name + ":");
+    for (std::string& line : solution::FunctionLines(facts, {.name = name, .generalForm = false})) {
+        steps.lines.push_back(std::move(line));
+    }
+    steps.graph = solution::GraphOf(facts);
+    return steps;
+}
+
+}  // namespace task

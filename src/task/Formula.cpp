@@ -1,0 +1,214 @@
+#include "task/Formula.h"
+
+#include "solution/SchoolNotation.h"
+#include "task/Lexer.h"
+#include "text/Utf8.h"
+
+namespace task {
+
+namespace {
+
+using syntax::Node;
+using syntax::Op;
+using lexer::ErrorAt;
+using lexer::Place;
+
+// The digits of a power that a task may raise a constant to, counted in
+// bits of its result: far past any school task, far below a slow one.
+constexpr std::size_t largestPowerBits = 600'000;
+// What all the powers of a task together, and any number it reaches, may
+// have: so that no task of 10 000 characters takes more than a moment.
+constexpr std::size_t largestTotalBits = 2'000'000;
+// A number this many zeros from its point is written with its power of ten.
+constexpr std::int64_t farDigits = 20;
+// A variable's power stays at most 2; with an unknown coefficient a term may hold 3 letters.
+constexpr int highestPower = 2, mostInTerm = 3;
+
+TaskError degreeError(std::size_t at) { return ErrorAt(at, "Stopień wielomianu jest większy niż 2" + Place(at)); }
+TaskError divisionByLetter(const Poly& divisor, std::size_t at) {
+    return ErrorAt(at, "Nie umiem dzielić przez wyrażenie z " + text::Encode(divisor.letters().substr(0, 1)) + Place(at));
+}
+TaskError tooLarge(std::size_t at) { return ErrorAt(at, "Liczba jest za duża" + Place(at)); }
+
+std::size_t bitsOf(const Poly& p) {
+    std::size_t bits = 0;
+    for (const auto& [m, c] : p.terms()) {
+        bits += mpz_sizeinbase(c.get_num_mpz_t(), 2) + mpz_sizeinbase(c.get_den_mpz_t(), 2);
+    }
+    return bits;
+}
+
+bool fits(const Poly& p, const Poly& q) {
+    if (p.degree() + q.degree() > mostInTerm) return false;
+    for (char32_t letter : p.letters() + q.letters()) {
+        if (p.degreeIn(letter) + q.degreeIn(letter) > highestPower) return false;
+    }
+    return true;
+}
+
+std::string powersText(std::string text, const Node& node) {
+    for (std::size_t i = 0; i < node.powers.size(); ++i) {
+        if (i > 0) text = "(" + text + ")";
+        text += solution::Superscript(node.powers[i].exponent);
+    }
+    return text;
+}
+
+std::string coreText(const Node& node, const Substitution& put) {
+    switch (node.kind) {
+    case Node::Kind::Number: {
+        // Far from 1, with its power of ten, as the worked solution writes it, in brackets.
+        const bool far = node.number.exponent > farDigits || (!node.number.isZero() && node.number.magnitude() < -farDigits);
+        return far ? "(" + solution::Decimal(node.number, solver::Notation::PowerOfTen).text() + ")"
+                   : solution::Typed({solver::ReadStatus::Number, node.number}).text();
+    }
+    case Node::Kind::Letter: {
+        const auto found = put.find(node.letter);
+        return found != put.end() ? found->second : text::Encode(std::u32string(1, node.letter));
+    }
+    case Node::Kind::Root: return text::Encode(std::u32string(1, node.letter)) + (node.root == 1 ? "₁" : "₂");
+    case Node::Kind::Group: return "(" + TextOf(node.parts[0], put) + ")";
+    case Node::Kind::Call: return text::Encode(std::u32string(1, node.letter)) + "(" + TextOf(node.parts[0], put) + ")";
+    case Node::Kind::Sum: {
+        std::string text = TextOf(node.parts[0], put);
+        for (std::size_t i = 1; i < node.parts.size(); ++i) {
+            text += (node.joints[i - 1].op == Op::Plus ? " + " : " − ") + TextOf(node.parts[i], put);
+        }
+        return text;
+    }
+    case Node::Kind::Product: {
+        std::string text = TextOf(node.parts[0], put);
+        for (std::size_t i = 1; i < node.parts.size(); ++i) {
+            const std::string next = TextOf(node.parts[i], put);
+            const Node& part = node.parts[i];
+            switch (node.joints[i - 1].op) {
+            case Op::Times: text += " · "; break;
+            case Op::Divide: text += "/"; break;
+            case Op::Colon: text += " : "; break;
+            default:
+                // Side by side as typed, unless two numbers would run together.
+                if (lexer::IsDigit(char32_t(next.front())) || (part.kind == Node::Kind::Letter && put.contains(part.letter))) {
+                    text += " · ";
+                }
+            }
+            text += next;
+        }
+        return text;
+    }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string TextOf(const Node& node, const Substitution& put) {
+    std::string signs;
+    for (int i = 0; i < node.minuses; ++i) signs += "−";
+    return signs + powersText(coreText(node, put), node);
+}
+
+Poly Evaluator::valueOf(const Node& node) {
+    Poly value;
+    switch (node.kind) {
+    case Node::Kind::Number: value = number(node); break;
+    case Node::Kind::Letter: value = Poly::letter(node.letter); break;
+    case Node::Kind::Root:
+        throw ErrorAt(node.at, "x₁ i x₂ to tu pierwiastki równania, a wyrażeń z nimi program jeszcze nie liczy; "
+                               "x² wpisz jako x^2" + Place(node.at));
+    case Node::Kind::Group: value = valueOf(node.parts[0]); break;
+    case Node::Kind::Call: value = call(node); break;
+    case Node::Kind::Sum:
+        value = valueOf(node.parts[0]);
+        for (std::size_t i = 1; i < node.parts.size(); ++i) {
+            const Poly next = valueOf(node.parts[i]);
+            value = node.joints[i - 1].op == Op::Plus ? value + next : value - next;
+        }
+        break;
+    case Node::Kind::Product:
+        value = valueOf(node.parts[0]);
+        for (std::size_t i = 1; i < node.parts.size(); ++i) {
+            const Poly next = valueOf(node.parts[i]);
+            const auto& [op, at] = node.joints[i - 1];
+            value = op == Op::Divide || op == Op::Colon ? divided(value, next, at) : multiplied(value, next, at);
+        }
+        break;
+    }
+    if (value.letters().size() > mostLetters) {
+        throw ErrorAt(node.at, "Za dużo liter w jednym wzorze: najwyżej " + std::to_string(mostLetters) + Place(node.at));
+    }
+    for (const auto& power : node.powers) value = powered(value, power);
+    return node.minuses % 2 == 1 ? value.scaled(-1) : value;
+}
+
+Poly Evaluator::number(const Node& node) {
+    const solver::DecimalNumber& n = node.number;
+    mpq_class value(mpz_class(n.digits.empty() ? "0" : n.digits, 10));
+    const long exponent = long(n.exponent);
+    spend(std::size_t(std::abs(exponent)) * 10 / 3, node.at);
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, (unsigned long)std::abs(exponent));
+    if (exponent >= 0) {
+        value *= scale;
+    } else {
+        value /= scale;
+    }
+    value.canonicalize();
+    return Poly::constant(value);
+}
+
+Poly Evaluator::call(const Node& node) {
+    const auto found = functions_.find(node.letter);
+    const std::string name = text::Encode(std::u32string(1, node.letter));
+    if (found == functions_.end()) {
+        throw ErrorAt(node.at, "Funkcja " + name + " nie ma tu wzoru, np. " + name + "(x) = x² − 3" + Place(node.at));
+    }
+    const Poly argument = valueOf(node.parts[0]);
+    const Definition& f = found->second;
+    const int top = f.value.degreeIn(f.variable);
+    Poly power = Poly::constant(1);
+    for (int k = 0; k < top; ++k) {
+        if (!fits(power, argument)) throw degreeError(node.at);
+        power = power * argument;
+    }
+    return f.value.substituted(f.variable, argument);
+}
+
+Poly Evaluator::powered(Poly base, const Node::Power& p) {
+    if (p.exponent < 0 && !base.isConstant()) throw divisionByLetter(base, p.at);
+    if (p.exponent < 0 && base.isZero()) throw ErrorAt(p.at, "Dzielenie przez zero" + Place(p.at));
+    if (!base.isConstant()) {
+        if (p.exponent > highestPower) throw degreeError(p.at);
+        Poly value = Poly::constant(1);
+        for (long k = 0; k < p.exponent; ++k) value = multiplied(value, base, p.at);
+        return value;
+    }
+    const mpq_class c = base.constantTerm();
+    const auto n = (unsigned long)std::abs(p.exponent);
+    spend((mpz_sizeinbase(c.get_num_mpz_t(), 2) + mpz_sizeinbase(c.get_den_mpz_t(), 2)) * n, p.at);
+    mpz_class num, den;
+    mpz_pow_ui(num.get_mpz_t(), c.get_num_mpz_t(), n);
+    mpz_pow_ui(den.get_mpz_t(), c.get_den_mpz_t(), n);
+    mpq_class value = p.exponent < 0 ? mpq_class(den, num) : mpq_class(num, den);
+    value.canonicalize();
+    return Poly::constant(value);
+}
+
+Poly Evaluator::multiplied(const Poly& p, const Poly& q, std::size_t at) const {
+    if (!fits(p, q)) throw degreeError(at);
+    if (bitsOf(p) + bitsOf(q) > largestTotalBits) throw tooLarge(at);
+    return p * q;
+}
+
+Poly Evaluator::divided(const Poly& p, const Poly& q, std::size_t at) const {
+    if (!q.isConstant()) throw divisionByLetter(q, at);
+    if (q.isZero()) throw ErrorAt(at, "Dzielenie przez zero" + Place(at));
+    return p.scaled(1 / q.constantTerm());
+}
+
+// Powers of ten and of constants cost their digits: all of them together are bounded.
+void Evaluator::spend(std::size_t bits, std::size_t at) {
+    spent_ += bits;
+    if (bits > largestPowerBits || spent_ > largestTotalBits) throw tooLarge(at);
+}
+
+}  // namespace task
