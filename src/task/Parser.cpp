@@ -95,7 +95,8 @@ private:
     // statement := definition | clause | vertex | zeros | axis | value-set | point | relation
     Statement statement() {
         const Token& first = peek();
-        if (pos_ + 4 < tokens_.size() && header(pos_)) return definition();
+        // f(x) = … defines f once; after that "f(x) = g(x)" is an equation.
+        if (pos_ + 4 < tokens_.size() && header(pos_) && !defined_.contains(first.letter)) return definition();
         if (first.type == T::Letter && first.letter == U'y' && isEqual(peek(1))) return definition();
         if (startsClause()) return clause();
         if (isWord(first, U"wierzchołek") || (first.type == T::Letter && first.letter == U'W' && pointAfter(1))) {
@@ -114,6 +115,7 @@ private:
     // definition := letter "(" letter ")" "=" expression | "y" "=" expression
     Statement definition() {
         Statement s{.kind = Statement::Kind::Definition, .at = peek().at, .name = take().letter};
+        if (s.name != U'y') defined_.insert(s.name);
         if (peek().type == T::Open) {
             take();
             s.variable = take().letter;
@@ -381,6 +383,7 @@ private:
     std::vector<Token> tokens_;
     std::size_t pos_ = 0;
     std::set<char32_t> functions_;
+    std::set<char32_t> defined_;  // the functions whose definitions have been read
 };
 
 }  // namespace
