@@ -221,6 +221,46 @@ private slots:
             "Inne własności funkcji g:", "Zbiór wartości funkcji w przedziale (−1; 1⟩: (−2; 6⟩"};
         QTest::newRow("neither") << "f(x) = x^2, x ∈ (1; 2)" << QStringList{
             "Odpowiedź: funkcja nie przyjmuje w przedziale (1; 2) ani wartości najmniejszej, ani największej."};
+
+        // Two graphs: the formulas equated, each x put back into the simpler one.
+        QTest::newRow("two lines crossing") << "y = 2x + 1; y = -x + 4" << QStringList{
+            "Punkty wspólne wykresów spełniają oba wzory, więc 2x + 1 = −x + 4", "x = 1",
+            "Odpowiedź: punkt wspólny: (1; 3)"};
+        QTest::newRow("a parabola and a line, fractions") << "y = 1/2x^2 - x - 2, y = x + 4" << QStringList{
+            "x² − 4x − 12 = 0", "Drugie współrzędne punktów wspólnych z y = x + 4: dla x = −2 jest y = 2, dla x = 6 jest y = 10.",
+            "Odpowiedź: punkty wspólne: (−2; 2) i (6; 10)"};
+        QTest::newRow("a tangent") << "y = x^2 oraz y = 2x - 1" << QStringList{
+            "Prosta jest styczna do paraboli w punkcie (1; 1).", "Odpowiedź: punkt wspólny: (1; 1)"};
+        QTest::newRow("no common point") << "f(x) = x^2 + 1, g(x) = 2x - 5" << QStringList{
+            "Odpowiedź: wykresy nie mają punktów wspólnych."};
+        QTest::newRow("two parabolas") << "y = x^2 i y = -x^2 + 2" << QStringList{
+            "Odpowiedź: punkty wspólne: (−1; 1) i (1; 1)"};
+        QTest::newRow("an inequality between them") << "f(x) = x^2, g(x) = x + 2, f(x) <= g(x)" << QStringList{
+            "x² − x − 2 ≤ 0", "Odpowiedź: x ∈ ⟨−1; 2⟩", "Punkty wspólne wykresów: (−1; 1) i (2; 4)."};
+        // Systems by substitution, pairs in increasing x.
+        QTest::newRow("a system, two pairs") << "x^2 + y = 4, 2x - y = -1" << QStringList{
+            "Z drugiego równania: y = 2x + 1", "Odpowiedź: x = −3, y = −5 lub x = 1, y = 3"};
+        QTest::newRow("a system, one pair") << "y - x^2 = 0\ny = 2x - 1" << QStringList{"Odpowiedź: x = 1, y = 1"};
+        QTest::newRow("a system, none") << "x + y = 3, x + y = 5" << QStringList{"Odpowiedź: układ nie ma rozwiązań."};
+        // A function from its conditions.
+        QTest::newRow("vertex and a point") << "W = (1; 5), f(2) = 7" << QStringList{
+            "f(x) = a(x − 1)² + 5", "f(2) = 7: a(2 − 1)² + 5 = 7, czyli a = 2", "Odpowiedź: f(x) = 2x² − 4x + 7"};
+        QTest::newRow("zeros and a point") << "miejsca zerowe -1 i 3, (0; 6)" << QStringList{
+            "f(x) = a(x + 1)(x − 3)", "Odpowiedź: f(x) = −2x² + 4x + 6"};
+        QTest::newRow("three points") << "f(0) = 1, f(1) = 0, f(2) = 3" << QStringList{
+            "Podstawiamy c = 1: a + b = −1, 4a + 2b = 2", "Odpowiedź: f(x) = 2x² − 3x + 1"};
+        QTest::newRow("the axis and two points") << "oś symetrii x = 2, f(0) = 1, f(1) = 0" << QStringList{
+            "Odpowiedź: f(x) = (1/3)x² − (4/3)x + 1"};
+        QTest::newRow("an unknown coefficient") << "f(x) = a(x - 1)(x - 3), f(0) = 6" << QStringList{
+            "f(0) = 6: a(0 − 1)(0 − 3) = 6, czyli 3a = 6", "Odpowiedź: f(x) = 2x² − 8x + 6"};
+        // Another letter, said throughout.
+        QTest::newRow("h(t) on an interval") << "h(t) = -5t^2 + 5t + 10, t ∈ <0; 2>" << QStringList{
+            "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨0; 2⟩ to h(2) = 0, największa to h(0,5) = 11,25.",
+            "Oś symetrii: t = 0,5"};
+        QTest::newRow("P(a) on an interval") << "P(a) = a(18 - a), a ∈ <0; 18>" << QStringList{
+            "P(a) = a(18 − a) = −a² + 18a",
+            "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨0; 18⟩ to P(0) = P(18) = 0, największa to P(9) = 81."};
+        QTest::newRow("an equation in t") << "t^2 - 5t = 0" << QStringList{"Odpowiedź: t = 0 lub t = 5"};
     }
 
     void solutions() {
@@ -278,6 +318,23 @@ private slots:
         QTest::newRow("x0") << "x0 = 2" << "Tu stoi x₀, a nie potęga x; potęgę wpisz jako x^2 (znak 1)." << 0;
         QTest::newRow("x2,5") << "x2,5 = 1"
             << "Po x stoi liczba z przecinkiem: potęgę wpisz jako x^2, a iloczyn ze znakiem ·, np. x · 2,5 (znak 1)." << 0;
+        QTest::newRow("two letters") << "x^2 + mx + 4 = 0"
+            << "We wzorze są litery m i x, a niewiadoma może być tylko jedna; np. t² − 5t = 0 (znak 1)." << 0;
+        QTest::newRow("an inequality in a system") << "x^2 + y = 4, 2x - y > 5"
+            << "W układzie mogą stać tylko równania (znak 21)." << 20;
+        QTest::newRow("a system past degree 2") << "x^2 + y^2 = 4, x^2 + y = 1"
+            << "Po podstawieniu y powstaje równanie stopnia większego niż 2 (znak 1)." << 0;
+        QTest::newRow("an interval in another letter") << "f(x) = x^2, t ∈ <0; 2>"
+            << "Przedział jest dla t, a funkcja ma zmienną x (znak 11)." << 10;
+        QTest::newRow("three formulas") << "y = x^2, y = x + 1, y = 3"
+            << "Tych zdań nie umiem połączyć w jedno zadanie: wpisz funkcję, równanie albo nierówność, dwie funkcje, "
+               "układ dwóch równań albo warunki funkcji kwadratowej (znak 21)." << 20;
+        QTest::newRow("a condition too few") << "W = (1; 5)"
+            << "Brakuje jednego warunku: z podanych nie da się wyznaczyć a; dodaj np. punkt wykresu, f(2) = 7." << 0;
+        QTest::newRow("conditions that contradict") << "W = (1; 5), f(1) = 7"
+            << "Warunki są sprzeczne: f(1) = 7 nie zgadza się z pozostałymi (znak 13)." << 12;
+        QTest::newRow("a = 0 from the conditions") << "f(0) = 1, f(1) = 2, f(2) = 3"
+            << "Z tych warunków a = 0: to nie jest funkcja kwadratowa." << 20;
         QTest::newRow("x1 and x2 name the roots") << "x1^2 + x2^2 = 10"
             << "x₁ i x₂ to tu pierwiastki równania, a wyrażeń z nimi program jeszcze nie liczy; x² wpisz jako x^2 "
                "(znak 1)." << 0;
