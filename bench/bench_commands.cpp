@@ -96,15 +96,30 @@ private slots:
         }
     }
 
-    // A task read and solved in full, of about 200 characters and of 10 000
-    // (the most a task may have): a sum of products of two factors.
+    // A task of each kind read and solved in full, of about 500 characters
+    // and of 10 000 (the most a task may have): sums of products of two
+    // factors, or as many conditions as fit.
     void solveTask_data() {
         QTest::addColumn<QString>("task");
-        for (const int length : {200, 10'000}) {
-            QString task;
-            while (task.size() + 30 < length) task += "(x + 1/3)(2x - 5,25) - ";
-            task += "x^2 <= 14";
-            QTest::newRow(length == 200 ? "200 characters" : "10000 characters") << task;
+        const auto filled = [](const QString& before, const QString& repeated, const QString& after, int length) {
+            QString task = before;
+            while (task.size() + repeated.size() + after.size() < length) task += repeated;
+            return task + after;
+        };
+        for (const int length : {500, 10'000}) {
+            const QString size = length == 500 ? ", 500 characters" : ", 10000 characters";
+            const QString product = "(x + 1/3)(2x - 5,25) - ";
+            QTest::newRow(qPrintable("inequality" + size)) << filled("", product, "x^2 <= 14", length);
+            QTest::newRow(qPrintable("common points" + size)) << filled("y = ", product, "x^2, y = x + 4", length);
+            QTest::newRow(qPrintable("system" + size)) << filled("x^2 + y + ", product, "0 = 4, 2x - y = 5", length);
+            QTest::newRow(qPrintable("other letter" + size))
+                << filled("h(t) = ", "(t + 1/3)(2t - 5,25) - ", "t^2, t ∈ <0; 2>", length);
+            // Points of 2x² − 3x + 1, each one more condition than needed.
+            QString conditions = "f(0) = 1";
+            for (int x = 1; conditions.size() < length - 30; ++x) {
+                conditions += QString(", f(%1) = %2").arg(x).arg(2 * x * x - 3 * x + 1);
+            }
+            QTest::newRow(qPrintable("conditions" + size)) << conditions;
         }
     }
 

@@ -158,6 +158,19 @@ private slots:
         QCOMPARE(selected, all);
     }
 
+    // A task copied from the book in two lines, pasted and solved with Enter:
+    // its lines are its statements.
+    void pastedLinesAreStatements() {
+        app::SolutionDialog dialog;
+        dialog.showBeside(&window_, QRect());
+        QApplication::clipboard()->setText(QStringLiteral("x^2 + y = 4\n2x - y = -1"));
+        dialog.taskLine()->setFocus();
+        QTest::keyClick(dialog.taskLine(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(dialog.taskLine(), Qt::Key_Return);
+        QCOMPARE(dialog.taskLine()->text(), QStringLiteral("x² + y = 4, 2x − y = −1"));
+        QVERIFY(dialog.solution().contains(QStringLiteral("Odpowiedź: x = −3, y = −5 lub x = 1, y = 3")));
+    }
+
     // Each button says what it is to a screen reader, and shows the focus:
     // drawn with it, it differs from drawn without it.
     void buttonsNamedAndFocusShown() {

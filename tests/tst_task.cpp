@@ -320,6 +320,9 @@ private slots:
             << "Po x stoi liczba z przecinkiem: potęgę wpisz jako x^2, a iloczyn ze znakiem ·, np. x · 2,5 (znak 1)." << 0;
         QTest::newRow("two letters") << "x^2 + mx + 4 = 0"
             << "We wzorze są litery m i x, a niewiadoma może być tylko jedna; np. t² − 5t = 0 (znak 1)." << 0;
+        QTest::newRow("a system run together") << "x^2+y=4,2x-y=5"
+            << "Przecinek między cyframi to przecinek dziesiętny; zdania oddziel przecinkiem ze spacją albo średnikiem, "
+               "np. x² + y = 4, 2x − y = 5 (znak 8)." << 7;
         QTest::newRow("an inequality in a system") << "x^2 + y = 4, 2x - y > 5"
             << "W układzie mogą stać tylko równania (znak 21)." << 20;
         QTest::newRow("a system past degree 2") << "x^2 + y^2 = 4, x^2 + y = 1"

@@ -33,9 +33,14 @@ const char* const usage =
     "                     --solve \"f(x) = x² − 4x + 3, x ∈ <-1; 4>\"\n"
     "                     --solve \"1/2x^2 - x - 2 = x + 4\"   (także punkty wspólne)\n"
     "                     --solve \"x2-5x=<14\"   (x2 to x², =< to ≤)\n"
+    "                     --solve \"y = x^2, y = 2x - 1\"   (punkty wspólne dwóch wykresów)\n"
+    "                     --solve \"x^2 + y = 4, 2x - y = 5\"   (układ równań)\n"
+    "                     --solve \"W = (1; 5), f(2) = 7\"   (wzór funkcji z warunków)\n"
+    "                     --solve \"h(t) = -5t^2 + 5t + 10, t ∈ <0; 2>\"   (inna litera)\n"
     "Usage: zerowik [--help | --version | --solve A B C | --solve \"TASK\"]; it computes and draws\n"
     "the zeros of a quadratic function, or prints the worked solution of a function, an\n"
-    "equation or an inequality.\n";
+    "equation or an inequality, the common points of two graphs, a system of two equations,\n"
+    "or a quadratic function found from its conditions.\n";
 
 const char* const noDisplay =
     "Zerowik potrzebuje ekranu graficznego, a nie może się z żadnym połączyć.\n";

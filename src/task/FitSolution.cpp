@@ -25,8 +25,6 @@ struct Linear {
     bool empty() const { return terms.empty(); }
 };
 
-std::string letterText(char32_t c) { return text::Encode(std::u32string(1, c)); }
-
 // "a + b + 1", "4a + 2b"
 std::string linearText(const Linear& e) {
     std::vector<solution::Term> terms;
@@ -152,7 +150,10 @@ Equations equationsOf(const Fit& fit, const Template& t, const std::string& name
         case K::Point:
         case K::Zero: {
             const std::string put = TextOf(node, {{v, numberPut(c.x)}});
-            add(fit.name + "(" + NumberText(c.x) + ") = " + NumberText(c.y), put + " = " + NumberText(c.y),
+            // y = … has no name to put a number in: its point is said.
+            const std::string said = fit.name == "y" ? "(" + NumberText(c.x) + "; " + NumberText(c.y) + ")"
+                                                     : fit.name + "(" + NumberText(c.x) + ") = " + NumberText(c.y);
+            add(said, put + " = " + NumberText(c.y),
                 value.substituted(v, Poly::constant(c.x)), c.y, c);
             break;
         }
@@ -314,6 +315,16 @@ Steps FitSteps(const Fit& fit, const std::string& text) {
         steps.lines.push_back(std::move(line));
     }
     steps.graph = solution::GraphOf(facts);
+    // The points the conditions gave, where the chart does not mark them already (zeros, the vertex).
+    std::string given;
+    for (const Condition& c : fit.conditions) {
+        if (c.kind != K::Point) continue;
+        const std::string point = "(" + NumberText(c.x) + "; " + NumberText(c.y) + ")";
+        if (c.x == 0 || given.find(point) != std::string::npos) continue;  // (0; c) is marked
+        steps.graph->sketch.commonPoints.push_back({Nearest(c.x), Nearest(c.y), point});
+        given += (given.empty() ? "" : ", ") + point;
+    }
+    if (!given.empty()) steps.graph->description += " Zaznaczono punkty z warunków: " + given + ".";
     return steps;
 }
 

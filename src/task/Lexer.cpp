@@ -54,12 +54,18 @@ public:
                                                     std::to_string(deepestBrackets) + Place(tokens.back().at));
             }
             if (tokens.back().type == T::Close) --depth;
-            if (tokens.back().type == T::Power && tokens.back().at == variableEnd_ && tokens.back().power <= 2) {
-                rootNames_[tokens.back().power - 1] = tokens.size() - 1;
+            // "x1", "x2", "x₁", "x₂": a digit or subscript just after a letter, never "x^1" or "x¹".
+            const Token& last = tokens.back();
+            const char32_t first = text_[last.at];
+            if (last.type == T::Power && last.at == variableEnd_ && (IsDigit(first) || subscriptDigit(first) >= 0) &&
+                (last.power == 1 || last.power == 2)) {
+                rootNames_[last.power - 1].push_back(tokens.size() - 1);
             }
         }
-        if (rootNames_[0] && !rootNames_[1] && !subscripted_) throw rootNamed("x₁", tokens[*rootNames_[0]].at - 1);
-        if (rootNames_[0] || subscripted_) namedRoots(tokens);
+        if (!rootNames_[0].empty() && rootNames_[1].empty() && !subscripted_) {
+            throw rootNamed("x₁", tokens[rootNames_[0].front()].at - 1);
+        }
+        if (!rootNames_[0].empty() || subscripted_) namedRoots(tokens);
         Token end;
         end.at = text_.size();
         tokens.push_back(end);
@@ -95,12 +101,13 @@ private:
     // x1 and x2 typed together, or x₁ typed: the roots x₁ and x₂, each now
     // one word instead of a letter and its power.
     void namedRoots(std::vector<Token>& tokens) const {
-        for (const auto& index : rootNames_) {
-            if (!index) continue;
-            Token& root = tokens[*index - 1];
-            root.type = T::Root;
-            root.power = tokens[*index].power;
-            tokens[*index].type = T::End;  // erased below
+        for (const std::vector<std::size_t>& indices : rootNames_) {
+            for (const std::size_t index : indices) {
+                Token& root = tokens[index - 1];
+                root.type = T::Root;
+                root.power = tokens[index].power;
+                tokens[index].type = T::End;  // erased below
+            }
         }
         std::erase_if(tokens, [](const Token& t) { return t.type == T::End; });
     }
@@ -289,7 +296,7 @@ private:
     std::u32string_view text_;
     std::size_t i_ = 0;
     std::size_t variableEnd_ = std::u32string_view::npos;  // just past the last x
-    std::optional<std::size_t> rootNames_[2];  // the tokens of the powers in "x1" and "x2"
+    std::vector<std::size_t> rootNames_[2];  // the tokens of the powers in "x1" and "x2"
     bool subscripted_ = false;                 // x₁ or x₂ typed
 };
 

@@ -32,6 +32,14 @@ std::string listed(const std::u32string& letters) {
     return list;
 }
 
+// Whether any of FORMULAS calls the function NAME.
+bool calls(const std::vector<Node>& formulas, char32_t name) {
+    for (const Node& n : formulas) {
+        if ((n.kind == Node::Kind::Call && n.letter == name) || calls(n.parts, name)) return true;
+    }
+    return false;
+}
+
 bool isCall(const Node& n) { return n.kind == Node::Kind::Call && n.minuses == 0 && n.powers.empty(); }
 bool isLetter(const Node& n) { return n.kind == Node::Kind::Letter && n.minuses == 0 && n.powers.empty(); }
 
@@ -46,7 +54,7 @@ struct Defined {
 // equation or inequality; two graphs; a system; or a function from conditions.
 class Reader {
 public:
-    explicit Reader(const std::vector<Statement>& statements) : statements_(statements) {}
+    Reader(std::u32string_view text, const std::vector<Statement>& statements) : text_(text), statements_(statements) {}
 
     Problem problem() {
         // Definitions first: f(x) = … gives every call of f its value.
@@ -70,9 +78,7 @@ public:
             }
         }
         for (const Statement* r : relations) {
-            if (r->relations.size() > 1) {
-                throw ErrorAt(r->signsAt[1], "Zadanie może mieć tylko jeden znak =, <, >, ≤ albo ≥" + Place(r->signsAt[1]));
-            }
+            if (r->relations.size() > 1) throw secondSign(*r);
         }
         if (intervals.size() > 1) throw ErrorAt(intervals[1]->at, "Przedział można podać tylko raz" + Place(intervals[1]->at));
         const Statement* interval = intervals.empty() ? nullptr : intervals[0];
@@ -88,7 +94,11 @@ public:
         const bool ySystem = defined_.size() == 1 && defined_[0].statement->name == U'y' && relations.size() == 1 &&
                              functions.size() == 1;
         if ((relations.size() == 2 && functions.empty()) || ySystem) return {system()};
-        if (relations.size() == 1 && functions.size() == defined_.size()) return {relation(*relations[0])};
+        // f(x) = x² − 4, f(x) < 5: the relation with f's formula in it.
+        if (relations.size() == 1 && functions.size() == 1 && defined_.size() == 1 &&
+            calls(relations[0]->formulas, defined_[0].statement->name)) {
+            return {relation(*relations[0])};
+        }
         const Statement& extra = statements_.back();
         throw ErrorAt(extra.at, "Tych zdań nie umiem połączyć w jedno zadanie: wpisz funkcję, równanie albo "
                                 "nierówność, dwie funkcje, układ dwóch równań albo warunki funkcji kwadratowej" +
@@ -97,6 +107,19 @@ public:
 
 private:
     Poly valueOf(const Node& node) { return Evaluator(functions_).valueOf(node); }
+
+    // A second sign in one statement: "x^2+y=4,2x-y=5" has a decimal 4,2
+    // where two equations were meant, which is said; else only the sign.
+    TaskError secondSign(const Statement& r) const {
+        const std::size_t from = r.signsAt[0], to = r.signsAt[1];
+        for (std::size_t i = from + 1; i + 1 < to; ++i) {
+            if (text_[i] == U',' && lexer::IsDigit(text_[i - 1]) && lexer::IsDigit(text_[i + 1])) {
+                return ErrorAt(i, "Przecinek między cyframi to przecinek dziesiętny; zdania oddziel przecinkiem ze "
+                                  "spacją albo średnikiem, np. x² + y = 4, 2x − y = 5" + Place(i));
+            }
+        }
+        return ErrorAt(to, "Zadanie może mieć tylko jeden znak =, <, >, ≤ albo ≥" + Place(to));
+    }
 
     mpq_class constant(const Node& node) {
         const Poly value = valueOf(node);
@@ -233,8 +256,12 @@ private:
         }
         if (asked) {
             graphs.asked = relation(*asked);
-            if (graphs.asked->letter != graphs.first.letter && graphs.asked->leftValue.degree() + graphs.asked->rightValue.degree() > 0) {
-                throw ErrorAt(asked->at, "Równanie ma inną zmienną niż funkcje" + Place(asked->at));
+            // It compares the two functions, in either order, and nothing else.
+            const Polynomial &f = graphs.first.leftValue, &g = graphs.second.leftValue;
+            const Polynomial &left = graphs.asked->leftValue, &right = graphs.asked->rightValue;
+            if (!((left == f && right == g) || (left == g && right == f))) {
+                throw ErrorAt(asked->at, "Równanie albo nierówność przy dwóch funkcjach porównuje je, np. f(x) ≥ g(x)" +
+                                             Place(asked->at));
             }
         }
         return graphs;
@@ -283,6 +310,7 @@ private:
     Fit fit();
     void condition(const Statement& s, std::vector<Condition>& out, const Fit& fit);
 
+    std::u32string_view text_;
     const std::vector<Statement>& statements_;
     Functions functions_;
     std::vector<Defined> defined_;
@@ -451,7 +479,7 @@ std::variant<Problem, TaskError> ReadTask(std::string_view text) {
         return ErrorAt(0, "Wpisz zadanie, np. x² − 5x ≤ 14 albo f(x) = −2(x + 1)² + 8.");
     }
     try {
-        return Reader(syntax::Parse(characters)).problem();
+        return Reader(characters, syntax::Parse(characters)).problem();
     } catch (const TaskError& error) {
         return error;
     }

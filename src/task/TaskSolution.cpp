@@ -45,15 +45,14 @@ Steps functionSteps(const Task& task) {
 // Two functions' graphs: their formulas equated and solved, the points in the answer.
 Steps twoGraphsSteps(const TwoGraphs& graphs, const std::string& text) {
     Task equation = graphs.asked.value_or(Task{.kind = Kind::Equation});
-    // f(x) ≥ g(x) is solved with their formulas in place of f(x) and g(x).
-    if (!graphs.asked || equation.leftValue == graphs.first.leftValue) {
-        equation.left = graphs.first.left;
-        equation.leftValue = graphs.first.leftValue;
-    }
-    if (!graphs.asked || equation.rightValue == graphs.second.leftValue) {
-        equation.right = graphs.second.left;
-        equation.rightValue = graphs.second.leftValue;
-    }
+    // f(x) ≥ g(x), or g(x) ≤ f(x), is solved with their formulas in place of f(x) and g(x).
+    const bool turned = graphs.asked && equation.leftValue != graphs.first.leftValue;
+    const Task& left = turned ? graphs.second : graphs.first;
+    const Task& right = turned ? graphs.first : graphs.second;
+    equation.left = left.left;
+    equation.leftValue = left.leftValue;
+    equation.right = right.left;
+    equation.rightValue = right.leftValue;
     equation.letter = graphs.first.letter;
     const PointsAnswer how = !graphs.asked                      ? PointsAnswer::Alone
                              : equation.kind == Kind::Equation ? PointsAnswer::AfterSolutions
