@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "AnswerNumber.h"
 #include "task/Task.h"
 #include "task/TaskSolution.h"
 
@@ -13,23 +14,6 @@ QStringList solved(const QString& text) {
     const auto read = task::ReadTask(text.toStdString());
     if (const auto* error = std::get_if<task::TaskError>(&read)) return {"błąd: " + QString::fromStdString(error->message)};
     return QString::fromStdString(task::SolveTask(std::get<task::Problem>(read)).text).split('\n');
-}
-
-// A number of an answer: "−2", "2,5", "1/3", "1 000" (with a narrow no-break space).
-mpq_class numberOf(QString text) {
-    text.remove(QChar(0x202f));
-    const bool negative = text.startsWith(QChar(0x2212));
-    if (negative) text.remove(0, 1);
-    mpq_class value;
-    if (text.contains('/')) {
-        value = mpq_class(text.section('/', 0, 0).toStdString() + "/" + text.section('/', 1).toStdString(), 10);
-    } else {
-        const QString whole = text.section(',', 0, 0), fraction = text.section(',', 1);
-        value = mpq_class(mpz_class((whole + fraction).toStdString(), 10),
-                          mpz_class("1" + std::string(std::size_t(fraction.size()), '0'), 10));
-    }
-    value.canonicalize();
-    return negative ? mpq_class(-value) : value;
 }
 
 // A set of the answer's notation as pieces: each a range with its ends.

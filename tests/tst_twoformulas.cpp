@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "AnswerNumber.h"
 #include "task/Task.h"
 #include "task/TaskSolution.h"
 
@@ -17,23 +18,6 @@ QString solvedAnswer(const QString& text) {
     if (const auto* error = std::get_if<task::TaskError>(&read)) return "błąd: " + QString::fromStdString(error->message);
     const QStringList lines = QString::fromStdString(task::SolveTask(std::get<task::Problem>(read)).text).split('\n');
     return lines.filter(QStringLiteral("Odpowiedź: ")).value(0);
-}
-
-// "−2,5", "1/3", "12" as the answer writes them.
-mpq_class rationalOf(QString text) {
-    text.remove(QChar(0x202f));
-    const bool negative = text.startsWith(QChar(0x2212));
-    if (negative) text.remove(0, 1);
-    mpq_class value;
-    if (text.contains('/')) {
-        value = mpq_class(text.toStdString(), 10);
-    } else {
-        const QString whole = text.section(',', 0, 0), fraction = text.section(',', 1);
-        value = mpq_class(mpz_class((whole + fraction).toStdString(), 10),
-                          mpz_class("1" + std::string(std::size_t(fraction.size()), '0'), 10));
-    }
-    value.canonicalize();
-    return negative ? mpq_class(-value) : value;
 }
 
 // u + v√m, exactly.
@@ -48,23 +32,23 @@ Surd surdOf(QString text) {
     mpq_class w = 1;
     const int slash = text.lastIndexOf('/');
     if (text.contains(QChar(0x221a)) && slash > 0) {
-        w = rationalOf(text.mid(slash + 1));
+        w = numberOf(text.mid(slash + 1));
         text = text.left(slash);
         if (text.startsWith('(')) text = text.mid(1).chopped(1);
     }
     const int root = text.indexOf(QChar(0x221a));
-    if (root < 0) return {rationalOf(text), 0, 1};
+    if (root < 0) return {numberOf(text), 0, 1};
     // The rational part ends where " + " or " − " begins the root's term.
     int split = std::max(text.lastIndexOf(QStringLiteral(" + ")), text.lastIndexOf(QStringLiteral(" − ")));
     mpq_class u;
     QString term = text;
     if (split > 0 && split < root) {
-        u = rationalOf(text.left(split));
+        u = numberOf(text.left(split));
         term = (text.mid(split + 1, 1) == "+" ? "" : QStringLiteral("−")) + text.mid(split + 3);
     }
     const int at = term.indexOf(QChar(0x221a));
     QString k = term.left(at);
-    const mpq_class v = k.isEmpty() ? mpq_class(1) : k == QStringLiteral("−") ? mpq_class(-1) : rationalOf(k);
+    const mpq_class v = k.isEmpty() ? mpq_class(1) : k == QStringLiteral("−") ? mpq_class(-1) : numberOf(k);
     return {u / w, v / w, mpz_class(term.mid(at + 1).toStdString(), 10)};
 }
 
@@ -93,7 +77,7 @@ std::array<mpq_class, 3> generalForm(QString text) {
         const int power = term.endsWith(QStringLiteral("x²")) ? 2 : term.endsWith('x') ? 1 : 0;
         QString k = term.left(term.size() - power);
         if (k.startsWith('(')) k = k.mid(1).chopped(1);
-        const mpq_class value = k.isEmpty() ? mpq_class(1) : rationalOf(k);
+        const mpq_class value = k.isEmpty() ? mpq_class(1) : numberOf(k);
         c[power] = negative ? mpq_class(-value) : value;
     }
     return c;

@@ -29,6 +29,7 @@ struct Task {
     Kind kind = Kind::Function;
     std::string name;        // of a function: "f(x)", "h(t)", "y", or "" where only its expression was typed
     std::string letter = "x";  // its variable
+    std::string given;  // the function a relation's f(x) stands for: "f(x) = x² − 4"
     std::string left, right;
     Polynomial leftValue, rightValue;
     Relation relation = Relation::Equal;

@@ -97,7 +97,9 @@ public:
         // f(x) = x² − 4, f(x) < 5: the relation with f's formula in it.
         if (relations.size() == 1 && functions.size() == 1 && defined_.size() == 1 &&
             calls(relations[0]->formulas, defined_[0].statement->name)) {
-            return {relation(*relations[0])};
+            Task task = relation(*relations[0]);
+            task.given = nameOf(defined_[0]) + " = " + TextOf(defined_[0].statement->formulas[0]);
+            return {task};
         }
         const Statement& extra = statements_.back();
         throw ErrorAt(extra.at, "Tych zdań nie umiem połączyć w jedno zadanie: wpisz funkcję, równanie albo "
@@ -451,7 +453,7 @@ std::string RelationText(Relation relation) {
 
 std::string Task::text() const {
     std::string text = kind == Kind::Function ? (name.empty() ? "" : name + " = ") + left
-                                              : left + RelationText(relation) + right;
+                                              : (given.empty() ? "" : given + ", ") + left + RelationText(relation) + right;
     if (interval) text += ", " + letter + " ∈ " + solution::RangeText(interval->range);
     return text;
 }
