@@ -5,8 +5,7 @@
 #include "solution/SchoolNotation.h"
 #include "solver/ExactReal.h"
 #include "task/FitSolution.h"
-#include "task/Formula.h"
-#include "task/Lexer.h"
+#include "task/Reading.h"
 #include "task/Steps.h"
 #include "task/Syntax.h"
 #include "task/SystemSolution.h"
@@ -18,37 +17,7 @@ namespace {
 
 using lexer::ErrorAt;
 using lexer::Place;
-using syntax::Node;
-using syntax::Statement;
-
-std::string letterText(char32_t c) { return text::Encode(std::u32string(1, c)); }
-
-// "m i x", "a, b i c"
-std::string listed(const std::u32string& letters) {
-    std::string list;
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        list += (i == 0 ? "" : i + 1 == letters.size() ? " i " : ", ") + letterText(letters[i]);
-    }
-    return list;
-}
-
-// Whether any of FORMULAS calls the function NAME.
-bool calls(const std::vector<Node>& formulas, char32_t name) {
-    for (const Node& n : formulas) {
-        if ((n.kind == Node::Kind::Call && n.letter == name) || calls(n.parts, name)) return true;
-    }
-    return false;
-}
-
-bool isCall(const Node& n) { return n.kind == Node::Kind::Call && n.minuses == 0 && n.powers.empty(); }
-bool isLetter(const Node& n) { return n.kind == Node::Kind::Letter && n.minuses == 0 && n.powers.empty(); }
-
-// A function the task defines, with the statement that does.
-struct Defined {
-    const Statement* statement = nullptr;
-    Definition definition;
-    std::u32string unknowns;  // letters beside its variable
-};
+using namespace reading;
 
 // The statements of a task made into the problem they state: one function,
 // equation or inequality; two graphs; a system; or a function from conditions.
@@ -62,7 +31,7 @@ public:
             if (s.kind == Statement::Kind::Definition) define(s);
         }
         if (isFit()) {
-            Fit found = fit();
+            Fit found = ReadFit(statements_, defined_, functions_);
             const auto formula = FitOf(found);
             if (const auto* error = std::get_if<TaskError>(&formula)) throw *error;
             return {std::move(found)};
@@ -98,7 +67,7 @@ public:
         if (relations.size() == 1 && functions.size() == 1 && defined_.size() == 1 &&
             calls(relations[0]->formulas, defined_[0].statement->name)) {
             Task task = relation(*relations[0]);
-            task.given = nameOf(defined_[0]) + " = " + TextOf(defined_[0].statement->formulas[0]);
+            task.given = NameOf(defined_[0]) + " = " + TextOf(defined_[0].statement->formulas[0]);
             return {task};
         }
         const Statement& extra = statements_.back();
@@ -123,12 +92,6 @@ private:
         return ErrorAt(to, "Zadanie może mieć tylko jeden znak =, <, >, ≤ albo ≥" + Place(to));
     }
 
-    mpq_class constant(const Node& node) {
-        const Poly value = valueOf(node);
-        if (!value.isConstant()) throw ErrorAt(node.at, "Tu powinna stać liczba" + Place(node.at));
-        return value.constantTerm();
-    }
-
     // f(x) = …, h(t) = …; y = … in x, or in the one letter it has.
     void define(const Statement& s) {
         const Poly value = valueOf(s.formulas[0]);
@@ -145,11 +108,6 @@ private:
         const Definition definition{variable, value};
         if (s.name != U'y') functions_[s.name] = definition;
         defined_.push_back({&s, definition, letters});
-    }
-
-    static std::string nameOf(const Defined& d) {
-        const char32_t name = d.statement->name;
-        return name == U'y' ? "y" : letterText(name) + "(" + letterText(d.definition.variable) + ")";
     }
 
     // Conditions on a function not given, or a formula with unknown coefficients.
@@ -179,7 +137,7 @@ private:
         char32_t letter = U'x';
         if (s.kind == Statement::Kind::Definition) {
             const Defined& d = defined_[0];
-            task.name = nameOf(d);
+            task.name = NameOf(d);
             letter = d.definition.variable;
         } else {
             letter = onlyLetter(value, s.at);
@@ -248,7 +206,7 @@ private:
         Task* tasks[] = {&graphs.first, &graphs.second};
         for (std::size_t i = 0; i < 2; ++i) {
             const Defined& d = defined_[i];
-            tasks[i]->name = nameOf(d);
+            tasks[i]->name = NameOf(d);
             tasks[i]->letter = letterText(d.definition.variable);
             tasks[i]->left = TextOf(d.statement->formulas[0]);
             tasks[i]->leftValue = d.definition.value.inOne(d.definition.variable);
@@ -309,134 +267,12 @@ private:
         return system;
     }
 
-    Fit fit();
-    void condition(const Statement& s, std::vector<Condition>& out, const Fit& fit);
 
     std::u32string_view text_;
     const std::vector<Statement>& statements_;
     Functions functions_;
     std::vector<Defined> defined_;
 };
-
-// "W = (1; 5)", "(2; 7)"
-std::string pointText(const mpq_class& x, const mpq_class& y) { return "(" + NumberText(x) + "; " + NumberText(y) + ")"; }
-
-Fit Reader::fit() {
-    Fit fit;
-    if (defined_.size() > 1) {
-        throw ErrorAt(defined_[1].statement->at, "Wzór funkcji z warunków może być tylko jeden" + Place(defined_[1].statement->at));
-    }
-    if (!defined_.empty()) {
-        const Defined& d = defined_[0];
-        const Statement& s = *d.statement;
-        fit.name = s.name == U'y' ? "y" : letterText(s.name);
-        fit.letter = letterText(d.definition.variable);
-        fit.formula = TextOf(s.formulas[0]);
-        fit.value = d.definition.value;
-        for (char32_t u : d.unknowns) {
-            fit.unknowns.push_back(letterText(u));
-            // Each unknown alone in its terms, so that the conditions are linear in them.
-            for (const auto& [m, c] : fit.value.terms()) {
-                if (m.find(u) == m.npos) continue;
-                for (char32_t other : d.unknowns) {
-                    if (std::count(m.begin(), m.end(), u) > 1 || (other != u && m.find(other) != m.npos)) {
-                        throw ErrorAt(s.at, "Nieznane współczynniki mnożą się tu przez siebie; program wyznacza "
-                                            "tylko takie, które stoją osobno, jak w f(x) = a(x − 1)(x − 3)" + Place(s.at));
-                    }
-                }
-            }
-        }
-        functions_.erase(s.name);
-    }
-    for (const Statement& s : statements_) {
-        if (s.kind == Statement::Kind::Interval) {
-            throw ErrorAt(s.at, "Przedział podaje się przy funkcji o znanym wzorze" + Place(s.at));
-        }
-        if (s.kind != Statement::Kind::Definition) condition(s, fit.conditions, fit);
-    }
-    for (const Condition& c : fit.conditions) {
-        if (c.kind == Condition::Kind::Point || c.kind == Condition::Kind::Zero) {
-            // f(2) = 7 names the function where nothing else did.
-            if (defined_.empty() && c.text.size() > 1 && c.text[1] == '(') fit.name = c.text.substr(0, 1);
-            break;
-        }
-    }
-    return fit;
-}
-
-void Reader::condition(const Statement& s, std::vector<Condition>& out, const Fit& fit) {
-    using K = Condition::Kind;
-    const char32_t variable = text::Decode(fit.letter)[0];
-    const auto add = [&](K kind, std::string text, mpq_class x, mpq_class y) {
-        out.push_back({.kind = kind, .text = std::move(text), .x = std::move(x), .y = std::move(y), .at = s.at});
-    };
-    switch (s.kind) {
-    case Statement::Kind::Vertex:
-    case Statement::Kind::Point: {
-        const syntax::Bracket& b = *s.bracket;
-        if (!b.from.value || !b.to.value) throw ErrorAt(b.at, "Współrzędne punktu muszą być liczbami" + Place(b.at));
-        const mpq_class x = constant(*b.from.value), y = constant(*b.to.value);
-        const bool vertex = s.kind == Statement::Kind::Vertex;
-        const std::string name = s.name != 0 ? letterText(s.name) + " = " : vertex ? "W = " : "";
-        return add(vertex ? K::Vertex : y == 0 ? K::Zero : K::Point, name + pointText(x, y), x, y);
-    }
-    case Statement::Kind::Zeros:
-        for (std::size_t i = 0; i < s.formulas.size(); ++i) {
-            const mpq_class x = constant(s.formulas[i]);
-            add(K::Zero, fit.letter + (s.formulas.size() == 1 ? "₀" : i == 0 ? "₁" : "₂") + " = " + NumberText(x), x, 0);
-        }
-        return;
-    case Statement::Kind::Axis: {
-        const mpq_class x = constant(s.formulas[0]);
-        return add(K::Axis, "oś symetrii " + fit.letter + " = " + NumberText(x), x, 0);
-    }
-    case Statement::Kind::ValueSet: {
-        const syntax::Bracket& b = *s.bracket;
-        const bool upward = b.from.value.has_value();
-        const syntax::End& finite = upward ? b.from : b.to;
-        const syntax::End& infinite = upward ? b.to : b.from;
-        if (!finite.value || infinite.value || infinite.infinity != (upward ? 1 : -1) || !finite.closed) {
-            throw ErrorAt(b.at, "Zbiór wartości funkcji kwadratowej to ⟨q; +∞) albo (−∞; q⟩" + Place(b.at));
-        }
-        const mpq_class q = constant(*finite.value);
-        add(K::ValueSet, "ZW = " + (upward ? "⟨" + NumberText(q) + "; +∞)" : "(−∞; " + NumberText(q) + "⟩"), 0, q);
-        out.back().upward = upward;
-        return;
-    }
-    default: break;
-    }
-    // Relations: f(2) = 7, f(−1) = f(3) = 0, x₁ = −1, x = 2, a = 2.
-    const std::vector<Node>& f = s.formulas;
-    const bool equalities = !s.relations.empty() &&
-                            std::all_of(s.relations.begin(), s.relations.end(), [](Relation r) { return r == Relation::Equal; });
-    const TaskError unknown = ErrorAt(s.at, "Tego warunku nie rozumiem; warunek to np. f(2) = 7, W = (1; 5), "
-                                            "x₁ = −1, oś symetrii x = 2 albo ZW = ⟨−3; +∞)" + Place(s.at));
-    if (!equalities) throw unknown;
-    const mpq_class value = constant(f.back());
-    const bool calls = std::all_of(f.begin(), f.end() - 1, [&](const Node& n) { return isCall(n) && !functions_.contains(n.letter); });
-    if (calls) {
-        for (auto n = f.begin(); n != f.end() - 1; ++n) {
-            const mpq_class x = constant(n->parts[0]);
-            add(value == 0 ? K::Zero : K::Point, letterText(n->letter) + "(" + NumberText(x) + ") = " + NumberText(value), x, value);
-        }
-        return;
-    }
-    if (f.size() != 2) throw unknown;
-    if (f[0].kind == Node::Kind::Root && f[0].minuses == 0 && f[0].powers.empty()) {
-        return add(K::Zero, fit.letter + (f[0].root == 1 ? "₁" : "₂") + " = " + NumberText(value), value, 0);
-    }
-    if (isLetter(f[0]) && f[0].letter == variable) {
-        return add(K::Axis, fit.letter + " = " + NumberText(value), value, 0);
-    }
-    const std::string name = isLetter(f[0]) ? letterText(f[0].letter) : "";
-    const bool generic = fit.formula.empty() && (name == "a" || name == "b" || name == "c");
-    if (generic || std::find(fit.unknowns.begin(), fit.unknowns.end(), name) != fit.unknowns.end()) {
-        add(K::Known, name + " = " + NumberText(value), 0, value);
-        out.back().unknown = name;
-        return;
-    }
-    throw unknown;
-}
 
 }  // namespace
 
