@@ -237,6 +237,11 @@ private slots:
             "Odpowiedź: f(x) = (1/3)x² − (4/3)x + 1"};
         QTest::newRow("an unknown coefficient") << "f(x) = a(x - 1)(x - 3), f(0) = 6" << QStringList{
             "f(0) = 6: a(0 − 1)(0 − 3) = 6, czyli 3a = 6", "Odpowiedź: f(x) = 2x² − 8x + 6"};
+        QTest::newRow("a double root") << "x₁ = 1, x₂ = 1, f(0) = 2" << QStringList{"Odpowiedź: f(x) = 2x² − 4x + 2"};
+        QTest::newRow("a set of values typed tight") << "ZW=<-3;+∞), x=2, f(0)=5" << QStringList{
+            "f(x) = a(x − 2)² − 3", "Odpowiedź: f(x) = 2x² − 8x + 5"};
+        QTest::newRow("equal values give the axis") << "f(-1) = f(3), f(1) = -4, f(0) = -3." << QStringList{
+            "f(x) = a(x − 1)² + q", "Odpowiedź: f(x) = x² − 2x − 3"};
         // Another letter, said throughout.
         QTest::newRow("h(t) on an interval") << "h(t) = -5t^2 + 5t + 10, t ∈ <0; 2>" << QStringList{
             "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨0; 2⟩ to h(2) = 0, największa to h(0,5) = 11,25.",
@@ -317,9 +322,13 @@ private slots:
             << "Tych zdań nie umiem połączyć w jedno zadanie: wpisz funkcję, równanie albo nierówność, dwie funkcje, "
                "układ dwóch równań albo warunki funkcji kwadratowej (znak 21)." << 20;
         QTest::newRow("a condition too few") << "W = (1; 5)"
-            << "Brakuje jednego warunku: z podanych nie da się wyznaczyć a; dodaj np. punkt wykresu, f(2) = 7." << 0;
+            << "Brakuje jednego warunku: z podanych nie da się wyznaczyć a; dodaj np. jeszcze jeden punkt wykresu." << 0;
         QTest::newRow("conditions that contradict") << "W = (1; 5), f(1) = 7"
             << "Warunki są sprzeczne: f(1) = 7 nie zgadza się z pozostałymi (znak 13)." << 12;
+        QTest::newRow("an axis against the vertex") << "W = (1; 5), x = 3"
+            << "Warunki są sprzeczne: x = 3 nie zgadza się z pozostałymi (znak 13)." << 12;
+        QTest::newRow("two functions' conditions") << "f(2) = 3, g(0) = 1"
+            << "Warunki dotyczą jednej funkcji, a tu są f i g (znak 11)." << 10;
         QTest::newRow("a = 0 from the conditions") << "f(0) = 1, f(1) = 2, f(2) = 3"
             << "Z tych warunków a = 0: to nie jest funkcja kwadratowa." << 20;
         QTest::newRow("x1 and x2 name the roots") << "x1^2 + x2^2 = 10"

@@ -76,8 +76,9 @@ void AddCommonPoints(const Task& task, const Polynomial& moved, Steps& steps, Po
     }
     const std::string none = same ? "wykresy pokrywają się." : "wykresy nie mają punktów wspólnych.";
     const std::string named = points.size() == 1 ? "punkt wspólny" : "punkty wspólne";
-    const std::string yLine = "Drugie współrzędne punktów wspólnych z y = " + (rightSimpler ? task.right : task.left) +
-                              ": " + ys + ".";
+    const std::string yLine = (points.size() == 1 ? "Druga współrzędna punktu wspólnego z y = "
+                                                  : "Drugie współrzędne punktów wspólnych z y = ") +
+                              (rightSimpler ? task.right : task.left) + ": " + ys + ".";
     std::string& answer = steps.lines.back();
     if (how == PointsAnswer::AfterSolutions) {
         if (points.empty()) {

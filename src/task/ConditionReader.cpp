@@ -61,8 +61,16 @@ void condition(const Statement& s, std::vector<Condition>& out, const Fit& fit, 
     const TaskError unknown = ErrorAt(s.at, "Tego warunku nie rozumiem; warunek to np. f(2) = 7, W = (1; 5), "
                                             "x₁ = −1, oś symetrii x = 2 albo ZW = ⟨−3; +∞)" + Place(s.at));
     if (!equalities) throw unknown;
+    const auto unknownCall = [&](const Node& n) { return isCall(n) && !functions.contains(n.letter); };
+    // f(−1) = f(3): equal values at two arguments put the axis half-way between them.
+    if (f.size() == 2 && unknownCall(f[0]) && unknownCall(f[1])) {
+        const mpq_class x1 = ConstantOf(f[0].parts[0], functions), x2 = ConstantOf(f[1].parts[0], functions);
+        if (x1 == x2) throw unknown;
+        const std::string name = letterText(f[0].letter);
+        return add(K::Axis, name + "(" + NumberText(x1) + ") = " + name + "(" + NumberText(x2) + ")", (x1 + x2) / 2, 0);
+    }
     const mpq_class value = ConstantOf(f.back(), functions);
-    const bool calls = std::all_of(f.begin(), f.end() - 1, [&](const Node& n) { return isCall(n) && !functions.contains(n.letter); });
+    const bool calls = std::all_of(f.begin(), f.end() - 1, unknownCall);
     if (calls) {
         for (auto n = f.begin(); n != f.end() - 1; ++n) {
             const mpq_class x = ConstantOf(n->parts[0], functions);
@@ -77,14 +85,29 @@ void condition(const Statement& s, std::vector<Condition>& out, const Fit& fit, 
     if (isLetter(f[0]) && f[0].letter == variable) {
         return add(K::Axis, fit.letter + " = " + NumberText(value), value, 0);
     }
-    const std::string name = isLetter(f[0]) ? letterText(f[0].letter) : "";
-    const bool generic = fit.formula.empty() && (name == "a" || name == "b" || name == "c");
-    if (generic || std::find(fit.unknowns.begin(), fit.unknowns.end(), name) != fit.unknowns.end()) {
+    // a = 2: the formula's own unknowns, or a, b and c of the general form, are said by the solution.
+    if (isLetter(f[0])) {
+        const std::string name = letterText(f[0].letter);
         add(K::Known, name + " = " + NumberText(value), 0, value);
         out.back().unknown = name;
         return;
     }
     throw unknown;
+}
+
+// x₁ = x₂ = 2 typed as two roots: one double root, the vertex (2; 0).
+void doubleRoot(Fit& fit) {
+    using K = Condition::Kind;
+    const auto root = [&](int index) {
+        return std::find_if(fit.conditions.begin(), fit.conditions.end(), [&](const Condition& c) {
+            return c.kind == K::Zero && c.text.starts_with(fit.letter + (index == 1 ? "₁ = " : "₂ = "));
+        });
+    };
+    const auto first = root(1), second = root(2);
+    if (first == fit.conditions.end() || second == fit.conditions.end() || first->x != second->x) return;
+    first->kind = K::Vertex;
+    first->text = fit.letter + "₁ = " + fit.letter + "₂ = " + NumberText(first->x);
+    fit.conditions.erase(second);
 }
 
 }  // namespace
@@ -122,13 +145,20 @@ Fit ReadFit(const std::vector<Statement>& statements, const std::vector<Defined>
         }
         if (s.kind != Statement::Kind::Definition) condition(s, fit.conditions, fit, functions);
     }
+    // f(2) = 7 names the function where nothing else did; one function only.
+    std::optional<std::string> named;
+    if (!defined.empty()) named = fit.name;
     for (const Condition& c : fit.conditions) {
-        if (c.kind == Condition::Kind::Point || c.kind == Condition::Kind::Zero) {
-            // f(2) = 7 names the function where nothing else did.
-            if (defined.empty() && c.text.size() > 1 && c.text[1] == '(') fit.name = c.text.substr(0, 1);
-            break;
+        const std::u32string text = text::Decode(c.text);
+        if (text.size() < 2 || text[1] != U'(' || !text::IsLetter(text[0])) continue;
+        const std::string name = letterText(text[0]);
+        if (named && *named != name) {
+            throw ErrorAt(c.at, "Warunki dotyczą jednej funkcji, a tu są " + *named + " i " + name + Place(c.at));
         }
+        named = name;
     }
+    if (named) fit.name = *named;
+    doubleRoot(fit);
     return fit;
 }
 

@@ -90,6 +90,21 @@ const Condition* find(const Fit& fit, K kind) {
     return found == fit.conditions.end() ? nullptr : &*found;
 }
 
+// Where the axis of symmetry stands, if the conditions say: the vertex's or
+// the axis's x, half-way between two zeros, or between two points at one height.
+std::optional<mpq_class> axisOf(const Fit& fit) {
+    std::vector<const Condition*> pairs[2];  // zeros, points
+    for (const Condition& c : fit.conditions) {
+        if (c.kind == K::Vertex || c.kind == K::Axis) return c.x;
+        if (c.kind != K::Zero && c.kind != K::Point) continue;
+        for (const Condition* d : pairs[c.kind == K::Zero ? 0 : 1]) {
+            if (d->y == c.y && d->x != c.x) return (d->x + c.x) / 2;
+        }
+        pairs[c.kind == K::Zero ? 0 : 1].push_back(&c);
+    }
+    return std::nullopt;
+}
+
 Template templateOf(const Fit& fit, const std::string& name) {
     if (!fit.formula.empty()) return {fit.formula, fit.unknowns, {}, {}};
     const Condition* vertex = find(fit, K::Vertex);
@@ -105,12 +120,11 @@ Template templateOf(const Fit& fit, const std::string& name) {
         return {canonical(vertex->x, vertex->y), {"a"}, {vertex},
                 "Znamy wierzchołek W = (p; q), więc wzór ma postać kanoniczną " + name + " = a(x − p)² + q:"};
     }
-    if (values && (axis || zeros.size() >= 2)) {
-        const mpq_class p = axis ? axis->x : (zeros[0]->x + zeros[1]->x) / 2;
+    if (const auto p = axisOf(fit); values && p) {
         std::vector<const Condition*> held{values};
         if (axis) held.push_back(axis);
-        return {canonical(p, values->y), {"a"}, held,
-                "Wierzchołek ma współrzędne p = " + NumberText(p) + " (oś symetrii) i q = " + NumberText(values->y) +
+        return {canonical(*p, values->y), {"a"}, held,
+                "Wierzchołek ma współrzędne p = " + NumberText(*p) + " (na osi symetrii) i q = " + NumberText(values->y) +
                     " (zbiór wartości), więc " + name + " = a(x − p)² + q:"};
     }
     if (zeros.size() >= 2) {
@@ -172,6 +186,12 @@ Equations equationsOf(const Fit& fit, const Template& t, const std::string& name
             out.lines.push_back(c.text);
             break;
         case K::ValueSet:
+            // Its end is the value at the vertex: f(p) = q where p is known.
+            if (const auto p = axisOf(fit)) {
+                add(c.text, TextOf(node, {{v, numberPut(*p)}}) + " = " + NumberText(c.y), value.substituted(v, Poly::constant(*p)),
+                    c.y, c);
+                break;
+            }
             throw ErrorAt(c.at, "Ze zbioru wartości program wyznacza wierzchołek tylko z osią symetrii albo "
                                 "miejscami zerowymi; podaj jedno z nich" + Place(c.at));
         }
@@ -181,8 +201,7 @@ Equations equationsOf(const Fit& fit, const Template& t, const std::string& name
 
 std::string missing(std::size_t n, const std::string& unknowns) {
     const std::string count = n == 1 ? "jednego warunku" : n == 2 ? "dwóch warunków" : "trzech warunków";
-    return "Brakuje " + count + ": z podanych nie da się wyznaczyć " + unknowns +
-           "; dodaj np. punkt wykresu, f(2) = 7.";
+    return "Brakuje " + count + ": z podanych nie da się wyznaczyć " + unknowns + "; dodaj np. jeszcze jeden punkt wykresu.";
 }
 
 // The unknowns solved by substitution, as school does: from the equation
@@ -266,6 +285,14 @@ std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
         for (const auto& [u, x] : values) value = value.substituted(text::Decode(u)[0], Poly::constant(x));
         result.value = value.inOne(v);
         if (result.value.c2 == 0) {
+            // A vertex, an axis or a set of values belongs to a parabola: a = 0 means they disagree.
+            const auto parabolic = std::find_if(fit.conditions.rbegin(), fit.conditions.rend(), [](const Condition& c) {
+                return c.kind == K::Vertex || c.kind == K::Axis || c.kind == K::ValueSet;
+            });
+            if (parabolic != fit.conditions.rend()) {
+                throw ErrorAt(parabolic->at, "Warunki są sprzeczne: " + parabolic->text + " nie zgadza się z pozostałymi" +
+                                                 Place(parabolic->at));
+            }
             throw ErrorAt(fit.conditions.empty() ? 0 : fit.conditions.back().at,
                           "Z tych warunków a = 0: to nie jest funkcja kwadratowa.");
         }
@@ -277,7 +304,11 @@ std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
         if (const auto lead = leadingUnknown(node, t.unknowns)) {
             // Its value put in front as school writes it: "2(x − 1)² + 5", "−(x + 1)(x − 3)".
             const mpq_class& a = values.at(t.unknowns[0]);
-            const std::string typed = TextOf(node, {{*lead, a == 1 ? "" : a == -1 ? "−" : NumberText(a)}});
+            // A fraction in brackets, so that −(7/3)(x + 1) cannot be read as −7/(3(x + 1)).
+            const solution::Number n = solution::Rational(a);
+            const std::string magnitude = n.compound ? "(" + n.magnitude + ")" : n.magnitude;
+            const std::string typed =
+                TextOf(node, {{*lead, (n.sign < 0 ? "−" : "") + (abs(a) == 1 ? std::string() : magnitude)}});
             if (typed != general) formula = name + " = " + typed + " = " + general;
         }
         if (formula != name + " = " + general) result.lines.push_back(formula);

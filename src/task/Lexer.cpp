@@ -47,6 +47,8 @@ public:
                 ++i_;
             }
             if (i_ == text_.size()) break;
+            // The full stop that ends a task copied as a sentence.
+            if (text_[i_] == U'.' && std::all_of(text_.begin() + long(i_) + 1, text_.end(), IsBlank)) break;
             tokens.push_back(next());
             // Refused before any reading, so that no depth of brackets costs anything.
             if (tokens.back().type == T::Open && ++depth > deepestBrackets) {
@@ -235,6 +237,10 @@ private:
         }
         // x0 is x₀, the zero, as a pupil writes it in plain text, never x⁰.
         if (power == "0") throw rootNamed("x₀", token.at - 1);
+        // "x1 = −1" states a root, as no one writes x¹.
+        std::size_t ahead = 0;
+        while (IsBlank(peek(ahead))) ++ahead;
+        if (power == "1" && peek(ahead) == U'=' && peek(ahead + 1) != U'<' && peek(ahead + 1) != U'>') subscripted_ = true;
         token.type = T::Power;
         token.power = power.size() > 6 ? 1'000'000L : std::stol(power);
         return token;
@@ -281,7 +287,7 @@ private:
             token.word = letters;
             return token;
         }
-        if (letters.size() == 1 || (!isWord(letters) && (letters.size() == 2 || repeated))) {
+        if (letters.size() == 1 || (!isWord(known(letters)) && (letters.size() == 2 || repeated))) {
             i_ = token.at + 1;
             if (text::IsLower(letters[0])) variableEnd_ = i_;
             token.type = T::Letter;
@@ -289,8 +295,17 @@ private:
             return token;
         }
         token.type = T::Word;
-        token.word = letters;
+        token.word = known(letters);
         return token;
+    }
+
+    // A word as the reader knows it: "Wierzchołek" at a sentence's start is
+    // "wierzchołek", "zw" is "ZW"; any other as typed.
+    static std::u32string known(std::u32string letters) {
+        if (letters == U"zw" || letters == U"Zw") return U"ZW";
+        std::u32string lower = letters;
+        lower[0] = text::Lower(lower[0]);
+        return isWord(lower) ? lower : letters;
     }
 
     std::u32string_view text_;

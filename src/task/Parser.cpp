@@ -41,6 +41,8 @@ public:
             }
             if (isSeparator(peek())) {
                 separatorAt = take().at;
+                // A comma or semicolon left at the end, as pasted: nothing follows it.
+                if (peek().type == T::End) return all;
             } else if (!startsClause()) {
                 if (peek().type == T::Relation) {
                     throw ErrorAt(peek().at, "Zadanie może mieć tylko jeden znak =, <, >, ≤ albo ≥" + Place(peek().at));
@@ -233,8 +235,16 @@ private:
     // value-set := "ZW" "=" interval, its ends possibly infinite
     Statement valueSet() {
         Statement s{.kind = Statement::Kind::ValueSet, .at = take().at};
-        if (!isEqual(peek())) throw unexpected(peek());
-        take();
+        // "ZW=<-3; +∞)" typed without blanks: "=<" is "=" and the bracket "<", not "≤".
+        Token& sign = tokens_[std::min(pos_, tokens_.size() - 1)];
+        if (sign.type == T::Relation && sign.relation == Relation::LessOrEqual && text_.substr(sign.at, 2) == U"=<") {
+            sign.type = T::IntervalOpen;
+            ++sign.at;
+        } else if (isEqual(peek())) {
+            take();
+        } else {
+            throw unexpected(peek());
+        }
         s.bracket = bracket(false);
         return s;
     }
@@ -301,6 +311,9 @@ private:
         Node inner = expression();
         if (peek().type != T::Close) {
             if (peek().type == T::End) throw ErrorAt(peek().at, "Brakuje nawiasu zamykającego.");
+            if (peek().type == T::Relation || isSeparator(peek())) {
+                throw ErrorAt(peek().at, "Brakuje nawiasu zamykającego przed tym znakiem" + Place(peek().at));
+            }
             throw unexpected(peek());
         }
         take();

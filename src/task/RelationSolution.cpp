@@ -182,7 +182,13 @@ Steps RelationSteps(const Task& task, std::optional<PointsAnswer> points) {
     } else {
         const Facts& f = *quadratic;
         lines.push_back(solution::CoefficientsLine(f));
-        for (std::string& line : solution::ZeroLines(f)) lines.push_back(std::move(line));
+        for (std::string& line : solution::ZeroLines(f)) {
+            // An equation has solutions, where a function has zeros.
+            if (task.kind == Kind::Equation && line == "Δ < 0, więc funkcja nie ma miejsc zerowych.") {
+                line = "Δ < 0, więc równanie nie ma rozwiązań.";
+            }
+            lines.push_back(std::move(line));
+        }
         // The graph of the side as moved, not as cleared: y = 2x² − 8x + 6, not x² − 4x + 3.
         steps.graph = solution::GraphOf(*movedFacts);
         if (task.kind == Kind::Inequality) {

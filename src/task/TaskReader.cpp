@@ -51,6 +51,10 @@ public:
         }
         if (intervals.size() > 1) throw ErrorAt(intervals[1]->at, "Przedział można podać tylko raz" + Place(intervals[1]->at));
         const Statement* interval = intervals.empty() ? nullptr : intervals[0];
+        if (interval && !relations.empty() && !defined_.empty()) {
+            throw ErrorAt(interval->at, "Przedział podaje się przy samej funkcji, bez równania ani nierówności" +
+                                            Place(interval->at));
+        }
         if (interval && (!relations.empty() || functions.size() != 1)) {
             throw ErrorAt(interval->at, "Przedział podaje się tylko przy funkcji, np. f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩" +
                                             Place(interval->at));
@@ -101,6 +105,12 @@ private:
             variable = letters.empty() || letters.find(U'x') != letters.npos || letters.size() > 1 ? U'x' : letters[0];
         }
         if (s.name == variable) throw ErrorAt(s.at, "Funkcja i jej zmienna mają tę samą literę" + Place(s.at));
+        // f(x) = t² + 1: the formula in another letter than the one named.
+        if (s.variable != 0 && !letters.empty() && letters.find(variable) == letters.npos) {
+            throw ErrorAt(s.formulas[0].at, "We wzorze funkcji " + letterText(s.name) + "(" + letterText(variable) +
+                                                ") nie ma " + letterText(variable) + ", a jest " + listed(letters) +
+                                                Place(s.formulas[0].at));
+        }
         std::erase(letters, variable);
         if (s.name != U'y' && functions_.contains(s.name)) {
             throw ErrorAt(s.at, "Funkcja " + letterText(s.name) + " ma już wzór" + Place(s.at));
@@ -123,7 +133,10 @@ private:
             case Statement::Kind::Interval: break;
             case Statement::Kind::Relation:
                 for (const Node& f : s.formulas) {
-                    if (f.kind == Node::Kind::Root || (isCall(f) && !functions_.contains(f.letter))) return true;
+                    // f(2) = 7 of a function given nowhere; with others given, f is just missing.
+                    if (f.kind == Node::Kind::Root || (isCall(f) && !functions_.contains(f.letter) && defined_.empty())) {
+                        return true;
+                    }
                 }
             }
         }
@@ -257,9 +270,10 @@ private:
                                                  : "W układzie są litery " + listed(letters) +
                                                        ", a niewiadome mogą być tylko dwie" + Place(statements_[0].at));
         }
-        // x and y, or two other letters in the order of the alphabet.
-        system.variable = letterText(letters[0]);
-        system.other = letterText(letters[1]);
+        // x and the other letter, or two others in the order of the alphabet.
+        const bool x = letters[1] == U'x';
+        system.variable = letterText(x ? letters[1] : letters[0]);
+        system.other = letterText(x ? letters[0] : letters[1]);
         const auto elimination = EliminationOf(system);
         if (const auto* why = std::get_if<std::string>(&elimination)) {
             throw ErrorAt(statements_[0].at, *why + Place(statements_[0].at));

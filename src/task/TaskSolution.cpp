@@ -87,6 +87,7 @@ solution::Solution SolveTask(const Problem& problem) {
         letter = graphs->first.letter;
     } else if (const auto* system = std::get_if<System>(&problem.what)) {
         steps = SystemSteps(*system, text);
+        letter = system->variable;
     } else {
         const Fit& fit = std::get<Fit>(problem.what);
         steps = FitSteps(fit, text);

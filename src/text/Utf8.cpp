@@ -47,6 +47,13 @@ bool IsLetter(char32_t c) {
     return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || polish.find(c) != std::u32string_view::npos;
 }
 
+char32_t Lower(char32_t c) {
+    static constexpr std::u32string_view upper = U"ĄĆĘŁŃÓŚŹŻ", lower = U"ąćęłńóśźż";
+    if (c >= U'A' && c <= U'Z') return c - U'A' + U'a';
+    const auto at = upper.find(c);
+    return at == std::u32string_view::npos ? c : lower[at];
+}
+
 bool IsLower(char32_t c) {
     static constexpr std::u32string_view polish = U"ąćęłńóśźż";
     return (c >= U'a' && c <= U'z') || polish.find(c) != std::u32string_view::npos;

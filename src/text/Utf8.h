@@ -13,6 +13,7 @@ std::string Encode(std::u32string_view text);
 
 // Latin letters, Polish ones among them; not signs such as × and ÷.
 bool IsLetter(char32_t c);
-bool IsLower(char32_t c);  // a small letter: a variable, never a point's name
+bool IsLower(char32_t c);
+char32_t Lower(char32_t c);  // "W" → "w", "Ś" → "ś"  // a small letter: a variable, never a point's name
 
 }  // namespace text
