@@ -242,6 +242,8 @@ private slots:
             "f(x) = a(x − 2)² − 3", "Odpowiedź: f(x) = 2x² − 8x + 5"};
         QTest::newRow("equal values give the axis") << "f(-1) = f(3), f(1) = -4, f(0) = -3." << QStringList{
             "f(x) = a(x − 1)² + q", "Odpowiedź: f(x) = x² − 2x − 3"};
+        QTest::newRow("a value checked") << "f(x) = x^2 - 4x + 3, f(2) = 7" << QStringList{
+            "f(2) = −1", "Odpowiedź: nie, f(2) = 7 nie jest prawdą."};
         // Another letter, said throughout.
         QTest::newRow("h(t) on an interval") << "h(t) = -5t^2 + 5t + 10, t ∈ <0; 2>" << QStringList{
             "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨0; 2⟩ to h(2) = 0, największa to h(0,5) = 11,25.",

@@ -1,5 +1,7 @@
 #include "task/Formula.h"
 
+#include <algorithm>
+
 #include "solution/SchoolNotation.h"
 #include "task/Lexer.h"
 #include "text/Utf8.h"
@@ -46,6 +48,17 @@ bool fits(const Poly& p, const Poly& q) {
     return true;
 }
 
+// Whether LEFT and RIGHT side by side end and begin in letters that would
+// be read back as one word: more than two, not all one letter ("bx", "xx"
+// stay letters; "xpp" would not).
+bool formsWord(const std::string& left, const std::string& right) {
+    const std::u32string l = text::Decode(left), r = text::Decode(right);
+    std::u32string run;
+    for (auto c = l.rbegin(); c != l.rend() && text::IsLetter(*c); ++c) run.insert(run.begin(), *c);
+    for (auto c = r.begin(); c != r.end() && text::IsLetter(*c); ++c) run += *c;
+    return run.size() > 2 && std::any_of(run.begin(), run.end(), [&](char32_t c) { return c != run[0]; });
+}
+
 std::string powersText(std::string text, const Node& node) {
     for (std::size_t i = 0; i < node.powers.size(); ++i) {
         if (i > 0) text = "(" + text + ")";
@@ -86,8 +99,9 @@ std::string coreText(const Node& node, const Substitution& put) {
             case Op::Divide: text += "/"; break;
             case Op::Colon: text += " : "; break;
             default:
-                // Side by side as typed, unless two numbers would run together.
-                if (lexer::IsDigit(char32_t(next.front())) || (part.kind == Node::Kind::Letter && put.contains(part.letter))) {
+                // Side by side as typed, unless two numbers, or letters into a word, would run together.
+                if (lexer::IsDigit(char32_t(next.front())) || (part.kind == Node::Kind::Letter && put.contains(part.letter)) ||
+                    formsWord(text, next)) {
                     text += " · ";
                 }
             }

@@ -147,9 +147,23 @@ solution::Graph lineGraph(const Polynomial& p) {
     return {sketch, "Prosta y = " + PolynomialText(p) + " przecina oś OX w punkcie (" + NumberText(root) + "; 0)."};
 }
 
+
+// f(2) = −1 of a function given: no unknown, a statement true or not.
+Steps checkSteps(const Task& task) {
+    Steps steps{{"Zadanie: " + task.text()}, std::nullopt};
+    for (const auto& [side, value] : {std::pair(task.left, task.leftValue.c0), std::pair(task.right, task.rightValue.c0)}) {
+        if (side != NumberText(value)) steps.lines.push_back(side + " = " + NumberText(value));
+    }
+    const bool true_ = holds(task.leftValue.c0 - task.rightValue.c0, task.relation);
+    steps.lines.push_back("Odpowiedź: " + std::string(true_ ? "tak, " : "nie, ") + task.left + RelationText(task.relation) +
+                          task.right + (true_ ? " jest prawdą." : " nie jest prawdą."));
+    return steps;
+}
+
 }  // namespace
 
 Steps RelationSteps(const Task& task, std::optional<PointsAnswer> points) {
+    if (!task.given.empty() && task.leftValue.degree() == 0 && task.rightValue.degree() == 0) return checkSteps(task);
     const Polynomial moved = task.leftValue - task.rightValue;
     const std::optional<Facts> movedFacts = moved.degree() == 2 ? std::optional(PolynomialFacts(moved)) : std::nullopt;
     // Long numbers are written rounded: nothing to clear.
