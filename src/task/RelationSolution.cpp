@@ -105,8 +105,9 @@ std::pair<std::vector<std::string>, SolutionSet> linearLines(const Polynomial& p
     const bool equation = kind == Kind::Equation;
     const mpq_class root = -p.c0 / p.c1;
     const Relation last = p.c1 < 0 ? flipped(r) : r;
-    std::vector<std::string> lines{std::string("To ") + (equation ? "równanie liniowe." : "nierówność liniowa."),
-                                   solution::Sum({{Rational(p.c1), "x"}}) + RelationText(r) + NumberText(-p.c0)};
+    std::vector<std::string> lines{std::string("To ") + (equation ? "równanie liniowe." : "nierówność liniowa.")};
+    // bx R −c, unless c is 0 and the line before says it already.
+    if (p.c0 != 0) lines.push_back(solution::Sum({{Rational(p.c1), "x"}}) + RelationText(r) + NumberText(-p.c0));
     if (p.c1 != 1) {
         std::string divide = "x" + RelationText(last) + NumberText(root);
         if (!equation && p.c1 < 0) divide += " (dzielimy przez liczbę ujemną, więc znak nierówności się zmienia)";
