@@ -314,6 +314,8 @@ private slots:
         QTest::newRow("a system run together") << "x^2+y=4,2x-y=5"
             << "Przecinek między cyframi to przecinek dziesiętny; zdania oddziel przecinkiem ze spacją albo średnikiem, "
                "np. x² + y = 4, 2x − y = 5 (znak 8)." << 7;
+        QTest::newRow("y as the variable") << "y^2 = 4"
+            << "Litera y oznacza wartości funkcji; zmienną nazwij inaczej, np. x (znak 1)." << 0;
         QTest::newRow("an inequality in a system") << "x^2 + y = 4, 2x - y > 5"
             << "W układzie mogą stać tylko równania (znak 21)." << 20;
         QTest::newRow("a system past degree 2") << "x^2 + y^2 = 4, x^2 + y = 1"

@@ -105,6 +105,7 @@ private:
             variable = letters.empty() || letters.find(U'x') != letters.npos || letters.size() > 1 ? U'x' : letters[0];
         }
         if (s.name == variable) throw ErrorAt(s.at, "Funkcja i jej zmienna mają tę samą literę" + Place(s.at));
+        if (variable == U'y') throw yVariable(s.at);
         // f(x) = t² + 1: the formula in another letter than the one named.
         if (s.variable != 0 && !letters.empty() && letters.find(variable) == letters.npos) {
             throw ErrorAt(s.formulas[0].at, "We wzorze funkcji " + letterText(s.name) + "(" + letterText(variable) +
@@ -173,7 +174,13 @@ private:
             throw ErrorAt(at, "We wzorze są litery " + listed(letters) +
                                   ", a niewiadoma może być tylko jedna; np. t² − 5t = 0" + Place(at));
         }
+        if (letters == U"y") throw yVariable(at);
         return letters.empty() ? U'x' : letters[0];
+    }
+
+    // y names the values of a function and its chart's vertical axis: never its variable.
+    static TaskError yVariable(std::size_t at) {
+        return ErrorAt(at, "Litera y oznacza wartości funkcji; zmienną nazwij inaczej, np. x" + Place(at));
     }
 
     Interval intervalOf(const Statement& s, char32_t letter) {

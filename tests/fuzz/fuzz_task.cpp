@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const solution::Solution solution = task::SolveTask(problem);
     const auto* task = std::get_if<task::Task>(&problem.what);
     // A function in the general form starts with its own name, as the window's worked solution does.
-    const std::string name = !task || task->name.empty() ? "f(x)" : task->name;
+    const std::string name = !task ? "f(x)" : task->name.empty() ? "f(" + task->letter + ")" : task->name;
     require(solution.text.starts_with("Zadanie: ") || solution.text.starts_with(name + " = ") ||
             solution.text.starts_with("Liczby mają tu"));
     if (!task || task->kind != task::Kind::Function) require(solution.text.find("\nOdpowiedź: ") != std::string::npos);
