@@ -244,6 +244,10 @@ private slots:
             "f(x) = a(x − 1)² + q", "Odpowiedź: f(x) = x² − 2x − 3"};
         QTest::newRow("a value checked") << "f(x) = x^2 - 4x + 3, f(2) = 7" << QStringList{
             "f(2) = −1", "Odpowiedź: nie, f(2) = 7 nie jest prawdą."};
+        QTest::newRow("y = … with an inequality in y") << "y = x^2 - 4, y < 5" << QStringList{
+            "x² − 9 < 0", "Odpowiedź: x ∈ (−3; 3)"};
+        QTest::newRow("a double root in one chain") << "x1 = x2 = 2, f(0) = 8" << QStringList{
+            "Odpowiedź: f(x) = 2x² − 8x + 8"};
         // Another letter, said throughout.
         QTest::newRow("h(t) on an interval") << "h(t) = -5t^2 + 5t + 10, t ∈ <0; 2>" << QStringList{
             "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨0; 2⟩ to h(2) = 0, największa to h(0,5) = 11,25.",
@@ -310,7 +314,9 @@ private slots:
         QTest::newRow("x2,5") << "x2,5 = 1"
             << "Po x stoi liczba z przecinkiem: potęgę wpisz jako x^2, a iloczyn ze znakiem ·, np. x · 2,5 (znak 1)." << 0;
         QTest::newRow("two letters") << "x^2 + mx + 4 = 0"
-            << "We wzorze są litery m i x, a niewiadoma może być tylko jedna; np. t² − 5t = 0 (znak 1)." << 0;
+            << "We wzorze są litery m i x, a niewiadoma może być tylko jedna; np. t² − 5t = 0 (znak 7)." << 6;
+        QTest::newRow("a second letter on the right") << "x^2 = y + 1"
+            << "We wzorze są litery x i y, a niewiadoma może być tylko jedna; np. t² − 5t = 0 (znak 7)." << 6;
         QTest::newRow("a system run together") << "x^2+y=4,2x-y=5"
             << "Przecinek między cyframi to przecinek dziesiętny; zdania oddziel przecinkiem ze spacją albo średnikiem, "
                "np. x² + y = 4, 2x − y = 5 (znak 8)." << 7;

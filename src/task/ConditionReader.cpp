@@ -78,6 +78,11 @@ void condition(const Statement& s, std::vector<Condition>& out, const Fit& fit, 
         }
         return;
     }
+    // x₁ = x₂ = 2: a double root, the vertex on the x axis.
+    const auto isRoot = [](const Node& n) { return n.kind == Node::Kind::Root && n.minuses == 0 && n.powers.empty(); };
+    if (f.size() == 3 && isRoot(f[0]) && isRoot(f[1]) && f[0].root != f[1].root) {
+        return add(K::Vertex, fit.letter + "₁ = " + fit.letter + "₂ = " + NumberText(value), value, 0);
+    }
     if (f.size() != 2) throw unknown;
     if (f[0].kind == Node::Kind::Root && f[0].minuses == 0 && f[0].powers.empty()) {
         return add(K::Zero, fit.letter + (f[0].root == 1 ? "₁" : "₂") + " = " + NumberText(value), value, 0);

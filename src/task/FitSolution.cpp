@@ -192,8 +192,8 @@ Equations equationsOf(const Fit& fit, const Template& t, const std::string& name
                     c.y, c);
                 break;
             }
-            throw ErrorAt(c.at, "Ze zbioru wartości program wyznacza wierzchołek tylko z osią symetrii albo "
-                                "miejscami zerowymi; podaj jedno z nich" + Place(c.at));
+            throw ErrorAt(c.at, "Zbiór wartości daje wierzchołek dopiero z osią symetrii: podaj ją, dwa miejsca "
+                                "zerowe albo dwa punkty na jednej wysokości" + Place(c.at));
         }
     }
     return out;

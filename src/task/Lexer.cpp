@@ -299,12 +299,17 @@ private:
         return token;
     }
 
-    // A word as the reader knows it: "Wierzchołek" at a sentence's start is
-    // "wierzchołek", "zw" is "ZW"; any other as typed.
+    // A word as the reader knows it, in any case and without Polish letters:
+    // "Wierzchołek" and "WIERZCHOLEK" are "wierzchołek", "zw" is "ZW"; any
+    // other as typed.
     static std::u32string known(std::u32string letters) {
-        if (letters == U"zw" || letters == U"Zw") return U"ZW";
         std::u32string lower = letters;
-        lower[0] = text::Lower(lower[0]);
+        for (char32_t& c : lower) c = text::Lower(c);
+        if (lower == U"zw") return U"ZW";
+        // Typed without Polish letters.
+        if (lower == U"os") return U"oś";
+        if (lower == U"wierzcholek") return U"wierzchołek";
+        if (lower == U"nalezy") return U"należy";
         return isWord(lower) ? lower : letters;
     }
 

@@ -35,8 +35,10 @@ public:
             separatorAt.reset();
             if (peek().type == T::End) return all;
             // "f(x) = …, x ≤ 4": a half-line, on which extreme values are not asked.
-            if (all.back().kind == Statement::Kind::Definition && peek().type == T::Comma && peek(1).type == T::Letter &&
-                peek(2).type == T::Relation && peek(2).relation != Relation::Equal) {
+            const Statement& last = all.back();
+            if (last.kind == Statement::Kind::Definition && peek().type == T::Comma && peek(1).type == T::Letter &&
+                peek(1).letter == (last.variable != 0 ? last.variable : U'x') && peek(2).type == T::Relation &&
+                peek(2).relation != Relation::Equal) {
                 throw ErrorAt(peek(1).at, "Przedział zapisuje się z oboma końcami, np. x ∈ ⟨−1; 4⟩" + Place(peek(1).at));
             }
             if (isSeparator(peek())) {
@@ -46,6 +48,11 @@ public:
             } else if (!startsClause()) {
                 if (peek().type == T::Relation) {
                     throw ErrorAt(peek().at, "Zadanie może mieć tylko jeden znak =, <, >, ≤ albo ≥" + Place(peek().at));
+                }
+                // "W = (1; 5) f(2) = 7": the next statement begun without a comma.
+                if (peek().type == T::Letter || peek().type == T::Open || peek().type == T::Word || peek().type == T::Root) {
+                    throw ErrorAt(peek().at, "Tu zaczyna się następne zdanie: oddziel je przecinkiem albo średnikiem" +
+                                                 Place(peek().at));
                 }
                 throw unexpected(peek());
             }
@@ -85,6 +92,13 @@ private:
         functions_ = {U'f', U'g', U'h'};
         for (std::size_t i = 0; i + 4 < tokens_.size(); ++i) {
             if (header(i)) functions_.insert(tokens_[i].letter);
+        }
+        // y = x² − 4, y(2) = 0: y named as a function is called too.
+        for (std::size_t i = 0; i + 1 < tokens_.size(); ++i) {
+            const bool first = i == 0 || isSeparator(tokens_[i - 1]);
+            if (first && tokens_[i].type == T::Letter && tokens_[i].letter == U'y' && isEqual(tokens_[i + 1])) {
+                functions_.insert(U'y');
+            }
         }
     }
 
@@ -184,9 +198,12 @@ private:
             if (tokens_[close].type == T::Open) ++depth;
             if (tokens_[close].type == T::Close && --depth == 0) break;
         }
-        if (depth != 0 || (tokens_[close + 1].type != T::End && !isSeparator(tokens_[close + 1]))) return false;
+        if (depth != 0) return false;
         const std::u32string_view inside = text_.substr(tokens_[open].at, tokens_[close].at - tokens_[open].at);
-        return inside.find_first_of(U";,") != inside.npos;
+        // A semicolon stands in no formula; a comma may be a decimal one, as in (0,75)x.
+        if (inside.find(U';') != inside.npos) return true;
+        const bool ends = tokens_[close + 1].type == T::End || isSeparator(tokens_[close + 1]);
+        return ends && inside.find(U',') != inside.npos;
     }
 
     // vertex := ("wierzchołek" [W] | W) ["="] pair;  point := [letter] ["="] pair
@@ -339,7 +356,7 @@ private:
     // Where the ends part, in the text from FROM to TO: a semicolon, else the
     // comma that cannot be a decimal comma (one with a blank beside it, the
     // only one, or the middle one of 1,5,2,5).
-    std::size_t separator(std::size_t from, std::size_t to) const {
+    std::size_t separator(std::size_t from, std::size_t to, bool point) const {
         const std::u32string_view inside = text_.substr(from, to - from);
         if (const auto semicolon = inside.find(U';'); semicolon != inside.npos) return from + semicolon;
         std::vector<std::size_t> commas, spaced;
@@ -354,8 +371,10 @@ private:
         if (commas.size() == 1) return commas[0];
         if (commas.size() == 3 && spaced.empty()) return commas[1];
         if (commas.size() == 2) {
-            throw ErrorAt(commas[0], "Nie wiadomo, który przecinek oddziela końce przedziału: oddziel je średnikiem, "
-                                     "np. ⟨1,5; 4⟩" + Place(commas[0]));
+            throw ErrorAt(commas[0], point ? "Nie wiadomo, który przecinek oddziela współrzędne punktu: oddziel je "
+                                             "średnikiem, np. (1,5; 2)" + Place(commas[0])
+                                           : "Nie wiadomo, który przecinek oddziela końce przedziału: oddziel je "
+                                             "średnikiem, np. ⟨1,5; 4⟩" + Place(commas[0]));
         }
         throw ErrorAt(to, "Przedział ma dwa końce rozdzielone średnikiem: ⟨m; n⟩" + Place(to));
     }
@@ -367,7 +386,7 @@ private:
         const std::size_t close = closing(pos_);
         const Token& last = tokens_[close];
         if (point && last.type != T::Close) throw ErrorAt(last.at, "Współrzędne punktu stoją w nawiasie ( )" + Place(last.at));
-        const std::size_t split = separator(open.at + 1, last.at);
+        const std::size_t split = separator(open.at + 1, last.at, point);
         Bracket b{.from = end(open.at + 1, split), .to = end(split + 1, last.at), .at = open.at};
         b.from.closed = point || open.type != T::Open;
         b.to.closed = point || last.type != T::Close;

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -64,16 +66,19 @@ public:
         if (functions.size() == 2 && relations.size() <= 1 && defined_.size() == 2) {
             return {twoGraphs(relations.empty() ? nullptr : relations[0])};
         }
-        const bool ySystem = defined_.size() == 1 && defined_[0].statement->name == U'y' && relations.size() == 1 &&
-                             functions.size() == 1;
-        if ((relations.size() == 2 && functions.empty()) || ySystem) return {system()};
-        // f(x) = x² − 4, f(x) < 5: the relation with f's formula in it.
-        if (relations.size() == 1 && functions.size() == 1 && defined_.size() == 1 &&
-            calls(relations[0]->formulas, defined_[0].statement->name)) {
-            Task task = relation(*relations[0]);
-            task.given = NameOf(defined_[0]) + " = " + TextOf(defined_[0].statement->formulas[0]);
-            return {task};
+        if (relations.size() == 1 && functions.size() == 1 && defined_.size() == 1) {
+            const Defined& d = defined_[0];
+            const Statement& r = *relations[0];
+            // f(x) = x² − 4, f(x) < 5, or y = x² − 4, y < 5: the relation with the formula in it.
+            if (calls(r.formulas, d.statement->name) || (d.statement->name == U'y' && onlyY(r))) {
+                Task task = relation(r, d.statement->name == U'y' ? &d : nullptr);
+                task.given = NameOf(d) + " = " + TextOf(d.statement->formulas[0]);
+                return {task};
+            }
+            // y = x² − 2x, x + y = 4: two equations.
+            if (d.statement->name == U'y') return {system()};
         }
+        if (relations.size() == 2 && functions.empty()) return {system()};
         const Statement& extra = statements_.back();
         throw ErrorAt(extra.at, "Tych zdań nie umiem połączyć w jedno zadanie: wpisz funkcję, równanie albo "
                                 "nierówność, dwie funkcje, układ dwóch równań albo warunki funkcji kwadratowej" +
@@ -117,7 +122,15 @@ private:
             throw ErrorAt(s.at, "Funkcja " + letterText(s.name) + " ma już wzór" + Place(s.at));
         }
         const Definition definition{variable, value};
-        if (s.name != U'y') functions_[s.name] = definition;
+        // y may be called, as y(2), while only one formula names it.
+        const bool anotherY = s.name == U'y' && std::any_of(defined_.begin(), defined_.end(), [](const Defined& d) {
+                                  return d.statement->name == U'y';
+                              });
+        if (anotherY) {
+            functions_.erase(U'y');
+        } else {
+            functions_[s.name] = definition;
+        }
         defined_.push_back({&s, definition, letters});
     }
 
@@ -154,7 +167,7 @@ private:
             task.name = NameOf(d);
             letter = d.definition.variable;
         } else {
-            letter = onlyLetter(value, s.at);
+            letter = onlyLetter({value}, s.formulas, s.at);
         }
         task.letter = letterText(letter);
         task.left = TextOf(s.formulas[0]);
@@ -168,14 +181,36 @@ private:
     }
 
     // The one letter of VALUE, x where it has none; two are refused by name.
-    static char32_t onlyLetter(const Poly& value, std::size_t at) {
-        const std::u32string letters = value.letters();
+    // The one letter of VALUES, x where they have none; a second one is
+    // refused by name, pointing at where it first stands in FORMULAS.
+    static char32_t onlyLetter(std::initializer_list<Poly> values, const std::vector<Node>& formulas, std::size_t at) {
+        std::u32string letters;
+        for (const Poly& v : values) letters += v.letters();
+        std::sort(letters.begin(), letters.end());
+        letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
         if (letters.size() > 1) {
-            throw ErrorAt(at, "We wzorze są litery " + listed(letters) +
-                                  ", a niewiadoma może być tylko jedna; np. t² − 5t = 0" + Place(at));
+            const std::size_t second = secondLetterAt(formulas).value_or(at);
+            throw ErrorAt(second, "We wzorze są litery " + listed(letters) +
+                                      ", a niewiadoma może być tylko jedna; np. t² − 5t = 0" + Place(second));
         }
         if (letters == U"y") throw yVariable(at);
         return letters.empty() ? U'x' : letters[0];
+    }
+
+    // Where a letter other than the first one typed stands first.
+    static std::optional<std::size_t> secondLetterAt(const std::vector<Node>& formulas) {
+        std::optional<char32_t> first;
+        std::optional<std::size_t> found;
+        const std::function<void(const Node&)> walk = [&](const Node& n) {
+            if (found) return;
+            if (n.kind == Node::Kind::Letter) {
+                if (!first) first = n.letter;
+                if (n.letter != *first) found = n.at;
+            }
+            for (const Node& part : n.parts) walk(part);
+        };
+        for (const Node& f : formulas) walk(f);
+        return found;
     }
 
     // y names the values of a function and its chart's vertical axis: never its variable.
@@ -206,11 +241,22 @@ private:
         return value.constantTerm();
     }
 
-    // An equation or inequality in one letter; f(x) and g(x) by their formulas.
-    Task relation(const Statement& s) {
+    // Whether y is the only letter of a relation: y < 5 beside y = x² − 4.
+    bool onlyY(const Statement& r) {
+        return (valueOf(r.formulas[0]).letters() + valueOf(r.formulas[1]).letters()).find_first_not_of(U'y') ==
+               std::u32string::npos;
+    }
+
+    // An equation or inequality in one letter; f(x) and g(x) by their
+    // formulas, and y by Y's where given.
+    Task relation(const Statement& s, const Defined* y = nullptr) {
         Task task;
-        const Poly left = valueOf(s.formulas[0]), right = valueOf(s.formulas[1]);
-        const char32_t letter = onlyLetter(left - right + left + right, s.at);
+        Poly left = valueOf(s.formulas[0]), right = valueOf(s.formulas[1]);
+        if (y) {
+            left = left.substituted(U'y', y->definition.value);
+            right = right.substituted(U'y', y->definition.value);
+        }
+        const char32_t letter = onlyLetter({left, right}, s.formulas, s.at);
         task.relation = s.relations[0];
         task.kind = task.relation == Relation::Equal ? Kind::Equation : Kind::Inequality;
         task.letter = letterText(letter);
