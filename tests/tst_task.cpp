@@ -248,6 +248,10 @@ private slots:
             "x² − 9 < 0", "Odpowiedź: x ∈ (−3; 3)"};
         QTest::newRow("a double root in one chain") << "x1 = x2 = 2, f(0) = 8" << QStringList{
             "Odpowiedź: f(x) = 2x² − 8x + 8"};
+        QTest::newRow("a given function's conditions checked") << "f(x) = x^2 - 4x + 3, W = (2; -1), f(0) = 4" << QStringList{
+            "Sprawdzamy: W = (2; −1), więc warunek W = (2; −1) jest spełniony.",
+            "Sprawdzamy: f(0) = 3, więc warunek f(0) = 4 nie jest spełniony.",
+            "Odpowiedź: funkcja nie spełnia warunku: f(0) = 4."};
         // Another letter, said throughout.
         QTest::newRow("h(t) on an interval") << "h(t) = -5t^2 + 5t + 10, t ∈ <0; 2>" << QStringList{
             "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨0; 2⟩ to h(2) = 0, największa to h(0,5) = 11,25.",

@@ -266,9 +266,58 @@ std::map<std::string, mpq_class> solved(std::vector<Linear> equations, std::vect
     return values;
 }
 
+
+// Whether F meets C.
+bool holds(const Condition& c, const Polynomial& f) {
+    const mpq_class p = -f.c1 / (2 * f.c2);
+    switch (c.kind) {
+    case K::Point:
+    case K::Zero: return ValueAt(f, c.x) == c.y;
+    case K::Vertex: return p == c.x && ValueAt(f, p) == c.y;
+    case K::Axis: return p == c.x;
+    case K::ValueSet: return ValueAt(f, p) == c.y && (f.c2 > 0) == c.upward;
+    case K::Known: return true;
+    }
+    return true;
+}
+
+// What F has where C says something: "f(2) = −1", "W = (2; −1)".
+std::string actual(const Condition& c, const Polynomial& f, const std::string& name) {
+    const mpq_class p = -f.c1 / (2 * f.c2), q = ValueAt(f, p);
+    switch (c.kind) {
+    case K::Point:
+    case K::Zero: return name + "(" + NumberText(c.x) + ") = " + NumberText(ValueAt(f, c.x));
+    case K::Vertex: return "W = (" + NumberText(p) + "; " + NumberText(q) + ")";
+    case K::Axis: return "oś symetrii x = " + NumberText(p);
+    case K::ValueSet:
+        return "ZW = " + (f.c2 > 0 ? "⟨" + NumberText(q) + "; +∞)" : "(−∞; " + NumberText(q) + "⟩");
+    case K::Known: return c.text;
+    }
+    return c.text;
+}
+
+// A formula with nothing unknown: each condition checked on it.
+std::vector<std::string> checkLines(const Fit& fit, const Polynomial& f) {
+    std::vector<std::string> lines;
+    std::string failed;
+    for (const Condition& c : fit.conditions) {
+        const bool ok = holds(c, f);
+        lines.push_back("Sprawdzamy: " + actual(c, f, fit.name) + ", więc warunek " + c.text +
+                        (ok ? " jest spełniony." : " nie jest spełniony."));
+        if (!ok) failed += (failed.empty() ? "" : ", ") + c.text;
+    }
+    lines.push_back("Odpowiedź: " + (failed.empty() ? std::string("funkcja spełnia wszystkie warunki.")
+                                                     : "funkcja nie spełnia warunku: " + failed + "."));
+    return lines;
+}
+
 }  // namespace
 
 std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
+    // A formula given whole is checked, never refused.
+    if (fit.unknowns.empty() && !fit.formula.empty()) {
+        return FitFormula{{}, fit.value.inOne(text::Decode(fit.letter)[0])};
+    }
     try {
         const std::string name = (fit.name == "y" ? "y" : fit.name + "(x)");
         FitFormula result;
@@ -314,17 +363,7 @@ std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
         if (formula != name + " = " + general) result.lines.push_back(formula);
         // Every condition checked on the formula found, the sign of a for a set of values too.
         for (const Condition& c : fit.conditions) {
-            const mpq_class p = -result.value.c1 / (2 * result.value.c2);
-            bool holds = true;
-            switch (c.kind) {
-            case K::Point:
-            case K::Zero: holds = ValueAt(result.value, c.x) == c.y; break;
-            case K::Vertex: holds = p == c.x && ValueAt(result.value, p) == c.y; break;
-            case K::Axis: holds = p == c.x; break;
-            case K::ValueSet: holds = ValueAt(result.value, p) == c.y && (result.value.c2 > 0) == c.upward; break;
-            case K::Known: break;
-            }
-            if (!holds) {
+            if (!holds(c, result.value)) {
                 throw ErrorAt(c.at, "Warunki są sprzeczne: " + c.text + " nie zgadza się z pozostałymi" + Place(c.at));
             }
         }
@@ -339,7 +378,13 @@ Steps FitSteps(const Fit& fit, const std::string& text) {
     const std::string name = fit.name == "y" ? "y" : fit.name + "(x)";
     Steps steps{{"Zadanie: " + text}, std::nullopt};
     steps.lines.insert(steps.lines.end(), found.lines.begin(), found.lines.end());
-    steps.lines.push_back("Odpowiedź: " + name + " = " + PolynomialText(found.value));
+    if (fit.unknowns.empty() && !fit.formula.empty()) {
+        const std::string general = PolynomialText(found.value);
+        if (fit.formula != general) steps.lines.push_back(name + " = " + fit.formula + " = " + general);
+        for (std::string& line : checkLines(fit, found.value)) steps.lines.push_back(std::move(line));
+    } else {
+        steps.lines.push_back("Odpowiedź: " + name + " = " + PolynomialText(found.value));
+    }
     const solution::Facts facts = PolynomialFacts(found.value);
     steps.lines.push_back(fit.name == "y" ? "Własności tej funkcji:" : "Własności funkcji " + fit.name + ":");
     for (std::string& line : solution::FunctionLines(facts, {.name = name, .generalForm = false})) {
