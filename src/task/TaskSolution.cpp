@@ -95,6 +95,11 @@ solution::Solution SolveTask(const Problem& problem) {
     }
     if (steps.graph) steps.lines.push_back(solution::DescriptionLine(*steps.graph));
     if (letter != "x") InLetter(steps, letter);
+    // P(a): the variable shares its letter with a coefficient of the general form; said once, before the steps.
+    if ((letter == "a" || letter == "b" || letter == "c") && steps.lines.size() > 1) {
+        steps.lines.insert(steps.lines.begin() + 1, "Uwaga: niżej a, b i c to współczynniki postaci ogólnej; " + letter +
+                                                        "₁ i " + letter + "₂ to miejsca zerowe.");
+    }
     return {text, solution::Joined(steps.lines), steps.graph};
 }
 
