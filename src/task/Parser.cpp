@@ -224,7 +224,14 @@ private:
         take();
         if (isWord(peek(), U"to")) take();
         if (peek().type == T::Colon) take();
+        const std::size_t from = peek().at;
         s.formulas.push_back(expression());
+        // "miejsca zerowe -1,3": one zero −1,3, or two, −1 and 3?
+        const std::u32string_view typed = text_.substr(from, peek().at - from);
+        if (const auto comma = typed.find(U','); comma != typed.npos && !isWord(peek(), U"i") && !isWord(peek(), U"oraz")) {
+            throw ErrorAt(from + comma, "Nie wiadomo, czy to jedno miejsce zerowe z przecinkiem, czy dwa: dwa oddziel "
+                                        "słowem „i”, np. miejsca zerowe −1 i 3" + Place(from + comma));
+        }
         const bool another = isWord(peek(), U"i") || isWord(peek(), U"oraz") ||
                              (peek().type == T::Comma && (peek(1).type == T::Number || peek(1).type == T::Minus));
         if (another) {
