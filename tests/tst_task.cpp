@@ -252,6 +252,10 @@ private slots:
             "Sprawdzamy: W = (2; −1), więc warunek W = (2; −1) jest spełniony.",
             "Sprawdzamy: f(0) = 3, więc warunek f(0) = 4 nie jest spełniony.",
             "Odpowiedź: funkcja nie spełnia warunku: f(0) = 4."};
+        QTest::newRow("zeros in the formula, the set of values") << "f(x) = a(x - 1)(x - 3), ZW = <-2; +∞)" << QStringList{
+            "Odpowiedź: f(x) = 2x² − 8x + 6"};
+        QTest::newRow("p, q and c") << "p = 3, q = -4, f(0) = 5" << QStringList{"Odpowiedź: f(x) = x² − 6x + 5"};
+        QTest::newRow("c beside the zeros") << "c = 3, f(1) = 0, f(3) = 0" << QStringList{"Odpowiedź: f(x) = x² − 4x + 3"};
         // Another letter, said throughout.
         QTest::newRow("h(t) on an interval") << "h(t) = -5t^2 + 5t + 10, t ∈ <0; 2>" << QStringList{
             "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨0; 2⟩ to h(2) = 0, największa to h(0,5) = 11,25.",
@@ -430,6 +434,7 @@ private slots:
         QTest::newRow("decimal ends, a comma and a blank") << "f(x) = x^2, x ∈ ⟨-1,5, 4⟩" << "f(x) = x², x ∈ ⟨−1,5; 4⟩";
         QTest::newRow("decimal ends, three commas") << "f(x) = x^2, x ∈ [1,5,2,5]" << "f(x) = x², x ∈ ⟨1,5; 2,5⟩";
         QTest::newRow("a decimal end by a semicolon") << "f(x) = x^2, x ∈ ⟨-1,5; 4⟩" << "f(x) = x², x ∈ ⟨−1,5; 4⟩";
+        QTest::newRow("a bracket's 2") << "(x+1)2-4=0" << "(x + 1)² − 4 = 0";
         QTest::newRow("no spaces, x2, no comma") << "f(x)=x2-4x+3x∈<-1;4>" << "f(x) = x² − 4x + 3, x ∈ ⟨−1; 4⟩";
     }
 

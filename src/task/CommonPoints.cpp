@@ -96,14 +96,23 @@ void AddCommonPoints(const Task& task, const Polynomial& moved, Steps& steps, Po
         steps.lines.push_back("Odpowiedź: " + (points.empty() ? none : named + ": " + list));
     } else {
         if (!points.empty()) steps.lines.push_back(yLine);
-        steps.lines.push_back(points.empty() ? "W" + none.substr(1) : "Punkty wspólne wykresów: " + list + ".");
+        steps.lines.push_back(points.empty()       ? "W" + none.substr(1)
+                              : points.size() == 1 ? "Punkt wspólny wykresów: " + list + "."
+                                                   : "Punkty wspólne wykresów: " + list + ".");
     }
     const std::string description = "Wykresy y = " + task.left + " i y = " + task.right +
                                     (same                 ? " pokrywają się."
                                      : points.empty()     ? " nie mają punktów wspólnych."
                                      : points.size() == 1 ? " mają jeden punkt wspólny " + list + "."
                                                           : " mają punkty wspólne " + list + ".");
-    steps.graph = solution::Graph{sketch, description};
+    // An inequality's set stays marked on the axis under both graphs.
+    std::string marked;
+    if (steps.graph && !steps.graph->sketch.solutionSet.empty()) {
+        sketch.solutionSet = steps.graph->sketch.solutionSet;
+        const std::string& before = steps.graph->description;
+        if (const auto at = before.find(" Na osi OX"); at != std::string::npos) marked = before.substr(at);
+    }
+    steps.graph = solution::Graph{sketch, description + marked};
 }
 
 }  // namespace task

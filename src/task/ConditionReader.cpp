@@ -17,7 +17,12 @@ void condition(const Statement& s, std::vector<Condition>& out, const Fit& fit, 
     using K = Condition::Kind;
     const char32_t variable = text::Decode(fit.letter)[0];
     const auto add = [&](K kind, std::string text, mpq_class x, mpq_class y) {
-        out.push_back({.kind = kind, .text = std::move(text), .x = std::move(x), .y = std::move(y), .at = s.at});
+        Condition& c = out.emplace_back();
+        c.kind = kind;
+        c.text = std::move(text);
+        c.x = std::move(x);
+        c.y = std::move(y);
+        c.at = s.at;
     };
     switch (s.kind) {
     case Statement::Kind::Vertex:
@@ -115,6 +120,32 @@ void doubleRoot(Fit& fit) {
     fit.conditions.erase(second);
 }
 
+// p = 3 is the axis, and with q = −4 the vertex (3; −4); c = 3 is the point
+// (0; 3) where no formula typed names c. Said as typed.
+void vertexParts(Fit& fit) {
+    using K = Condition::Kind;
+    const auto known = [&](const char* name) {
+        return std::find_if(fit.conditions.begin(), fit.conditions.end(),
+                            [&](const Condition& c) { return c.kind == K::Known && c.unknown == name; });
+    };
+    if (fit.formula.empty()) {
+        if (const auto c = known("c"); c != fit.conditions.end()) {
+            c->kind = K::Point;
+            c->x = 0;
+        }
+    }
+    const auto p = known("p");
+    if (p == fit.conditions.end()) return;
+    p->kind = K::Axis;
+    p->x = p->y;
+    if (const auto q = known("q"); q != fit.conditions.end() && fit.formula.empty()) {
+        p->kind = K::Vertex;
+        p->y = q->y;
+        p->text += ", " + q->text;
+        fit.conditions.erase(q);
+    }
+}
+
 }  // namespace
 
 Fit ReadFit(const std::vector<Statement>& statements, const std::vector<Defined>& defined, Functions functions) {
@@ -164,6 +195,7 @@ Fit ReadFit(const std::vector<Statement>& statements, const std::vector<Defined>
     }
     if (named) fit.name = *named;
     doubleRoot(fit);
+    vertexParts(fit);
     return fit;
 }
 

@@ -44,6 +44,15 @@ Linear linearOf(const Poly& value, const mpq_class& right, const Condition* sour
     return e;
 }
 
+// A linear expression in the unknowns with its constant: "3a", "a + 5".
+std::string expressionText(const Poly& p) {
+    const Linear e = linearOf(p, 0, nullptr);
+    std::vector<solution::Term> terms;
+    for (const auto& [u, c] : e.terms) terms.push_back({solution::Rational(c), u});
+    terms.push_back({solution::Rational(-e.right), ""});
+    return solution::Sum(terms);
+}
+
 // E with UNKNOWN replaced by the linear expression BY (its terms and constant, as u = Σ + k).
 Linear substituted(const Linear& e, const std::string& unknown, const Linear& by) {
     const auto found = e.terms.find(unknown);
@@ -93,6 +102,17 @@ const Condition* find(const Fit& fit, K kind) {
 // Where the axis of symmetry stands, if the conditions say: the vertex's or
 // the axis's x, half-way between two zeros, or between two points at one height.
 std::optional<mpq_class> axisOf(const Fit& fit) {
+    // A formula whose b is a fixed multiple of a: −b/(2a) whatever they are, as in a(x − 1)(x − 3).
+    if (!fit.formula.empty()) {
+        const char32_t v = text::Decode(fit.letter)[0];
+        const Poly a = fit.value.coefficientOf(v, 2), b = fit.value.coefficientOf(v, 1);
+        if (!a.isZero()) {
+            const auto& [monomial, coefficient] = *a.terms().begin();
+            const auto found = b.terms().find(monomial);
+            const mpq_class ratio = found == b.terms().end() ? mpq_class(0) : mpq_class(found->second / coefficient);
+            if (b == a.scaled(ratio)) return mpq_class(-ratio / 2);
+        }
+    }
     std::vector<const Condition*> pairs[2];  // zeros, points
     for (const Condition& c : fit.conditions) {
         if (c.kind == K::Vertex || c.kind == K::Axis) return c.x;
@@ -178,13 +198,22 @@ Equations equationsOf(const Fit& fit, const Template& t, const std::string& name
                 c.y, c);
             break;
         case K::Axis: add(c.text, "−b/(2a) = " + NumberText(c.x), b + a.scaled(2 * c.x), 0, c); break;
-        case K::Known:
-            if (std::find(t.unknowns.begin(), t.unknowns.end(), c.unknown) == t.unknowns.end()) {
+        case K::Known: {
+            const bool unknown = std::find(t.unknowns.begin(), t.unknowns.end(), c.unknown) != t.unknowns.end();
+            // a, b or c of the general form where the form chosen names them otherwise: its coefficient.
+            const int power = c.unknown == "a" ? 2 : c.unknown == "b" ? 1 : c.unknown == "c" ? 0 : -1;
+            if (!unknown && (power < 0 || !fit.formula.empty())) {
                 throw ErrorAt(c.at, "We wzorze " + name + " = " + t.text + " nie ma współczynnika " + c.unknown + Place(c.at));
             }
-            out.equations.push_back(linearOf(Poly::letter(text::Decode(c.unknown)[0]), c.y, &c));
-            out.lines.push_back(c.text);
+            if (unknown) {
+                out.equations.push_back(linearOf(Poly::letter(text::Decode(c.unknown)[0]), c.y, &c));
+                out.lines.push_back(c.text);
+            } else {
+                const Poly coefficient = value.coefficientOf(v, power);
+                add(c.text, c.unknown + " = " + expressionText(coefficient) + " = " + NumberText(c.y), coefficient, c.y, c);
+            }
             break;
+        }
         case K::ValueSet:
             // Its end is the value at the vertex: f(p) = q where p is known.
             if (const auto p = axisOf(fit)) {
@@ -201,7 +230,9 @@ Equations equationsOf(const Fit& fit, const Template& t, const std::string& name
 
 std::string missing(std::size_t n, const std::string& unknowns) {
     const std::string count = n == 1 ? "jednego warunku" : n == 2 ? "dwóch warunków" : "trzech warunków";
-    return "Brakuje " + count + ": z podanych nie da się wyznaczyć " + unknowns + "; dodaj np. jeszcze jeden punkt wykresu.";
+    const std::string points = n == 1 ? "jeszcze jeden punkt wykresu" : n == 2 ? "jeszcze dwa punkty wykresu"
+                                                                            : "jeszcze trzy punkty wykresu";
+    return "Brakuje " + count + ": z podanych nie da się wyznaczyć " + unknowns + "; dodaj np. " + points + ".";
 }
 
 // The unknowns solved by substitution, as school does: from the equation

@@ -131,6 +131,8 @@ private:
             return token;
         };
         if (IsDigit(c) && at == variableEnd_) return exponentAfterVariable(token);
+        // "(x + 1)2", as (x + 1)² is typed in plain text.
+        if (IsDigit(c) && at > 0 && text_[at - 1] == U')') return exponentAfterBracket(token);
         if (subscriptDigit(c) >= 0 && at == variableEnd_) return subscript(token);
         if (IsDigit(c) || ((c == U',' || c == U'.') && IsDigit(peek(1)))) return number(token);
         if (superscriptDigit(c) >= 0 || (isSuperscriptMinus(c) && superscriptDigit(peek(1)) >= 0)) {
@@ -241,6 +243,18 @@ private:
         std::size_t ahead = 0;
         while (IsBlank(peek(ahead))) ++ahead;
         if (power == "1" && peek(ahead) == U'=' && peek(ahead + 1) != U'<' && peek(ahead + 1) != U'>') subscripted_ = true;
+        token.type = T::Power;
+        token.power = power.size() > 6 ? 1'000'000L : std::stol(power);
+        return token;
+    }
+
+    Token exponentAfterBracket(Token token) {
+        const std::string power = digits();
+        // "(x + 1)2,5" might be a square times 0,5 or a product with 2,5: neither is read.
+        if ((peek() == U',' || peek() == U'.') && IsDigit(peek(1))) {
+            throw ErrorAt(token.at, "Po nawiasie stoi liczba z przecinkiem: potęgę wpisz jako ^2, a iloczyn ze znakiem ·" +
+                                        Place(token.at));
+        }
         token.type = T::Power;
         token.power = power.size() > 6 ? 1'000'000L : std::stol(power);
         return token;

@@ -12,6 +12,21 @@ namespace {
 using namespace lexer;
 using Kind = Node::Kind;
 
+// A statement or a node of KIND at AT, the rest empty.
+Statement begun(Statement::Kind kind, std::size_t at) {
+    Statement s;
+    s.kind = kind;
+    s.at = at;
+    return s;
+}
+
+Node nodeOf(Kind kind, std::size_t at) {
+    Node n;
+    n.kind = kind;
+    n.at = at;
+    return n;
+}
+
 bool isSeparator(const Token& t) {
     return t.type == T::Comma || t.type == T::Semicolon || t.type == T::LineBreak ||
            (t.type == T::Word && (t.word == U"i" || t.word == U"oraz"));
@@ -27,12 +42,13 @@ public:
     // An interval clause may follow a function without a separator.
     std::vector<Statement> statements() {
         std::vector<Statement> all;
-        std::optional<std::size_t> separatorAt;
+        std::size_t separatorAt = 0;
+        bool separated = false;
         while (true) {
             all.push_back(statement());
             // ", x ∈ ⟨…⟩" belongs to the function before it from its comma on.
-            if (all.back().kind == Statement::Kind::Interval && separatorAt) all.back().at = *separatorAt;
-            separatorAt.reset();
+            if (all.back().kind == Statement::Kind::Interval && separated) all.back().at = separatorAt;
+            separated = false;
             if (peek().type == T::End) return all;
             // "f(x) = …, x ≤ 4": a half-line, on which extreme values are not asked.
             const Statement& last = all.back();
@@ -43,6 +59,7 @@ public:
             }
             if (isSeparator(peek())) {
                 separatorAt = take().at;
+                separated = true;
                 // A comma or semicolon left at the end, as pasted: nothing follows it.
                 if (peek().type == T::End) return all;
             } else if (!startsClause()) {
@@ -61,7 +78,7 @@ public:
 
     // expression := signed-term { (+ | −) signed-term }
     Node expression() {
-        Node sum{.kind = Kind::Sum, .at = peek().at};
+        Node sum = nodeOf(Kind::Sum, peek().at);
         sum.parts.push_back(term());
         while (peek().type == T::Plus || peek().type == T::Minus) {
             const Token& sign = take();
@@ -130,7 +147,8 @@ private:
 
     // definition := letter "(" letter ")" "=" expression | "y" "=" expression
     Statement definition() {
-        Statement s{.kind = Statement::Kind::Definition, .at = peek().at, .name = take().letter};
+        Statement s = begun(Statement::Kind::Definition, peek().at);
+        s.name = take().letter;
         if (s.name != U'y') defined_.insert(s.name);
         if (peek().type == T::Open) {
             take();
@@ -144,7 +162,7 @@ private:
 
     // relation := expression { relation-sign expression }
     Statement relation() {
-        Statement s{.kind = Statement::Kind::Relation, .at = peek().at};
+        Statement s = begun(Statement::Kind::Relation, peek().at);
         s.formulas.push_back(expression());
         while (peek().type == T::Relation) {
             s.signsAt.push_back(peek().at);
@@ -169,7 +187,7 @@ private:
     // clause := ["dla"] (letter membership | "w" "przedziale" | membership) interval
     // membership := "∈" | "in" | "należy" "do"
     Statement clause() {
-        Statement s{.kind = Statement::Kind::Interval, .at = peek().at};
+        Statement s = begun(Statement::Kind::Interval, peek().at);
         if (isWord(peek(), U"dla")) take();
         if (isWord(peek(), U"w")) {
             pos_ += 2;
@@ -208,7 +226,7 @@ private:
 
     // vertex := ("wierzchołek" [W] | W) ["="] pair;  point := [letter] ["="] pair
     Statement namedPoint(Statement::Kind kind) {
-        Statement s{.kind = kind, .at = peek().at};
+        Statement s = begun(kind, peek().at);
         if (isWord(peek(), U"wierzchołek")) take();
         if (peek().type == T::Letter) s.name = take().letter;
         if (isEqual(peek())) take();
@@ -219,7 +237,7 @@ private:
 
     // zeros := "miejsca" "zerowe" ["to"] [":"] expression [("i" | "oraz" | ",") expression]
     Statement zeros() {
-        Statement s{.kind = Statement::Kind::Zeros, .at = take().at};
+        Statement s = begun(Statement::Kind::Zeros, take().at);
         if (!isWord(peek(), U"zerowe")) throw unexpected(peek());
         take();
         if (isWord(peek(), U"to")) take();
@@ -243,7 +261,7 @@ private:
 
     // axis := "oś" "symetrii" [":"] letter "=" expression
     Statement axis() {
-        Statement s{.kind = Statement::Kind::Axis, .at = take().at};
+        Statement s = begun(Statement::Kind::Axis, take().at);
         if (!isWord(peek(), U"symetrii")) throw unexpected(peek());
         take();
         if (peek().type == T::Colon) take();
@@ -258,7 +276,7 @@ private:
 
     // value-set := "ZW" "=" interval, its ends possibly infinite
     Statement valueSet() {
-        Statement s{.kind = Statement::Kind::ValueSet, .at = take().at};
+        Statement s = begun(Statement::Kind::ValueSet, take().at);
         // "ZW=<-3; +∞)" typed without blanks: "=<" is "=" and the bracket "<", not "≤".
         Token& sign = tokens_[std::min(pos_, tokens_.size() - 1)];
         if (sign.type == T::Relation && sign.relation == Relation::LessOrEqual && text_.substr(sign.at, 2) == U"=<") {
@@ -279,7 +297,7 @@ private:
 
     // term := signed-factor { [· | / | :] signed-factor }
     Node term() {
-        Node product{.kind = Kind::Product, .at = peek().at};
+        Node product = nodeOf(Kind::Product, peek().at);
         product.parts.push_back(signedFactor());
         while (true) {
             const Token& op = peek();
@@ -317,15 +335,34 @@ private:
     Node primary() {
         const Token& t = take();
         switch (t.type) {
-        case T::Number: return {.kind = Kind::Number, .at = t.at, .number = t.number};
-        case T::Root: return {.kind = Kind::Root, .at = t.at, .letter = t.letter, .root = int(t.power)};
-        case T::Letter:
+        case T::Number: {
+            Node n = nodeOf(Kind::Number, t.at);
+            n.number = t.number;
+            return n;
+        }
+        case T::Root: {
+            Node n = nodeOf(Kind::Root, t.at);
+            n.letter = t.letter;
+            n.root = int(t.power);
+            return n;
+        }
+        case T::Letter: {
             if (peek().type == T::Open && (functions_.contains(t.letter) || !text::IsLower(t.letter))) {
                 take();
-                return {.kind = Kind::Call, .at = t.at, .letter = t.letter, .parts = {bracketed()}};
+                Node call = nodeOf(Kind::Call, t.at);
+                call.letter = t.letter;
+                call.parts.push_back(bracketed());
+                return call;
             }
-            return {.kind = Kind::Letter, .at = t.at, .letter = t.letter};
-        case T::Open: return {.kind = Kind::Group, .at = t.at, .parts = {bracketed()}};
+            Node letter = nodeOf(Kind::Letter, t.at);
+            letter.letter = t.letter;
+            return letter;
+        }
+        case T::Open: {
+            Node group = nodeOf(Kind::Group, t.at);
+            group.parts.push_back(bracketed());
+            return group;
+        }
         default: throw unexpected(t);
         }
     }
@@ -394,7 +431,10 @@ private:
         const Token& last = tokens_[close];
         if (point && last.type != T::Close) throw ErrorAt(last.at, "Współrzędne punktu stoją w nawiasie ( )" + Place(last.at));
         const std::size_t split = separator(open.at + 1, last.at, point);
-        Bracket b{.from = end(open.at + 1, split), .to = end(split + 1, last.at), .at = open.at};
+        Bracket b;
+        b.from = end(open.at + 1, split);
+        b.to = end(split + 1, last.at);
+        b.at = open.at;
         b.from.closed = point || open.type != T::Open;
         b.to.closed = point || last.type != T::Close;
         pos_ = close + 1;
@@ -410,12 +450,18 @@ private:
         const bool signedInfinity = (tokens[0].type == T::Minus || tokens[0].type == T::Plus) && tokens[1].type == T::Infinity;
         if (tokens[0].type == T::Infinity || signedInfinity) {
             if (tokens[signedInfinity ? 2 : 1].type != T::End) throw UnknownCharacter(text_, tokens[signedInfinity ? 2 : 1].at);
-            return {.infinity = tokens[0].type == T::Minus ? -1 : 1, .at = at};
+            End infinite;
+            infinite.infinity = tokens[0].type == T::Minus ? -1 : 1;
+            infinite.at = at;
+            return infinite;
         }
         Parser inner(text_, std::move(tokens));
         Node value = inner.expression();
         if (inner.peek().type != T::End) throw inner.unexpected(inner.peek());
-        return {.value = std::move(value), .at = at};
+        End finite;
+        finite.value = std::move(value);
+        finite.at = at;
+        return finite;
     }
 
     std::u32string_view text_;

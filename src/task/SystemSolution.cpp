@@ -52,7 +52,11 @@ Steps SystemSteps(const System& system, const std::string& text) {
                  "Podstawiamy " + system.other + " = " + other + " do " + ordinal[1 - s.from] +
                      " równania i porządkujemy: " + PolynomialText(equation) + " = 0"},
                 std::nullopt};
-    Task moved{.kind = Kind::Equation, .left = PolynomialText(equation), .right = "0", .leftValue = equation};
+    Task moved;
+    moved.kind = Kind::Equation;
+    moved.left = PolynomialText(equation);
+    moved.right = "0";
+    moved.leftValue = equation;
     moved.letter = system.variable;
     const Steps solved = RelationSteps(moved, std::nullopt);
     // Without its task line, which the line above says, and its answer in x alone.
@@ -78,8 +82,12 @@ Steps SystemSteps(const System& system, const std::string& text) {
         graphs.push_back(e->coefficientOf(o, 0).scaled(-1 / e->coefficientOf(o, 1).constantTerm()).inOne(v));
     }
     if (graphs.size() == 2 && system.variable == "x" && system.other == "y") {
-        Task both{.kind = Kind::Equation, .left = PolynomialText(graphs[0]), .right = PolynomialText(graphs[1]),
-                  .leftValue = graphs[0], .rightValue = graphs[1]};
+        Task both;
+        both.kind = Kind::Equation;
+        both.left = PolynomialText(graphs[0]);
+        both.right = PolynomialText(graphs[1]);
+        both.leftValue = graphs[0];
+        both.rightValue = graphs[1];
         Steps drawn{{"Odpowiedź"}, std::nullopt};
         AddCommonPoints(both, graphs[0] - graphs[1], drawn, PointsAnswer::AfterSet);
         steps.graph = drawn.graph;

@@ -136,16 +136,6 @@ private:
 
     // Conditions on a function not given, or a formula with unknown coefficients.
     bool isFit() {
-        // f(x) = x² − 4x + 3, f(2) = −1, f(3) = 0: values of a given function, checked as conditions.
-        if (defined_.size() == 1 && defined_[0].unknowns.empty() && statements_.size() > 2) {
-            const bool values = std::all_of(statements_.begin(), statements_.end(), [&](const Statement& s) {
-                if (s.kind == Statement::Kind::Definition) return true;
-                if (s.kind != Statement::Kind::Relation || s.relations.empty()) return false;
-                return std::all_of(s.relations.begin(), s.relations.end(), [](Relation r) { return r == Relation::Equal; }) &&
-                       std::all_of(s.formulas.begin(), s.formulas.end(), [&](const Node& f) { return valueOf(f).isConstant(); });
-            });
-            if (values) return true;
-        }
         for (const Statement& s : statements_) {
             switch (s.kind) {
             case Statement::Kind::Vertex:
@@ -164,6 +154,23 @@ private:
                 }
             }
         }
+        // f(x) = x² − 4x + 3, f(2) = −1, f(3) = 0: values of a given function, checked as conditions.
+        if (defined_.size() == 1 && defined_[0].unknowns.empty() && statements_.size() > 2) {
+            const bool values = std::all_of(statements_.begin(), statements_.end(), [&](const Statement& s) {
+                if (s.kind == Statement::Kind::Definition) return true;
+                if (s.kind != Statement::Kind::Relation || s.relations.empty()) return false;
+                return std::all_of(s.relations.begin(), s.relations.end(), [](Relation r) { return r == Relation::Equal; }) &&
+                       std::all_of(s.formulas.begin(), s.formulas.end(), [&](const Node& f) { return valueOf(f).isConstant(); });
+            });
+            if (values) return true;
+        }
+        // a = 2, b = 4, c = 1 (or p and q): the coefficients themselves, two or more.
+        const bool coefficients = statements_.size() > 1 && std::all_of(statements_.begin(), statements_.end(), [&](const Statement& s) {
+            return s.kind == Statement::Kind::Relation && s.formulas.size() == 2 && isLetter(s.formulas[0]) &&
+                   std::u32string_view(U"abcpq").find(s.formulas[0].letter) != std::u32string_view::npos &&
+                   s.relations[0] == Relation::Equal && valueOf(s.formulas[1]).isConstant();
+        });
+        if (coefficients) return true;
         return std::any_of(defined_.begin(), defined_.end(), [](const Defined& d) { return !d.unknowns.empty(); });
     }
 

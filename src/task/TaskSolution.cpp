@@ -1,5 +1,6 @@
 #include "task/TaskSolution.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "solution/SchoolNotation.h"
@@ -44,7 +45,9 @@ Steps functionSteps(const Task& task) {
 
 // Two functions' graphs: their formulas equated and solved, the points in the answer.
 Steps twoGraphsSteps(const TwoGraphs& graphs, const std::string& text) {
-    Task equation = graphs.asked.value_or(Task{.kind = Kind::Equation});
+    Task equation;
+    equation.kind = Kind::Equation;
+    if (graphs.asked) equation = *graphs.asked;
     // f(x) ≥ g(x), or g(x) ≤ f(x), is solved with their formulas in place of f(x) and g(x).
     const bool turned = graphs.asked && equation.leftValue != graphs.first.leftValue;
     const Task& left = turned ? graphs.second : graphs.first;
@@ -68,8 +71,13 @@ Steps twoGraphsSteps(const TwoGraphs& graphs, const std::string& text) {
 
 Steps taskSteps(const Task& task) {
     if (task.kind == Kind::Function) return functionSteps(task);
-    // x on both sides of an equation: where the two graphs meet.
+    // x on both sides of an equation: where the two graphs meet; f(x) = 8 of a given f: where f meets y = 8.
     const bool bothSides = task.kind == Kind::Equation && task.leftValue.degree() > 0 && task.rightValue.degree() > 0;
+    const bool ofGiven = task.given.starts_with(LetterOf(task) + "(") && task.given.find("(") == 1 &&
+                         task.leftValue.degree() + task.rightValue.degree() > 0;
+    if (ofGiven) {
+        return RelationSteps(task, task.kind == Kind::Equation ? PointsAnswer::AfterSolutions : PointsAnswer::AfterSet);
+    }
     return RelationSteps(task, bothSides ? std::optional(PointsAnswer::AfterSolutions) : std::nullopt);
 }
 
@@ -96,7 +104,8 @@ solution::Solution SolveTask(const Problem& problem) {
     if (steps.graph) steps.lines.push_back(solution::DescriptionLine(*steps.graph));
     if (letter != "x") InLetter(steps, letter);
     // P(a): the variable shares its letter with a coefficient of the general form; said once, before the steps.
-    if ((letter == "a" || letter == "b" || letter == "c") && steps.lines.size() > 1) {
+    const bool quadratic = std::any_of(steps.lines.begin(), steps.lines.end(), [](const std::string& l) { return l.starts_with("Δ = "); });
+    if ((letter == "a" || letter == "b" || letter == "c") && quadratic) {
         steps.lines.insert(steps.lines.begin() + 1, "Uwaga: niżej a, b i c to współczynniki postaci ogólnej; " + letter +
                                                         "₁ i " + letter + "₂ to miejsca zerowe.");
     }
