@@ -294,9 +294,9 @@ private:
         std::u32string letters;
         while (text::IsLetter(peek())) letters += text_[i_++];
         const bool repeated = std::all_of(letters.begin(), letters.end(), [&](char32_t c) { return c == letters[0]; });
-        // "i" and "w" standing alone are the words "and" and "in".
+        // "i" standing alone is the word "and"; "w" the word "in" before "przedziale".
         const bool alone = (token.at == 0 || IsBlank(text_[token.at - 1])) && (i_ == text_.size() || IsBlank(peek()));
-        if ((letters == U"i" || letters == U"w") && alone) {
+        if ((letters == U"i" && alone) || (letters == U"w" && alone && interval())) {
             token.type = T::Word;
             token.word = letters;
             return token;
@@ -311,6 +311,15 @@ private:
         token.type = T::Word;
         token.word = known(letters);
         return token;
+    }
+
+    // Whether "przedziale" follows, past blanks.
+    bool interval() const {
+        std::size_t ahead = 0;
+        while (IsBlank(peek(ahead))) ++ahead;
+        std::u32string next;
+        while (text::IsLetter(peek(ahead))) next += text::Lower(peek(ahead++));
+        return next == U"przedziale";
     }
 
     // A word as the reader knows it, in any case and without Polish letters:

@@ -51,7 +51,10 @@ std::string InLetter(const std::string& text, const std::string& letter) {
 }
 
 void InLetter(Steps& steps, const std::string& letter) {
-    for (std::string& line : steps.lines) line = InLetter(line, letter);
+    // The task line stays as read: an x that cancelled out is still the pupil's x.
+    for (std::string& line : steps.lines) {
+        if (!line.starts_with("Zadanie: ")) line = InLetter(line, letter);
+    }
     if (!steps.graph) return;
     steps.graph->description = InLetter(steps.graph->description, letter);
     sketch::Sketch& s = steps.graph->sketch;
