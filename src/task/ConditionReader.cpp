@@ -159,6 +159,7 @@ Fit ReadFit(const std::vector<Statement>& statements, const std::vector<Defined>
         fit.name = s.name == U'y' ? "y" : letterText(s.name);
         fit.letter = letterText(d.definition.variable);
         fit.formula = TextOf(s.formulas[0]);
+        fit.formulaAt = s.formulas[0].at;
         fit.value = d.definition.value;
         for (char32_t u : d.unknowns) {
             fit.unknowns.push_back(letterText(u));

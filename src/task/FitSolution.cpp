@@ -347,7 +347,12 @@ std::vector<std::string> checkLines(const Fit& fit, const Polynomial& f) {
 std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
     // A formula given whole is checked, never refused.
     if (fit.unknowns.empty() && !fit.formula.empty()) {
-        return FitFormula{{}, fit.value.inOne(text::Decode(fit.letter)[0])};
+        const Polynomial f = fit.value.inOne(text::Decode(fit.letter)[0]);
+        if (f.c2 == 0) {
+            return ErrorAt(fit.formulaAt, "To nie jest funkcja kwadratowa: po uporządkowaniu nie ma w niej " + fit.letter +
+                                              "²" + Place(fit.formulaAt));
+        }
+        return FitFormula{{}, f};
     }
     try {
         const std::string name = (fit.name == "y" ? "y" : fit.name + "(x)");

@@ -70,6 +70,7 @@ struct Condition {
 struct Fit {
     std::string name = "f", letter = "x";
     std::string formula;          // the formula typed, "" where none
+    std::size_t formulaAt = 0;    // where it begins
     Poly value;                   // its value in the variable and the unknowns
     std::vector<std::string> unknowns;
     std::vector<Condition> conditions;
