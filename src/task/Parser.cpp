@@ -218,10 +218,11 @@ private:
         }
         if (depth != 0) return false;
         const std::u32string_view inside = text_.substr(tokens_[open].at, tokens_[close].at - tokens_[open].at);
-        // A semicolon stands in no formula; a comma may be a decimal one, as in (0,75)x.
+        // A semicolon stands in no formula; a comma may be a decimal one, as in (0,75)x
+        // or (1,5 · a): a pair of numbers only, ending the statement.
         if (inside.find(U';') != inside.npos) return true;
         const bool ends = tokens_[close + 1].type == T::End || isSeparator(tokens_[close + 1]);
-        return ends && inside.find(U',') != inside.npos;
+        return ends && inside.find(U',') != inside.npos && std::none_of(inside.begin(), inside.end(), text::IsLetter);
     }
 
     // vertex := ("wierzchołek" [W] | W) ["="] pair;  point := [letter] ["="] pair
