@@ -222,7 +222,13 @@ private:
         // or (1,5 · a): a pair of numbers only, ending the statement.
         if (inside.find(U';') != inside.npos) return true;
         const bool ends = tokens_[close + 1].type == T::End || isSeparator(tokens_[close + 1]);
-        return ends && inside.find(U',') != inside.npos && std::none_of(inside.begin(), inside.end(), text::IsLetter);
+        if (!ends || inside.find(U',') == inside.npos) return false;
+        // A comma with a blank beside it parts two ends; an unspaced one only between plain numbers: "(2,7)".
+        for (std::size_t i = 1; i + 1 < inside.size(); ++i) {
+            if (inside[i] == U',' && (IsBlank(inside[i - 1]) || IsBlank(inside[i + 1]))) return true;
+        }
+        static constexpr std::u32string_view plain = U"(0123456789,./-\u2212 ";
+        return std::all_of(inside.begin(), inside.end(), [](char32_t c) { return plain.find(c) != plain.npos; });
     }
 
     // vertex := ("wierzchołek" [W] | W) ["="] pair;  point := [letter] ["="] pair
