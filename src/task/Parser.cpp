@@ -142,6 +142,17 @@ private:
             return namedPoint(Statement::Kind::Point);
         }
         if (first.type == T::Open && pointAfter(0)) return namedPoint(Statement::Kind::Point);
+        // "W = (1122.222)": a point's name before one number in brackets.
+        if (first.type == T::Letter && !text::IsLower(first.letter) && isEqual(peek(1)) && peek(2).type == T::Open) {
+            std::size_t close = pos_ + 2;
+            for (int depth = 0; close < tokens_.size(); ++close) {
+                if (tokens_[close].type == T::Open) ++depth;
+                if (tokens_[close].type == T::Close && --depth == 0) break;
+            }
+            if (close + 1 < tokens_.size() && (tokens_[close + 1].type == T::End || isSeparator(tokens_[close + 1]))) {
+                throw ErrorAt(peek(2).at, "Współrzędne punktu rozdziela średnik, np. W = (1; 5)" + Place(peek(2).at));
+            }
+        }
         return relation();
     }
 
@@ -227,7 +238,7 @@ private:
         for (std::size_t i = 1; i + 1 < inside.size(); ++i) {
             if (inside[i] == U',' && (IsBlank(inside[i - 1]) || IsBlank(inside[i + 1]))) return true;
         }
-        static constexpr std::u32string_view plain = U"(0123456789,./-\u2212 ";
+        static constexpr std::u32string_view plain = U"(0123456789,./-\u2212 ";  // from the opening bracket on
         return std::all_of(inside.begin(), inside.end(), [](char32_t c) { return plain.find(c) != plain.npos; });
     }
 
