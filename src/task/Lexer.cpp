@@ -296,7 +296,7 @@ private:
         const bool repeated = std::all_of(letters.begin(), letters.end(), [&](char32_t c) { return c == letters[0]; });
         // "i" standing alone is the word "and"; "w" the word "in" before "przedziale".
         const bool alone = (token.at == 0 || IsBlank(text_[token.at - 1])) && (i_ == text_.size() || IsBlank(peek()));
-        if ((letters == U"i" && alone) || (letters == U"w" && alone && interval())) {
+        if ((letters == U"i" && alone && joins(token.at)) || (letters == U"w" && alone && interval())) {
             token.type = T::Word;
             token.word = letters;
             return token;
@@ -311,6 +311,18 @@ private:
         token.type = T::Word;
         token.word = known(letters);
         return token;
+    }
+
+    // Whether "i" at AT stands between two things it can join: after no sign
+    // and before something, as in "−1 i 3", never "1 = i" or "x + i".
+    bool joins(std::size_t at) const {
+        std::size_t before = at;
+        while (before > 0 && IsBlank(text_[before - 1])) --before;
+        std::size_t after = at + 1;
+        while (after < text_.size() && IsBlank(text_[after])) ++after;
+        static constexpr std::u32string_view signs = U"+-\u2212*·×/:÷=<>≤≥^(";
+        return before > 0 && signs.find(text_[before - 1]) == signs.npos && after < text_.size() &&
+               signs.find(text_[after]) == signs.npos;
     }
 
     // Whether "przedziale" follows, past blanks.
