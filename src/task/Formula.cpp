@@ -59,6 +59,13 @@ bool formsWord(const std::string& left, const std::string& right) {
     return run.size() > 2 && std::any_of(run.begin(), run.end(), [&](char32_t c) { return c != run[0]; });
 }
 
+// Whether TEXT ends in a letter that a bracket after it would make a
+// function's call: a capital, or f, g, h ("W(1 · 10⁵⁰)" would be W at 10⁵⁰).
+bool namesFunction(const std::string& text) {
+    const std::u32string t = text::Decode(text);
+    return !t.empty() && text::IsLetter(t.back()) && (!text::IsLower(t.back()) || std::u32string_view(U"fgh").find(t.back()) != std::u32string_view::npos);
+}
+
 std::string powersText(std::string text, const Node& node) {
     for (std::size_t i = 0; i < node.powers.size(); ++i) {
         if (i > 0) text = "(" + text + ")";
@@ -101,7 +108,7 @@ std::string coreText(const Node& node, const Substitution& put) {
             default:
                 // Side by side as typed, unless two numbers, or letters into a word, would run together.
                 if (lexer::IsDigit(char32_t(next.front())) || (part.kind == Node::Kind::Letter && put.contains(part.letter)) ||
-                    formsWord(text, next)) {
+                    formsWord(text, next) || (next.front() == '(' && namesFunction(text))) {
                     text += " · ";
                 }
             }
