@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,12 @@ inline bool calls(const std::vector<Node>& formulas, char32_t name) {
         if ((n.kind == Node::Kind::Call && n.letter == name) || calls(n.parts, name)) return true;
     }
     return false;
+}
+
+// Whether the letter L stands anywhere in N.
+inline bool mentions(const Node& n, char32_t l) {
+    if (n.kind == Node::Kind::Letter && n.letter == l) return true;
+    return std::any_of(n.parts.begin(), n.parts.end(), [&](const Node& part) { return mentions(part, l); });
 }
 
 inline bool isCall(const Node& n) { return n.kind == Node::Kind::Call && n.minuses == 0 && n.powers.empty(); }

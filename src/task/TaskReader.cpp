@@ -25,7 +25,20 @@ using namespace reading;
 // equation or inequality; two graphs; a system; or a function from conditions.
 class Reader {
 public:
-    Reader(std::u32string_view text, const std::vector<Statement>& statements) : text_(text), statements_(statements) {}
+    Reader(std::u32string_view text, std::vector<Statement> statements) : text_(text), statements_(std::move(statements)) {
+        // y = … with y on its right too is an equation in y, never y's formula.
+        for (Statement& s : statements_) {
+            if (s.kind != Statement::Kind::Definition || s.name != U'y' || !mentions(s.formulas[0], U'y')) continue;
+            Node y;
+            y.kind = Node::Kind::Letter;
+            y.at = s.at;
+            y.letter = U'y';
+            s.kind = Statement::Kind::Relation;
+            s.formulas.insert(s.formulas.begin(), y);
+            s.relations = {Relation::Equal};
+            s.signsAt = {s.formulas[1].at};
+        }
+    }
 
     Problem problem() {
         // Definitions first: f(x) = … gives every call of f its value.
@@ -353,7 +366,7 @@ private:
 
 
     std::u32string_view text_;
-    const std::vector<Statement>& statements_;
+    std::vector<Statement> statements_;
     Functions functions_;
     std::vector<Defined> defined_;
 };
