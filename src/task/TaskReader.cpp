@@ -300,10 +300,14 @@ private:
     TwoGraphs twoGraphs(const Statement* asked) {
         TwoGraphs graphs;
         Task* tasks[] = {&graphs.first, &graphs.second};
+        // y = 3 beside y = t² takes its variable: a constant has none of its own.
+        const bool constant[] = {defined_[0].definition.value.isConstant() && defined_[0].statement->variable == 0,
+                                 defined_[1].definition.value.isConstant() && defined_[1].statement->variable == 0};
         for (std::size_t i = 0; i < 2; ++i) {
             const Defined& d = defined_[i];
+            const char32_t variable = constant[i] ? defined_[1 - i].definition.variable : d.definition.variable;
             tasks[i]->name = NameOf(d);
-            tasks[i]->letter = letterText(d.definition.variable);
+            tasks[i]->letter = letterText(variable);
             tasks[i]->left = TextOf(d.statement->formulas[0]);
             tasks[i]->leftValue = d.definition.value.inOne(d.definition.variable);
         }
