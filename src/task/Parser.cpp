@@ -154,7 +154,9 @@ private:
                 if (tokens_[close].type == T::Open) ++depth;
                 if (tokens_[close].type == T::Close && --depth == 0) break;
             }
-            if (close + 1 < tokens_.size() && (tokens_[close + 1].type == T::End || isSeparator(tokens_[close + 1]))) {
+            const bool ends = close + 1 < tokens_.size() && (tokens_[close + 1].type == T::End || isSeparator(tokens_[close + 1]));
+            const std::u32string_view inside = text_.substr(peek(2).at, tokens_[std::min(close, tokens_.size() - 1)].at - peek(2).at);
+            if (ends && plainNumbers(inside)) {
                 throw ErrorAt(peek(2).at, "Współrzędne punktu rozdziela średnik, np. W = (1; 5)" + Place(peek(2).at));
             }
         }
@@ -243,7 +245,12 @@ private:
         for (std::size_t i = 1; i + 1 < inside.size(); ++i) {
             if (inside[i] == U',' && (IsBlank(inside[i - 1]) || IsBlank(inside[i + 1]))) return true;
         }
-        static constexpr std::u32string_view plain = U"(0123456789,./-\u2212 ";  // from the opening bracket on
+        return plainNumbers(inside);
+    }
+
+    // Whether INSIDE, from its opening bracket on, holds numbers and nothing else: "(2,7", "(1122.222".
+    static bool plainNumbers(std::u32string_view inside) {
+        static constexpr std::u32string_view plain = U"(0123456789,./-\u2212 ";
         return std::all_of(inside.begin(), inside.end(), [](char32_t c) { return plain.find(c) != plain.npos; });
     }
 
