@@ -250,7 +250,7 @@ private:
 
     // Whether INSIDE, from its opening bracket on, holds numbers and nothing else: "(2,7", "(1122.222".
     static bool plainNumbers(std::u32string_view inside) {
-        static constexpr std::u32string_view plain = U"(0123456789,./-\u2212 ";
+        static constexpr std::u32string_view plain = U"(0123456789,./+-\u2212 ";
         return std::all_of(inside.begin(), inside.end(), [](char32_t c) { return plain.find(c) != plain.npos; });
     }
 
