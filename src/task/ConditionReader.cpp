@@ -37,7 +37,10 @@ void condition(const Statement& s, std::vector<Condition>& out, const Fit& fit, 
     case Statement::Kind::Zeros:
         for (std::size_t i = 0; i < s.formulas.size(); ++i) {
             const mpq_class x = ConstantOf(s.formulas[i], functions);
-            add(K::Zero, fit.letter + (s.formulas.size() == 1 ? "₀" : i == 0 ? "₁" : "₂") + " = " + NumberText(x), x, 0);
+            // One zero said as typed: x₀ would read back as no zero at all.
+            add(K::Zero, s.formulas.size() == 1 ? "miejsce zerowe " + NumberText(x)
+                                                : fit.letter + (i == 0 ? "₁" : "₂") + " = " + NumberText(x),
+                x, 0);
         }
         return;
     case Statement::Kind::Axis: {

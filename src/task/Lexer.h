@@ -32,7 +32,7 @@ std::vector<Token> Tokens(std::u32string_view text);
 
 // The words a task may hold beside its formulas; any other is refused.
 inline constexpr std::u32string_view words[] = {
-    U"dla", U"w", U"przedziale", U"należy", U"do", U"in", U"i", U"oraz", U"wierzchołek", U"miejsca", U"zerowe",
+    U"dla", U"w", U"przedziale", U"należy", U"do", U"in", U"i", U"oraz", U"wierzchołek", U"miejsca", U"miejsce", U"zerowe",
     U"oś", U"symetrii", U"ZW", U"to"};
 
 bool IsBlank(char32_t c);

@@ -140,7 +140,7 @@ private:
         if (isWord(first, U"wierzchołek") || (first.type == T::Letter && first.letter == U'W' && pointAfter(1))) {
             return namedPoint(Statement::Kind::Vertex);
         }
-        if (isWord(first, U"miejsca")) return zeros();
+        if (isWord(first, U"miejsca") || isWord(first, U"miejsce")) return zeros();
         if (isWord(first, U"oś")) return axis();
         if (isWord(first, U"ZW")) return valueSet();
         if (first.type == T::Letter && !text::IsLower(first.letter) && pointAfter(1)) {
@@ -265,7 +265,7 @@ private:
         return s;
     }
 
-    // zeros := "miejsca" "zerowe" ["to"] [":"] expression [("i" | "oraz" | ",") expression]
+    // zeros := ("miejsca" | "miejsce") "zerowe" ["to"] [":"] expression [("i" | "oraz" | ",") expression]
     Statement zeros() {
         Statement s = begun(Statement::Kind::Zeros, take().at);
         if (!isWord(peek(), U"zerowe")) throw unexpected(peek());
