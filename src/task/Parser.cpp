@@ -127,14 +127,11 @@ private:
 
     // statement := definition | clause | vertex | zeros | axis | value-set | point | relation
     Statement statement() {
+        // A plus before a statement says nothing, and its text leaves it out: "+ y = 3" is y = 3.
+        while (peek().type == T::Plus) take();
         const Token& first = peek();
         // f(x) = … defines f once; after that "f(x) = g(x)" is an equation.
         if (pos_ + 4 < tokens_.size() && header(pos_) && !defined_.contains(first.letter)) return definition();
-        // "+ y = …" is y = …, as the plus is written nowhere else either.
-        if (first.type == T::Plus && peek(1).type == T::Letter && peek(1).letter == U'y' && isEqual(peek(2))) {
-            take();
-            return definition();
-        }
         if (first.type == T::Letter && first.letter == U'y' && isEqual(peek(1))) return definition();
         if (startsClause()) return clause();
         if (isWord(first, U"wierzchołek") || (first.type == T::Letter && first.letter == U'W' && pointAfter(1))) {
