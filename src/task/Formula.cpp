@@ -87,7 +87,13 @@ std::string coreText(const Node& node, const Substitution& put) {
         return found != put.end() ? found->second : text::Encode(std::u32string(1, node.letter));
     }
     case Node::Kind::Root: return text::Encode(std::u32string(1, node.letter)) + (node.root == 1 ? "₁" : "₂");
-    case Node::Kind::Group: return "(" + TextOf(node.parts[0], put) + ")";
+    case Node::Kind::Group: {
+        // "(5)" is 5: a bare number needs no bracket, and "W = (5)" would read back as a point.
+        const Node& inner = node.parts[0];
+        const bool bare = inner.kind == Node::Kind::Number && inner.minuses == 0 && inner.powers.empty() && node.powers.empty();
+        const std::string text = TextOf(inner, put);
+        return bare && text.front() != '(' ? text : "(" + text + ")";
+    }
     case Node::Kind::Call: return text::Encode(std::u32string(1, node.letter)) + "(" + TextOf(node.parts[0], put) + ")";
     case Node::Kind::Sum: {
         std::string text = TextOf(node.parts[0], put);

@@ -144,19 +144,6 @@ private:
             return namedPoint(Statement::Kind::Point);
         }
         if (first.type == T::Open && pointAfter(0)) return namedPoint(Statement::Kind::Point);
-        // "W = (1122.222)": a point's name before one number in brackets.
-        if (first.type == T::Letter && !text::IsLower(first.letter) && isEqual(peek(1)) && peek(2).type == T::Open) {
-            std::size_t close = pos_ + 2;
-            for (int depth = 0; close < tokens_.size(); ++close) {
-                if (tokens_[close].type == T::Open) ++depth;
-                if (tokens_[close].type == T::Close && --depth == 0) break;
-            }
-            const bool ends = close + 1 < tokens_.size() && (tokens_[close + 1].type == T::End || isSeparator(tokens_[close + 1]));
-            const std::u32string_view inside = text_.substr(peek(2).at, tokens_[std::min(close, tokens_.size() - 1)].at - peek(2).at);
-            if (ends && plainNumbers(inside)) {
-                throw ErrorAt(peek(2).at, "Współrzędne punktu rozdziela średnik, np. W = (1; 5)" + Place(peek(2).at));
-            }
-        }
         return relation();
     }
 
