@@ -251,6 +251,7 @@ private:
 
     // zeros := ("miejsca" | "miejsce") "zerowe" ["to"] [":"] expression [("i" | "oraz" | ",") expression]
     Statement zeros() {
+        const bool one = isWord(peek(), U"miejsce");
         Statement s = begun(Statement::Kind::Zeros, take().at);
         if (!isWord(peek(), U"zerowe")) throw unexpected(peek());
         take();
@@ -260,7 +261,8 @@ private:
         s.formulas.push_back(expression());
         // "miejsca zerowe -1,3": one zero −1,3, or two, −1 and 3?
         const std::u32string_view typed = text_.substr(from, peek().at - from);
-        if (const auto comma = typed.find(U','); comma != typed.npos && !isWord(peek(), U"i") && !isWord(peek(), U"oraz")) {
+        const auto comma = typed.find(U',');
+        if (!one && comma != typed.npos && !isWord(peek(), U"i") && !isWord(peek(), U"oraz")) {
             throw ErrorAt(from + comma, "Nie wiadomo, czy to jedno miejsce zerowe z przecinkiem, czy dwa: dwa oddziel "
                                         "słowem „i”, np. miejsca zerowe −1 i 3" + Place(from + comma));
         }
