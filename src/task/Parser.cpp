@@ -225,16 +225,16 @@ private:
         if (inside.find(U';') != inside.npos) return true;
         const bool ends = tokens_[close + 1].type == T::End || isSeparator(tokens_[close + 1]);
         if (!ends || inside.find(U',') == inside.npos) return false;
-        // A comma with a blank beside it parts two ends; an unspaced one only between plain numbers: "(2,7)".
+        // A comma with a blank beside it parts two ends; an unspaced one only between whole numbers: "(2,7)".
         for (std::size_t i = 1; i + 1 < inside.size(); ++i) {
             if (inside[i] == U',' && (IsBlank(inside[i - 1]) || IsBlank(inside[i + 1]))) return true;
         }
         return plainNumbers(inside);
     }
 
-    // Whether INSIDE, from its opening bracket on, holds numbers and nothing else: "(2,7", "(1122.222".
+    // Whether INSIDE, from its opening bracket on, holds whole numbers and commas alone: "(2,7", "(−1,5,2".
     static bool plainNumbers(std::u32string_view inside) {
-        static constexpr std::u32string_view plain = U"(0123456789,./+-\u2212 ";
+        static constexpr std::u32string_view plain = U"(0123456789,+-\u2212 ";
         return std::all_of(inside.begin(), inside.end(), [](char32_t c) { return plain.find(c) != plain.npos; });
     }
 
