@@ -232,10 +232,22 @@ private:
         return plainNumbers(inside);
     }
 
-    // Whether INSIDE, from its opening bracket on, holds whole numbers and commas alone: "(2,7", "(−1,5,2".
+    // Whether INSIDE, from its opening bracket on, is two whole numbers parted by a comma: "(2,7", "(−1,3".
     static bool plainNumbers(std::u32string_view inside) {
-        static constexpr std::u32string_view plain = U"(0123456789,+-\u2212 ";
-        return std::all_of(inside.begin(), inside.end(), [](char32_t c) { return plain.find(c) != plain.npos; });
+        std::size_t i = 1;
+        const auto blanks = [&] { while (i < inside.size() && IsBlank(inside[i])) ++i; };
+        const auto whole = [&] {
+            if (i < inside.size() && (inside[i] == U'-' || inside[i] == U'\u2212' || inside[i] == U'+')) ++i;
+            const std::size_t from = i;
+            while (i < inside.size() && IsDigit(inside[i])) ++i;
+            return i > from;
+        };
+        blanks();
+        if (!whole() || i >= inside.size() || inside[i] != U',') return false;
+        ++i;
+        const bool second = whole();
+        blanks();
+        return second && i == inside.size();
     }
 
     // vertex := ("wierzchołek" [W] | W) ["="] pair;  point := [letter] ["="] pair
