@@ -74,6 +74,8 @@ std::string powersText(std::string text, const Node& node) {
     return text;
 }
 
+std::string written(const Node& node, const Substitution& put);
+
 std::string coreText(const Node& node, const Substitution& put) {
     switch (node.kind) {
     case Node::Kind::Number: {
@@ -91,21 +93,21 @@ std::string coreText(const Node& node, const Substitution& put) {
         // "(5)" is 5: a bare number needs no bracket, and "W = (5)" would read back as a point.
         const Node& inner = node.parts[0];
         const bool bare = inner.kind == Node::Kind::Number && inner.minuses == 0 && inner.powers.empty() && node.powers.empty();
-        const std::string text = TextOf(inner, put);
+        const std::string text = written(inner, put);
         return bare && text.front() != '(' ? text : "(" + text + ")";
     }
-    case Node::Kind::Call: return text::Encode(std::u32string(1, node.letter)) + "(" + TextOf(node.parts[0], put) + ")";
+    case Node::Kind::Call: return text::Encode(std::u32string(1, node.letter)) + "(" + written(node.parts[0], put) + ")";
     case Node::Kind::Sum: {
-        std::string text = TextOf(node.parts[0], put);
+        std::string text = written(node.parts[0], put);
         for (std::size_t i = 1; i < node.parts.size(); ++i) {
-            text += (node.joints[i - 1].op == Op::Plus ? " + " : " − ") + TextOf(node.parts[i], put);
+            text += (node.joints[i - 1].op == Op::Plus ? " + " : " − ") + written(node.parts[i], put);
         }
         return text;
     }
     case Node::Kind::Product: {
-        std::string text = TextOf(node.parts[0], put);
+        std::string text = written(node.parts[0], put);
         for (std::size_t i = 1; i < node.parts.size(); ++i) {
-            const std::string next = TextOf(node.parts[i], put);
+            const std::string next = written(node.parts[i], put);
             const Node& part = node.parts[i];
             switch (node.joints[i - 1].op) {
             case Op::Times: text += " · "; break;
@@ -126,12 +128,22 @@ std::string coreText(const Node& node, const Substitution& put) {
     return {};
 }
 
-}  // namespace
-
-std::string TextOf(const Node& node, const Substitution& put) {
+std::string written(const Node& node, const Substitution& put) {
     std::string signs;
     for (int i = 0; i < node.minuses; ++i) signs += "−";
     return signs + powersText(coreText(node, put), node);
+}
+
+}  // namespace
+
+std::string TextOf(const Node& node, const Substitution& put) {
+    // A whole side that is one number in brackets, "W = (−112,11)", is written bare:
+    // with a decimal comma in brackets it would read back as a point.
+    if (node.kind == Node::Kind::Group && node.minuses == 0 && node.powers.empty() &&
+        node.parts[0].kind == Node::Kind::Number && node.parts[0].powers.empty()) {
+        return written(node.parts[0], put);
+    }
+    return written(node, put);
 }
 
 Poly Evaluator::valueOf(const Node& node) {
