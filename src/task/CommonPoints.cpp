@@ -22,8 +22,21 @@ solution::Surd valueAtSurd(const Polynomial& p, const solution::Surd& x) {
     return {.u = u / common, .v = v / common, .w = w / common, .m = v == 0 ? mpz_class(1) : x.m};
 }
 
+// Where the chart draws (u + v√m)/w: worked out with room for any number of
+// digits, so that a huge m over a huge w still lands where it is (or past
+// any chart, infinite, where a double cannot hold it).
 double nearestSurd(const solution::Surd& s) {
-    return Nearest(mpq_class(s.u, s.w)) + Nearest(mpq_class(s.v, s.w)) * std::sqrt(Nearest(mpq_class(s.m)));
+    const mp_bitcnt_t bits = 64 + mpz_sizeinbase(s.m.get_mpz_t(), 2) + mpz_sizeinbase(s.w.get_mpz_t(), 2);
+    mpf_class root(s.m, bits), value(s.u, bits);
+    root = sqrt(root);
+    value += mpf_class(s.v, bits) * root;
+    value /= mpf_class(s.w, bits);
+    const long exponent = [&] {
+        long e = 0;
+        mpf_get_d_2exp(&e, value.get_mpf_t());
+        return e;
+    }();
+    return exponent > 1000 ? (sgn(value) > 0 ? HUGE_VAL : -HUGE_VAL) : value.get_d();
 }
 
 }  // namespace
@@ -70,7 +83,10 @@ void AddCommonPoints(const Task& task, const Polynomial& moved, Steps& steps, Po
     sketch.other = CurveOf(task.rightValue);
     std::string ys, list;
     for (const CommonPoint& point : points) {
-        sketch.commonPoints.push_back({point.nearestX, point.nearestY, pointText(point)});
+        // A point past what a double holds is said, not drawn.
+        if (std::isfinite(point.nearestX) && std::isfinite(point.nearestY)) {
+            sketch.commonPoints.push_back({point.nearestX, point.nearestY, pointText(point)});
+        }
         ys += (ys.empty() ? "" : ", ") + std::string("dla x = ") + point.x + " jest y = " + point.y;
         list += (list.empty() ? "" : " i ") + pointText(point);
     }
