@@ -237,6 +237,7 @@ private slots:
             "Odpowiedź: f(x) = (1/3)x² − (4/3)x + 1"};
         QTest::newRow("an unknown coefficient") << "f(x) = a(x - 1)(x - 3), f(0) = 6" << QStringList{
             "f(0) = 6: a(0 − 1)(0 − 3) = 6, czyli 3a = 6", "Odpowiedź: f(x) = 2x² − 8x + 6"};
+        QTest::newRow("negative zeros") << "miejsca zerowe -3 i -1, f(0) = 3" << QStringList{"Odpowiedź: f(x) = x² + 4x + 3"};
         QTest::newRow("a double root") << "x₁ = 1, x₂ = 1, f(0) = 2" << QStringList{"Odpowiedź: f(x) = 2x² − 4x + 2"};
         QTest::newRow("a set of values typed tight") << "ZW=<-3;+∞), x=2, f(0)=5" << QStringList{
             "f(x) = a(x − 2)² − 3", "Odpowiedź: f(x) = 2x² − 8x + 5"};

@@ -320,9 +320,10 @@ private:
         while (before > 0 && IsBlank(text_[before - 1])) --before;
         std::size_t after = at + 1;
         while (after < text_.size() && IsBlank(text_[after])) ++after;
-        static constexpr std::u32string_view signs = U"+-\u2212*·×/:÷=<>≤≥^(";
+        // After it a sign may begin a number, as in "−3 i −1"; before it none may stand.
+        static constexpr std::u32string_view signs = U"+-\u2212*·×/:÷=<>≤≥^(", joints = U"*·×/:÷=<>≤≥^)";
         return before > 0 && signs.find(text_[before - 1]) == signs.npos && after < text_.size() &&
-               signs.find(text_[after]) == signs.npos;
+               joints.find(text_[after]) == joints.npos;
     }
 
     // Whether "przedziale" follows, past blanks.
