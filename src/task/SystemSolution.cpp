@@ -61,6 +61,11 @@ Steps SystemSteps(const System& system, const std::string& text) {
     const Steps solved = RelationSteps(moved, std::nullopt);
     // Without its task line, which the line above says, and its answer in x alone.
     steps.lines.insert(steps.lines.end(), solved.lines.begin() + 1, solved.lines.end() - 1);
+    // Numbers too long to write exactly: x as rounded, y by its formula, no chart.
+    if (equation.degree() == 2 && !PolynomialFacts(equation).exact) {
+        steps.lines.push_back(solved.lines.back() + "; " + system.other + " = " + other + ".");
+        return steps;
+    }
     const std::vector<CommonPoint> points = CommonPointsOf(equation, s.other.inOne(v));
     std::string ys;
     for (const CommonPoint& p : points) {
