@@ -321,7 +321,7 @@ private:
         std::size_t after = at + 1;
         while (after < text_.size() && IsBlank(text_[after])) ++after;
         // After it a sign may begin a number, as in "−3 i −1"; before it none may stand.
-        static constexpr std::u32string_view signs = U"+-\u2212*·×/:÷=<>≤≥^(", joints = U"*·×/:÷=<>≤≥^)";
+        static constexpr std::u32string_view signs = U"+-\u2212*·×/:÷=<>≤≥^(,;", joints = U"*·×/:÷=<>≤≥^),;";
         return before > 0 && signs.find(text_[before - 1]) == signs.npos && after < text_.size() &&
                joints.find(text_[after]) == joints.npos;
     }
