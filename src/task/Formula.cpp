@@ -1,6 +1,7 @@
 #include "task/Formula.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "solution/SchoolNotation.h"
 #include "task/Lexer.h"
@@ -38,6 +39,13 @@ std::size_t bitsOf(const Poly& p) {
         bits += mpz_sizeinbase(c.get_num_mpz_t(), 2) + mpz_sizeinbase(c.get_den_mpz_t(), 2);
     }
     return bits;
+}
+
+// log₂|z| for z ≠ 0, whatever its digits.
+double log2Of(const mpz_class& z) {
+    long exponent = 0;
+    const double mantissa = mpz_get_d_2exp(&exponent, z.get_mpz_t());
+    return double(exponent) + std::log2(std::abs(mantissa));
 }
 
 bool fits(const Poly& p, const Poly& q) {
@@ -229,7 +237,8 @@ Poly Evaluator::powered(Poly base, const Node::Power& p) {
     }
     const mpq_class c = base.constantTerm();
     const auto n = (unsigned long)std::abs(p.exponent);
-    spend((mpz_sizeinbase(c.get_num_mpz_t(), 2) + mpz_sizeinbase(c.get_den_mpz_t(), 2)) * n, p.at);
+    // The bits of the power, as many as 1e−80851 costs typed: 10⁻⁸⁰⁸⁵¹ written back must cost no more.
+    spend(c == 0 ? 0 : std::size_t(std::ceil(double(n) * (log2Of(c.get_num()) + log2Of(c.get_den())))), p.at);
     mpz_class num, den;
     mpz_pow_ui(num.get_mpz_t(), c.get_num_mpz_t(), n);
     mpz_pow_ui(den.get_mpz_t(), c.get_den_mpz_t(), n);
