@@ -25,14 +25,15 @@ struct Linear {
     bool empty() const { return terms.empty(); }
 };
 
-// "a + b + 1", "4a + 2b"
-std::string linearText(const Linear& e) {
-    std::vector<solution::Term> terms;
-    for (const auto& [u, c] : e.terms) terms.push_back({solution::Rational(c), u});
-    return solution::Sum(terms);
+// "4a + 2b", "−b − 1": the unknowns' terms, then CONSTANT.
+std::string sumText(const std::map<std::string, mpq_class>& terms, const mpq_class& constant = 0) {
+    std::vector<solution::Term> parts;
+    for (const auto& [u, c] : terms) parts.push_back({solution::Rational(c), u});
+    parts.push_back({solution::Rational(constant), ""});
+    return solution::Sum(parts);
 }
 
-std::string equationText(const Linear& e) { return linearText(e) + " = " + NumberText(e.right); }
+std::string equationText(const Linear& e) { return sumText(e.terms) + " = " + NumberText(e.right); }
 
 // VALUE = RIGHT read as a linear equation in the unknowns; VALUE holds no other letter.
 Linear linearOf(const Poly& value, const mpq_class& right, const Condition* source) {
@@ -47,10 +48,7 @@ Linear linearOf(const Poly& value, const mpq_class& right, const Condition* sour
 // A linear expression in the unknowns with its constant: "3a", "a + 5".
 std::string expressionText(const Poly& p) {
     const Linear e = linearOf(p, 0, nullptr);
-    std::vector<solution::Term> terms;
-    for (const auto& [u, c] : e.terms) terms.push_back({solution::Rational(c), u});
-    terms.push_back({solution::Rational(-e.right), ""});
-    return solution::Sum(terms);
+    return sumText(e.terms, -e.right);
 }
 
 // E with UNKNOWN replaced by the linear expression BY (its terms and constant, as u = Σ + k).
@@ -69,11 +67,18 @@ Linear substituted(const Linear& e, const std::string& unknown, const Linear& by
 syntax::Node nodeOf(const std::string& text) { return syntax::Parse(text::Decode(text))[0].formulas[0]; }
 
 // The form the formula is sought in, its unknowns, and the conditions it already holds.
-struct Template {
+struct Form {
     std::string text;  // "a(x − 1)² + 5"
     std::vector<std::string> unknowns;
     std::vector<const Condition*> held;
     std::string why;  // the line that says why this form
+};
+
+// The form with its text read once: the tree, to be written again with
+// numbers put in, and its value in the variable and the unknowns.
+struct Template : Form {
+    syntax::Node node;
+    Poly value;
 };
 
 // The one unknown where it stands first in its formula, as a does in
@@ -125,7 +130,7 @@ std::optional<mpq_class> axisOf(const Fit& fit) {
     return std::nullopt;
 }
 
-Template templateOf(const Fit& fit, const std::string& name) {
+Form formOf(const Fit& fit, const std::string& name) {
     if (!fit.formula.empty()) return {fit.formula, fit.unknowns, {}, {}};
     const Condition* vertex = find(fit, K::Vertex);
     const Condition* axis = find(fit, K::Axis);
@@ -159,6 +164,13 @@ Template templateOf(const Fit& fit, const std::string& name) {
     return {"ax² + bx + c", {"a", "b", "c"}, {}, "Szukamy wzoru w postaci ogólnej " + name + " = ax² + bx + c:"};
 }
 
+Template templateOf(const Fit& fit, const std::string& name) {
+    const Form form = formOf(fit, name);
+    syntax::Node node = nodeOf(form.text);
+    Poly value = Evaluator({}).valueOf(node);
+    return {form, std::move(node), std::move(value)};
+}
+
 // The equations each condition not held by the form gives, and their lines.
 struct Equations {
     std::vector<Linear> equations;
@@ -167,8 +179,8 @@ struct Equations {
 
 Equations equationsOf(const Fit& fit, const Template& t, const std::string& name) {
     const char32_t v = text::Decode(fit.letter)[0];
-    const syntax::Node node = nodeOf(t.text);
-    const Poly value = Evaluator({}).valueOf(node);
+    const syntax::Node& node = t.node;
+    const Poly& value = t.value;
     const Poly a = value.coefficientOf(v, 2), b = value.coefficientOf(v, 1);
     Equations out;
     const auto add = [&](const std::string& said, const std::string& reading, const Poly& side, const mpq_class& right,
@@ -228,6 +240,9 @@ Equations equationsOf(const Fit& fit, const Template& t, const std::string& name
     return out;
 }
 
+// "f(x)", or "y" for y = …
+std::string nameOf(const Fit& fit) { return fit.name == "y" ? "y" : fit.name + "(x)"; }
+
 std::string missing(std::size_t n, const std::string& unknowns) {
     const std::string count = n == 1 ? "jednego warunku" : n == 2 ? "dwóch warunków" : "trzech warunków";
     const std::string points = n == 1 ? "jeszcze jeden punkt wykresu" : n == 2 ? "jeszcze dwa punkty wykresu"
@@ -264,10 +279,7 @@ std::map<std::string, mpq_class> solved(std::vector<Linear> equations, std::vect
         for (const auto& [w, d] : e.terms) {
             if (w != u) by.terms[w] = -d / c;
         }
-        std::vector<solution::Term> terms;
-        for (const auto& [w, d] : by.terms) terms.push_back({solution::Rational(d), w});
-        terms.push_back({solution::Rational(by.right), ""});
-        const std::string expression = u + " = " + solution::Sum(terms);
+        const std::string expression = u + " = " + sumText(by.terms, by.right);
         // What the equation already says is not said again: "c = 1".
         std::string line = expression == equationText(e) ? "" : expression;
         for (Linear& other : equations) other = substituted(other, u, by);
@@ -296,7 +308,6 @@ std::map<std::string, mpq_class> solved(std::vector<Linear> equations, std::vect
     }
     return values;
 }
-
 
 // Whether F meets C.
 bool holds(const Condition& c, const Polynomial& f) {
@@ -355,7 +366,7 @@ std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
         return FitFormula{{}, f};
     }
     try {
-        const std::string name = (fit.name == "y" ? "y" : fit.name + "(x)");
+        const std::string name = nameOf(fit);
         FitFormula result;
         const Template t = templateOf(fit, name);
         Equations eqs = equationsOf(fit, t, name);
@@ -365,8 +376,8 @@ std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
         const std::map<std::string, mpq_class> values = solved(eqs.equations, t.unknowns, result.lines,
                                                                   fit.conditions.empty() ? 0 : fit.conditions.back().at);
         const char32_t v = text::Decode(fit.letter)[0];
-        const syntax::Node node = nodeOf(t.text);
-        Poly value = Evaluator({}).valueOf(node);
+        const syntax::Node& node = t.node;
+        Poly value = t.value;
         for (const auto& [u, x] : values) value = value.substituted(text::Decode(u)[0], Poly::constant(x));
         result.value = value.inOne(v);
         if (result.value.c2 == 0) {
@@ -411,7 +422,7 @@ std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
 
 Steps FitSteps(const Fit& fit, const std::string& text) {
     const FitFormula found = std::get<FitFormula>(FitOf(fit));
-    const std::string name = fit.name == "y" ? "y" : fit.name + "(x)";
+    const std::string name = nameOf(fit);
     Steps steps{{"Zadanie: " + text}, std::nullopt};
     steps.lines.insert(steps.lines.end(), found.lines.begin(), found.lines.end());
     if (fit.unknowns.empty() && !fit.formula.empty()) {

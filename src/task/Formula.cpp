@@ -64,12 +64,8 @@ bool formsWord(const std::string& left, const std::string& right) {
     std::u32string run;
     for (auto c = l.rbegin(); c != l.rend() && text::IsLetter(*c); ++c) run.insert(run.begin(), *c);
     for (auto c = r.begin(); c != r.end() && text::IsLetter(*c); ++c) run += *c;
-    std::u32string lower = run;
-    for (char32_t& c : lower) c = text::Lower(c);
     // "ZW", "do", "oś": two letters that make a word the reader knows.
-    const bool known = std::find(std::begin(lexer::words), std::end(lexer::words), lower) != std::end(lexer::words) ||
-                       lower == U"zw" || lower == U"os";
-    return (run.size() > 1 && known) ||
+    return (run.size() > 1 && !lexer::KnownWord(run).empty()) ||
            (run.size() > 2 && std::any_of(run.begin(), run.end(), [&](char32_t c) { return c != run[0]; }));
 }
 

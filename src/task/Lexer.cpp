@@ -15,7 +15,6 @@ bool IsBlank(char32_t c) {
 }
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
-bool isWord(std::u32string_view letters) { return std::find(std::begin(words), std::end(words), letters) != std::end(words); }
 
 namespace {
 
@@ -301,7 +300,7 @@ private:
             token.word = letters;
             return token;
         }
-        if (letters.size() == 1 || (!isWord(known(letters)) && (letters.size() == 2 || repeated))) {
+        if (letters.size() == 1 || (KnownWord(letters).empty() && (letters.size() == 2 || repeated))) {
             i_ = token.at + 1;
             if (text::IsLower(letters[0])) variableEnd_ = i_;
             token.type = T::Letter;
@@ -309,7 +308,8 @@ private:
             return token;
         }
         token.type = T::Word;
-        token.word = known(letters);
+        const std::u32string word = KnownWord(letters);
+        token.word = word.empty() ? letters : word;
         return token;
     }
 
@@ -335,20 +335,6 @@ private:
         return next == U"przedziale";
     }
 
-    // A word as the reader knows it, in any case and without Polish letters:
-    // "Wierzchołek" and "WIERZCHOLEK" are "wierzchołek", "zw" is "ZW"; any
-    // other as typed.
-    static std::u32string known(std::u32string letters) {
-        std::u32string lower = letters;
-        for (char32_t& c : lower) c = text::Lower(c);
-        if (lower == U"zw") return U"ZW";
-        // Typed without Polish letters.
-        if (lower == U"os") return U"oś";
-        if (lower == U"wierzcholek") return U"wierzchołek";
-        if (lower == U"nalezy") return U"należy";
-        return isWord(lower) ? lower : letters;
-    }
-
     std::u32string_view text_;
     std::size_t i_ = 0;
     std::size_t variableEnd_ = std::u32string_view::npos;  // just past the last x
@@ -357,6 +343,17 @@ private:
 };
 
 }  // namespace
+
+std::u32string KnownWord(std::u32string_view letters) {
+    std::u32string lower(letters);
+    for (char32_t& c : lower) c = text::Lower(c);
+    if (lower == U"zw") return U"ZW";
+    // Typed without Polish letters.
+    if (lower == U"os") return U"oś";
+    if (lower == U"wierzcholek") return U"wierzchołek";
+    if (lower == U"nalezy") return U"należy";
+    return std::find(std::begin(words), std::end(words), lower) != std::end(words) ? lower : std::u32string();
+}
 
 TaskError ErrorAt(std::size_t at, std::string message) { return {std::move(message), at}; }
 

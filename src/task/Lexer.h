@@ -35,6 +35,10 @@ inline constexpr std::u32string_view words[] = {
     U"dla", U"w", U"przedziale", U"należy", U"do", U"in", U"i", U"oraz", U"wierzchołek", U"miejsca", U"miejsce", U"zerowe",
     U"oś", U"symetrii", U"ZW", U"to"};
 
+// LETTERS as the word the reader knows, in any case and without Polish
+// letters ("WIERZCHOLEK" is "wierzchołek", "zw" is "ZW"); "" for no word.
+std::u32string KnownWord(std::u32string_view letters);
+
 bool IsBlank(char32_t c);
 bool IsDigit(char32_t c);
 

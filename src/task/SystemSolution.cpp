@@ -10,6 +10,12 @@ namespace {
 
 char32_t letterOf(const std::string& text) { return text::Decode(text)[0]; }
 
+// O from E = 0 where it stands alone, to the first power with a number before it: the rest over −that number.
+std::optional<Poly> solvedFor(const Poly& e, char32_t o) {
+    if (e.degreeIn(o) != 1 || !e.coefficientOf(o, 1).isConstant()) return std::nullopt;
+    return e.coefficientOf(o, 0).scaled(-1 / e.coefficientOf(o, 1).constantTerm());
+}
+
 // Y = the value at each common point, as the graphs of both equations meet.
 std::string pairsText(const std::vector<CommonPoint>& points, const System& system) {
     std::string pairs;
@@ -26,16 +32,13 @@ std::variant<Elimination, std::string> EliminationOf(const System& system) {
     const Poly* equations[] = {&system.firstValue, &system.secondValue};
     std::optional<std::size_t> from;
     for (std::size_t i = 0; i < 2; ++i) {
-        const Poly& e = *equations[i];
-        const bool alone = e.degreeIn(o) == 1 && e.coefficientOf(o, 1).isConstant();
-        if (alone && (!from || e.degree() < equations[*from]->degree())) from = i;
+        if (solvedFor(*equations[i], o) && (!from || equations[i]->degree() < equations[*from]->degree())) from = i;
     }
     if (!from) {
         return "Żadne z równań nie daje " + system.other + " wprost: " + system.other +
                " powinno w nim stać w pierwszej potędze, z liczbą przed nim, np. 2x − y = 5";
     }
-    const Poly& e = *equations[*from];
-    const Poly other = e.coefficientOf(o, 0).scaled(-1 / e.coefficientOf(o, 1).constantTerm());
+    const Poly other = *solvedFor(*equations[*from], o);
     const Poly equation = equations[1 - *from]->substituted(o, other);
     if (equation.degreeIn(v) > 2) return "Po podstawieniu " + system.other + " powstaje równanie stopnia większego niż 2";
     return Elimination{*from, other, equation};
@@ -83,8 +86,9 @@ Steps SystemSteps(const System& system, const std::string& text) {
     const Poly* equations[] = {&system.firstValue, &system.secondValue};
     std::vector<Polynomial> graphs;
     for (const Poly* e : equations) {
-        if (e->degreeIn(o) != 1 || !e->coefficientOf(o, 1).isConstant()) break;
-        graphs.push_back(e->coefficientOf(o, 0).scaled(-1 / e->coefficientOf(o, 1).constantTerm()).inOne(v));
+        const std::optional<Poly> curve = solvedFor(*e, o);
+        if (!curve) break;
+        graphs.push_back(curve->inOne(v));
     }
     if (graphs.size() == 2 && system.variable == "x" && system.other == "y") {
         Task both;

@@ -210,7 +210,6 @@ private:
         return task;
     }
 
-    // The one letter of VALUE, x where it has none; two are refused by name.
     // The one letter of VALUES, x where they have none; a second one is
     // refused by name, pointing at where it first stands in FORMULAS.
     static char32_t onlyLetter(std::initializer_list<Poly> values, const std::vector<Node>& formulas, std::size_t at) {
@@ -367,7 +366,6 @@ private:
         }
         return system;
     }
-
 
     std::u32string_view text_;
     std::vector<Statement> statements_;

@@ -15,11 +15,11 @@ namespace task {
 
 namespace {
 
+using solution::Facts;
+
 std::string propertiesHeading(const Task& task) {
     return task.name == "y" ? "Inne własności tej funkcji:" : "Inne własności funkcji " + LetterOf(task) + ":";
 }
-
-using solution::Facts;
 
 Steps functionSteps(const Task& task) {
     const Facts f = PolynomialFacts(task.leftValue);
@@ -41,7 +41,6 @@ Steps functionSteps(const Task& task) {
     lines.insert(lines.end(), function.begin(), function.end());
     return {lines, graph};
 }
-
 
 // Two functions' graphs: their formulas equated and solved, the points in the answer.
 Steps twoGraphsSteps(const TwoGraphs& graphs, const std::string& text) {
