@@ -243,6 +243,8 @@ private slots:
             "f(x) = a(x − 2)² − 3", "Odpowiedź: f(x) = 2x² − 8x + 5"};
         QTest::newRow("equal values give the axis") << "f(-1) = f(3), f(1) = -4, f(0) = -3." << QStringList{
             "f(x) = a(x − 1)² + q", "Odpowiedź: f(x) = x² − 2x − 3"};
+        QTest::newRow("g's value equated") << "g(x) = x^2, g(x) = 4" << QStringList{
+            "Odpowiedź: x = −2 lub x = 2; punkty wspólne wykresów: (−2; 4) i (2; 4)"};
         QTest::newRow("a value checked") << "f(x) = x^2 - 4x + 3, f(2) = 7" << QStringList{
             "f(2) = −1", "Odpowiedź: nie, f(2) = 7 nie jest prawdą."};
         QTest::newRow("y = … with an inequality in y") << "y = x^2 - 4, y < 5" << QStringList{

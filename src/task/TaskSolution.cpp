@@ -72,7 +72,7 @@ Steps taskSteps(const Task& task) {
     if (task.kind == Kind::Function) return functionSteps(task);
     // x on both sides of an equation: where the two graphs meet; f(x) = 8 of a given f: where f meets y = 8.
     const bool bothSides = task.kind == Kind::Equation && task.leftValue.degree() > 0 && task.rightValue.degree() > 0;
-    const bool ofGiven = task.given.starts_with(LetterOf(task) + "(") && task.given.find("(") == 1 &&
+    const bool ofGiven = !task.given.empty() && !task.given.starts_with("y = ") &&
                          task.leftValue.degree() + task.rightValue.degree() > 0;
     if (ofGiven) {
         return RelationSteps(task, task.kind == Kind::Equation ? PointsAnswer::AfterSolutions : PointsAnswer::AfterSet);
