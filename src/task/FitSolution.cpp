@@ -64,7 +64,7 @@ Linear substituted(const Linear& e, const std::string& unknown, const Linear& by
     return out;
 }
 
-syntax::Node nodeOf(const std::string& text) { return syntax::Parse(text::Decode(text))[0].formulas[0]; }
+syntax::Node nodeOf(const std::string& text) { return syntax::Parse(text::Decode(text)).statements[0].formulas[0]; }
 
 // The form the formula is sought in, its unknowns, and the conditions it already holds.
 struct Form {

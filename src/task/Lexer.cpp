@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "solution/SchoolNotation.h"
+#include "task/Words.h"
 #include "text/Utf8.h"
 
 namespace task::lexer {
@@ -48,6 +49,10 @@ public:
             if (i_ == text_.size()) break;
             // The full stop that ends a task copied as a sentence.
             if (text_[i_] == U'.' && std::all_of(text_.begin() + long(i_) + 1, text_.end(), IsBlank)) break;
+            if (endsSentence()) {
+                tokens.push_back(single(T::Stop));
+                continue;
+            }
             tokens.push_back(next());
             // Refused before any reading, so that no depth of brackets costs anything.
             if (tokens.back().type == T::Open && ++depth > deepestBrackets) {
@@ -92,6 +97,19 @@ private:
         return ahead < text_.size() && goesOn.find(text_[ahead]) == std::u32string_view::npos;
     }
 
+    // ".", "?" or "!" after which a sentence goes on; never a decimal point.
+    bool endsSentence() const {
+        const char32_t c = text_[i_];
+        return c == U'?' || c == U'!' || (c == U'.' && !IsDigit(peek(1)));
+    }
+
+    Token single(T type) {
+        Token token;
+        token.type = type;
+        token.at = i_++;
+        return token;
+    }
+
     Token lineBreak() const {
         Token token;
         token.type = T::LineBreak;
@@ -118,11 +136,6 @@ private:
         const char32_t c = text_[i_];
         Token token;
         token.at = at;
-        const auto single = [&](T type) {
-            ++i_;
-            token.type = type;
-            return token;
-        };
         const auto relation = [&](Relation r, std::size_t length) {
             i_ += length;
             token.type = T::Relation;
@@ -152,6 +165,12 @@ private:
         case U',': return single(T::Comma);
         case U'∈': return single(T::In);
         case U'∞': return single(T::Infinity);
+        case U'|': return single(T::Bar);
+        case U'ℝ':
+            token.type = T::Word;
+            token.word.assign(1, U'ℝ');
+            ++i_;
+            return token;
         // "=<" and "=>" as pupils type ≤ and ≥.
         case U'=':
             if (peek(1) == U'<') return relation(Relation::LessOrEqual, 2);
@@ -295,7 +314,8 @@ private:
         const bool repeated = std::all_of(letters.begin(), letters.end(), [&](char32_t c) { return c == letters[0]; });
         // "i" standing alone is the word "and"; "w" the word "in" before "przedziale".
         const bool alone = (token.at == 0 || IsBlank(text_[token.at - 1])) && (i_ == text_.size() || IsBlank(peek()));
-        if ((letters == U"i" && alone && joins(token.at)) || (letters == U"w" && alone && interval())) {
+        const bool preposition = letters == U"w" || letters == U"o" || letters == U"z" || letters == U"a";
+        if ((letters == U"i" && alone && joins(token.at)) || (preposition && alone && wordFollows())) {
             token.type = T::Word;
             token.word = letters;
             return token;
@@ -326,13 +346,13 @@ private:
                joints.find(text_[after]) == joints.npos;
     }
 
-    // Whether "przedziale" follows, past blanks.
-    bool interval() const {
+    // Whether a known word of two letters or more follows, past blanks: "w przedziale", "o wierzchołku".
+    bool wordFollows() const {
         std::size_t ahead = 0;
         while (IsBlank(peek(ahead))) ++ahead;
         std::u32string next;
-        while (text::IsLetter(peek(ahead))) next += text::Lower(peek(ahead++));
-        return next == U"przedziale";
+        while (text::IsLetter(peek(ahead))) next += peek(ahead++);
+        return next.size() > 1 && !KnownWord(next).empty();
     }
 
     std::u32string_view text_;
@@ -345,14 +365,8 @@ private:
 }  // namespace
 
 std::u32string KnownWord(std::u32string_view letters) {
-    std::u32string lower(letters);
-    for (char32_t& c : lower) c = text::Lower(c);
-    if (lower == U"zw") return U"ZW";
-    // Typed without Polish letters.
-    if (lower == U"os") return U"oś";
-    if (lower == U"wierzcholek") return U"wierzchołek";
-    if (lower == U"nalezy") return U"należy";
-    return std::find(std::begin(words), std::end(words), lower) != std::end(words) ? lower : std::u32string();
+    const words::Entry* entry = words::Find(letters);
+    return entry ? std::u32string(entry->form) : std::u32string();
 }
 
 TaskError ErrorAt(std::size_t at, std::string message) { return {std::move(message), at}; }

@@ -12,9 +12,10 @@
 namespace task::lexer {
 
 // Letter: one letter, a variable, a function's name or an unknown; Root: x₁ or
-// x₂ (x1 and x2 typed together); LineBreak: one that ends a statement.
+// x₂ (x1 and x2 typed together); LineBreak: one that ends a statement; Stop:
+// the end of a sentence (".", "?", "!"); Bar: "|" of an absolute value.
 enum class T { Number, Letter, Root, Plus, Minus, Times, Divide, Colon, Power, Open, Close, Relation, IntervalOpen,
-               IntervalClose, Semicolon, Comma, In, Infinity, Word, LineBreak, End };
+               IntervalClose, Semicolon, Comma, In, Infinity, Word, LineBreak, Stop, Bar, End };
 
 struct Token {
     T type = T::End;
@@ -29,11 +30,6 @@ struct Token {
 // The words of TEXT, ending with End; a TaskError thrown where one cannot
 // be read, or where brackets open inside more than deepestBrackets others.
 std::vector<Token> Tokens(std::u32string_view text);
-
-// The words a task may hold beside its formulas; any other is refused.
-inline constexpr std::u32string_view words[] = {
-    U"dla", U"w", U"przedziale", U"należy", U"do", U"in", U"i", U"oraz", U"wierzchołek", U"miejsca", U"miejsce", U"zerowe",
-    U"oś", U"symetrii", U"ZW", U"to"};
 
 // LETTERS as the word the reader knows, in any case and without Polish
 // letters ("WIERZCHOLEK" is "wierzchołek", "zw" is "ZW"); "" for no word.

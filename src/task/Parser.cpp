@@ -2,6 +2,7 @@
 #include <set>
 
 #include "task/Lexer.h"
+#include "task/Sentence.h"
 #include "task/Syntax.h"
 #include "text/Utf8.h"
 
@@ -501,6 +502,11 @@ private:
 
 }  // namespace
 
-std::vector<Statement> Parse(std::u32string_view text) { return Parser(text, Tokens(text)).statements(); }
+Parsed Parse(std::u32string_view text) {
+    std::vector<Token> tokens = Tokens(text);
+    Sentence sentence = sentence::Read(text, tokens);
+    if (tokens.front().type == T::End) throw ErrorAt(0, "W zadaniu nie ma wzoru: wpisz funkcję, równanie albo nierówność.");
+    return {Parser(text, std::move(tokens)).statements(), std::move(sentence)};
+}
 
 }  // namespace task::syntax

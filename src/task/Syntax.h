@@ -66,7 +66,13 @@ struct Statement {
     std::optional<Bracket> bracket;
 };
 
+// A task's statements, and what its sentence says beside them.
+struct Parsed {
+    std::vector<Statement> statements;
+    Sentence sentence;
+};
+
 // The statements of TEXT, a TaskError thrown where it cannot be read.
-std::vector<Statement> Parse(std::u32string_view text);
+Parsed Parse(std::u32string_view text);
 
 }  // namespace task::syntax

@@ -76,9 +76,35 @@ struct Fit {
     std::vector<Condition> conditions;
 };
 
+// What a sentence asks of a function, each answered in the one "Odpowiedź:".
+enum class Ask { Vertex, Canonical, Factored, General, Zeros, Axis, ValueSet, Monotonic, Increasing, Decreasing, Least,
+                 Greatest };
+
+// What a sentence says the roots of an equation with a parameter must be:
+// "ma dwa różne rozwiązania dodatnie", "nie ma rozwiązań".
+struct Wanted {
+    int count = -1;        // 0, 1, 2; −1 where not said
+    bool distinct = false;  // "różne"
+    int sign = 0;           // +1 "dodatnie", −1 "ujemne"
+    int signs = 0;          // −1 "różnych znaków", +1 "jednakowych znaków"
+    int values = 0;         // of a function: +1 "przyjmuje tylko wartości dodatnie", −1 ujemne
+
+    bool operator==(const Wanted&) const = default;
+};
+
+// What a task's sentence says beside its formulas.
+struct Sentence {
+    std::vector<Ask> asks;  // in the order asked, each once
+    char32_t parameter = 0;  // "parametru m", "m ∈ ℝ"; 0 where none is declared
+    bool valuesAsked = false;  // "dla jakich wartości", "wyznacz m": a parameter's values are the answer
+    std::size_t parameterAt = 0;
+    Wanted wanted;
+};
+
 // What a task asks, as read.
 struct Problem {
     std::variant<Task, TwoGraphs, System, Fit> what;
+    std::vector<Ask> asks;
 
     std::string text() const;
 };

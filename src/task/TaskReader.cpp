@@ -25,7 +25,8 @@ using namespace reading;
 // equation or inequality; two graphs; a system; or a function from conditions.
 class Reader {
 public:
-    Reader(std::u32string_view text, std::vector<Statement> statements) : text_(text), statements_(std::move(statements)) {
+    Reader(std::u32string_view text, syntax::Parsed parsed)
+        : text_(text), statements_(std::move(parsed.statements)), sentence_(std::move(parsed.sentence)) {
         // y = … with y on its right too is an equation in y, never y's formula.
         for (Statement& s : statements_) {
             if (s.kind != Statement::Kind::Definition || s.name != U'y' || !mentions(s.formulas[0], U'y')) continue;
@@ -41,6 +42,11 @@ public:
     }
 
     Problem problem() {
+        return {unasked(), sentence_.asks};
+    }
+
+private:
+    decltype(Problem::what) unasked() {
         // Definitions first: f(x) = … gives every call of f its value.
         for (const Statement& s : statements_) {
             if (s.kind == Statement::Kind::Definition) define(s);
@@ -98,7 +104,6 @@ public:
                                     Place(extra.at));
     }
 
-private:
     Poly valueOf(const Node& node) { return Evaluator(functions_).valueOf(node); }
 
     // A second sign in one statement: "x^2+y=4,2x-y=5" has a decimal 4,2
@@ -369,6 +374,7 @@ private:
 
     std::u32string_view text_;
     std::vector<Statement> statements_;
+    Sentence sentence_;
     Functions functions_;
     std::vector<Defined> defined_;
 };

@@ -1,0 +1,277 @@
+#include "task/Sentence.h"
+
+#include <algorithm>
+
+#include "task/Words.h"
+#include "text/Utf8.h"
+
+namespace task::sentence {
+
+namespace {
+
+using lexer::ErrorAt;
+using lexer::Place;
+using lexer::T;
+using lexer::Token;
+using words::Meaning;
+
+Meaning meaningOf(const Token& t) {
+    const words::Entry* entry = words::Find(t.word);
+    return entry ? entry->meaning : Meaning::Filler;
+}
+
+bool isWord(const Token& t, std::u32string_view word) { return t.type == T::Word && t.word == word; }
+bool isPunctuation(T type) {
+    return type == T::Comma || type == T::Semicolon || type == T::Colon || type == T::LineBreak || type == T::Stop;
+}
+
+class Reader {
+public:
+    Reader(std::u32string_view text, const std::vector<Token>& tokens) : text_(text), in_(tokens) {}
+
+    Sentence read(std::vector<Token>& out) {
+        for (std::size_t i = 0; i < in_.size();) {
+            const std::size_t kept = statementWords(i);
+            if (kept > 0) {
+                out.insert(out.end(), in_.begin() + long(i), in_.begin() + long(i + kept));
+                i += kept;
+            } else if (startsWords(i)) {
+                i = words(i, out);
+            } else if (in_[i].type == T::Stop) {
+                separate(out, i + 1);
+                ++i;
+            } else {
+                out.push_back(in_[i++]);
+            }
+        }
+        return sentence_;
+    }
+
+private:
+    const Token& at(std::size_t i) const { return in_[std::min(i, in_.size() - 1)]; }
+    bool wordAt(std::size_t i) const { return at(i).type == T::Word || at(i).type == T::Stop; }
+
+    // How many tokens from I are words of a statement the parser reads: "dla
+    // x ∈", "w przedziale ⟨", "należy do ⟨", "miejsca zerowe to −1", "oś
+    // symetrii x =", "ZW =", "wierzchołek W", and "i" between two numbers.
+    std::size_t statementWords(std::size_t i) const {
+        const Token& t = in_[i];
+        if (t.type != T::Word) return 0;
+        const auto bracketAt = [&](std::size_t j) {
+            const T type = at(j).type;
+            return type == T::IntervalOpen || type == T::Open || (type == T::Relation && at(j).relation == Relation::Less);
+        };
+        if (t.word == U"w" && isWord(at(i + 1), U"przedziale") && bracketAt(i + 2)) return 2;
+        if (t.word == U"dla") {
+            if (at(i + 1).type == T::Letter && (at(i + 2).type == T::In || isWord(at(i + 2), U"in") || isWord(at(i + 2), U"należy"))) return 1;
+            return statementWords(i + 1) > 0 && isWord(at(i + 1), U"w") ? 1 : 0;
+        }
+        if (t.word == U"należy" && isWord(at(i + 1), U"do") && bracketAt(i + 2)) return 2;
+        if (t.word == U"in") return 1;
+        if (t.word == U"i" || t.word == U"oraz") return i > 0 && !wordAt(i - 1) && !wordAt(i + 1) && at(i + 1).type != T::End ? 1 : 0;
+        if (t.word == U"wierzchołek") return at(i + 1).type == T::Letter || at(i + 1).type == T::Relation || at(i + 1).type == T::Open;
+        if (t.word == U"miejsca" || t.word == U"miejsce") {
+            if (!isWord(at(i + 1), U"zerowe")) return 0;
+            std::size_t j = i + 2;
+            if (isWord(at(j), U"to")) ++j;
+            if (at(j).type == T::Colon) ++j;
+            const T type = at(j).type;
+            return type == T::Number || type == T::Minus || type == T::Plus || type == T::Open ? j - i : 0;
+        }
+        if (t.word == U"oś" && isWord(at(i + 1), U"symetrii")) {
+            const std::size_t j = at(i + 2).type == T::Colon ? i + 3 : i + 2;
+            return at(j).type == T::Letter && at(j + 1).type == T::Relation ? 2 : 0;
+        }
+        if (t.word == U"ZW") return at(i + 1).type == T::Relation;
+        return 0;
+    }
+
+    // A word, or a parameter declared as "m ∈ ℝ".
+    bool startsWords(std::size_t i) const { return in_[i].type == T::Word || declaration(i); }
+    bool declaration(std::size_t i) const {
+        return at(i).type == T::Letter && at(i + 1).type == T::In && isWord(at(i + 2), U"ℝ");
+    }
+
+    // The words from I on, with the punctuation and the parameter among them:
+    // read, and left out of OUT but for one comma between two formulas.
+    // Where the next one begins.
+    std::size_t words(std::size_t i, std::vector<Token>& out) {
+        for (;;) {
+            const Token& t = at(i);
+            if (t.type == T::End) break;
+            if (declaration(i)) {
+                declare(t);
+                i += 3;
+            } else if (t.type == T::Word && statementWords(i) == 0) {
+                i = word(i);
+            } else if (isPunctuation(t.type) && (wordAt(i + 1) || declaration(i + 1))) {
+                ++i;
+            } else if (t.type == T::Letter && wordAt(i + 1) && parameterPlace()) {
+                declare(t);
+                ++i;
+            } else if (t.type == T::Root && roots_ && (wordAt(i + 1) || at(i + 1).type == T::Comma || isWord(at(i + 1), U"i"))) {
+                ++i;  // "rozwiązania x₁, x₂ spełniające …": the roots named
+            } else {
+                break;
+            }
+        }
+        while (isPunctuation(at(i).type)) ++i;
+        separate(out, i);
+        return i;
+    }
+
+    // A comma in OUT where formulas stand before it and from NEXT on.
+    void separate(std::vector<Token>& out, std::size_t next) const {
+        while (!out.empty() && isPunctuation(out.back().type)) out.pop_back();
+        if (out.empty() || at(next).type == T::End) return;
+        Token comma;
+        comma.type = T::Comma;
+        comma.at = at(next).at;
+        out.push_back(comma);
+    }
+
+    // The letter named as the parameter, right after "parametru" or as in "wyznacz m tak".
+    bool parameterPlace() const { return previous_ == Meaning::Parameter || previous_ == Meaning::Filler; }
+
+    void declare(const Token& letter) {
+        if (!text::IsLower(letter.letter) || letter.letter == U'x' || letter.letter == U'y') {
+            throw ErrorAt(letter.at, "Parametrem może być mała litera inna niż x i y, np. m" + Place(letter.at));
+        }
+        if (sentence_.parameter != 0 && sentence_.parameter != letter.letter) {
+            throw ErrorAt(letter.at, "Zadanie może mieć tylko jeden parametr" + Place(letter.at));
+        }
+        sentence_.parameter = letter.letter;
+        sentence_.parameterAt = letter.at;
+        sentence_.valuesAsked = true;
+        previous_ = Meaning::Parameter;
+    }
+
+    void ask(Ask a) {
+        if (std::find(sentence_.asks.begin(), sentence_.asks.end(), a) == sentence_.asks.end()) sentence_.asks.push_back(a);
+    }
+
+    Meaning next(std::size_t i) const { return at(i + 1).type == T::Word ? meaningOf(at(i + 1)) : Meaning::Filler; }
+
+    // The word at I read with the ones it joins; where the next word begins.
+    std::size_t word(std::size_t i) {
+        const Token& t = in_[i];
+        if (!words::Find(t.word)) throw ErrorAt(t.at, "Nie rozumiem słowa „" + text::Encode(t.word) + "”" + Place(t.at));
+        const Meaning m = meaningOf(t);
+        Wanted& w = sentence_.wanted;
+        std::size_t used = 1;
+        switch (m) {
+        case Meaning::Vertex: ask(Ask::Vertex); break;
+        case Meaning::Canonical: ask(Ask::Canonical); break;
+        case Meaning::Factored: ask(Ask::Factored); break;
+        case Meaning::General: ask(Ask::General); break;
+        case Meaning::Place:
+        case Meaning::Zero:
+            if (m == Meaning::Place && next(i) == Meaning::Zero) used = 2;
+            if (has_) {
+                roots_ = true;
+            } else {
+                ask(Ask::Zeros);
+            }
+            break;
+        case Meaning::Axis:
+            if (next(i) == Meaning::Symmetry) {
+                ask(Ask::Axis);
+                used = 2;
+            }
+            break;
+        case Meaning::Symmetry: ask(Ask::Axis); break;
+        case Meaning::Set:
+            if (next(i) == Meaning::Values) {
+                ask(Ask::ValueSet);
+                used = 2;
+            }
+            break;
+        case Meaning::ValueSet: ask(Ask::ValueSet); break;
+        case Meaning::Values: sentence_.valuesAsked = sentence_.valuesAsked || !takes_; break;
+        case Meaning::Monotonic: ask(Ask::Monotonic); break;
+        case Meaning::Increasing: ask(Ask::Increasing); break;
+        case Meaning::Decreasing: ask(Ask::Decreasing); break;
+        case Meaning::Least:
+        case Meaning::Greatest:
+            ask(m == Meaning::Least ? Ask::Least : Ask::Greatest);
+            if (next(i) == Meaning::Values) used = 2;
+            break;
+        case Meaning::Not:
+            if (next(i) == Meaning::Has) {
+                w.count = 0;
+                has_ = true;
+            } else if (next(i) != Meaning::Solving) {
+                throw ErrorAt(t.at, "Słowo „nie” rozumiem tylko w „nie ma rozwiązań” i „nie rozwiązując”" + Place(t.at));
+            }
+            used = 2;
+            break;
+        case Meaning::Solving: throw ErrorAt(t.at, "Nie rozumiem słowa „rozwiązując” bez „nie” przed nim" + Place(t.at));
+        case Meaning::Has: has_ = true; break;
+        case Meaning::Two: w.count = 2; break;
+        case Meaning::One: w.count = 1; break;
+        case Meaning::Distinct:
+            if (next(i) == Meaning::Signs) {
+                w.signs = -1;
+                used = 2;
+            } else {
+                w.distinct = true;
+            }
+            break;
+        case Meaning::Same:
+            if (next(i) != Meaning::Signs) throw ErrorAt(t.at, "Po słowie „jednakowych” powinno stać „znaków”" + Place(t.at));
+            w.signs = 1;
+            used = 2;
+            break;
+        case Meaning::Roots: roots_ = true; break;
+        case Meaning::Positive:
+        case Meaning::Negative:
+            if (takes_) {
+                w.values = m == Meaning::Positive ? 1 : -1;
+            } else {
+                w.sign = m == Meaning::Positive ? 1 : -1;
+            }
+            break;
+        case Meaning::Takes: takes_ = true; break;
+        default: break;
+        }
+        previous_ = m == Meaning::Statement ? Meaning::Filler : m;
+        return i + used;
+    }
+
+    std::u32string_view text_;
+    const std::vector<Token>& in_;
+    Sentence sentence_;
+    Meaning previous_ = Meaning::Filler;
+    bool has_ = false;         // "ma": what follows says what the roots are
+    bool roots_ = false;       // the roots have been named
+    bool takes_ = false;       // "przyjmuje": what follows says what the values are
+};
+
+}  // namespace
+
+Sentence Read(std::u32string_view text, std::vector<Token>& tokens) {
+    std::vector<Token> formulas;
+    Sentence sentence = Reader(text, tokens).read(formulas);
+    tokens = std::move(formulas);
+    return sentence;
+}
+
+std::string AskText(Ask ask) {
+    switch (ask) {
+    case Ask::Vertex: return "współrzędne wierzchołka";
+    case Ask::Canonical: return "postać kanoniczną";
+    case Ask::Factored: return "postać iloczynową";
+    case Ask::General: return "postać ogólną";
+    case Ask::Zeros: return "miejsca zerowe";
+    case Ask::Axis: return "oś symetrii";
+    case Ask::ValueSet: return "zbiór wartości";
+    case Ask::Monotonic: return "przedziały monotoniczności";
+    case Ask::Increasing: return "przedział, w którym funkcja jest rosnąca";
+    case Ask::Decreasing: return "przedział, w którym funkcja jest malejąca";
+    case Ask::Least: return "najmniejszą wartość";
+    case Ask::Greatest: return "największą wartość";
+    }
+    return {};
+}
+
+}  // namespace task::sentence
