@@ -38,6 +38,31 @@ std::string zeroLine(const char* name, const char* formula, const Facts& f, cons
 
 std::string relation(bool exact) { return exact ? " = " : " ≈ "; }
 
+std::string canonicalSum(const Facts& f) { return Sum({{f.a, squared(ZeroFactor(f.p))}, {f.q, ""}}); }
+
+// a(x − x₁)(x − x₂), a(x − x₀)²; none where Δ < 0.
+std::string factoredSum(const Facts& f) {
+    if (f.deltaSign < 0) return {};
+    std::string factors = squared(f.x1.factor);
+    if (f.deltaSign > 0) {
+        // A bare x goes first: 2x(x − 2), not 2(x − 2)x.
+        factors = f.x2.factor == "x" ? f.x2.factor + f.x1.factor : f.x1.factor + f.x2.factor;
+    }
+    return Sum({{f.a, factors}});
+}
+
+// Where the function falls and where it rises, in that order.
+std::pair<Range, Range> monotonic(const Facts& f) {
+    const Bound atP = Bound::closed(f.p.text(), f.nearest.p);
+    const Range left{Bound::infinite(), atP}, right{atP, Bound::infinite()};
+    return f.aSign > 0 ? std::pair(left, right) : std::pair(right, left);
+}
+
+Range valueRange(const Facts& f) {
+    const Bound atQ = Bound::closed(f.q.text(), f.nearest.q);
+    return f.aSign > 0 ? Range{atQ, Bound::infinite()} : Range{Bound::infinite(), atQ};
+}
+
 }  // namespace
 
 std::string RoundedNote() {
@@ -107,22 +132,12 @@ std::vector<std::string> FunctionLines(const Facts& f, const FunctionParts& part
     lines.push_back("Punkt przecięcia z osią OY: " + YInterceptText(f));
     const bool up = f.aSign > 0;
     lines.push_back(std::string("Ramiona paraboli są skierowane ") + (up ? "w górę (a > 0)." : "w dół (a < 0)."));
-    lines.push_back("Postać kanoniczna: " + name + is + Sum({{f.a, squared(ZeroFactor(f.p))}, {f.q, ""}}));
-    if (f.deltaSign < 0) {
-        lines.push_back("Postać iloczynowa: nie istnieje (Δ < 0)");
-    } else {
-        std::string factors = squared(f.x1.factor);
-        if (f.deltaSign > 0) {
-            // A bare x goes first: 2x(x − 2), not 2(x − 2)x.
-            factors = f.x2.factor == "x" ? f.x2.factor + f.x1.factor : f.x1.factor + f.x2.factor;
-        }
-        lines.push_back("Postać iloczynowa: " + name + is + Sum({{f.a, factors}}));
-    }
-    const Bound atQ = Bound::closed(q, f.nearest.q), atP = Bound::closed(p, f.nearest.p);
-    lines.push_back("Zbiór wartości: " + RangeText(up ? Range{atQ, Bound::infinite()} : Range{Bound::infinite(), atQ}));
-    lines.push_back(std::string("Funkcja jest ") + (up ? "malejąca" : "rosnąca") + " w przedziale " +
-                    RangeText({Bound::infinite(), atP}) + " i " + (up ? "rosnąca" : "malejąca") + " w przedziale " +
-                    RangeText({atP, Bound::infinite()}) + ".");
+    lines.push_back("Postać kanoniczna: " + name + is + canonicalSum(f));
+    lines.push_back("Postać iloczynowa: " + (f.deltaSign < 0 ? "nie istnieje (Δ < 0)" : name + is + factoredSum(f)));
+    lines.push_back("Zbiór wartości: " + RangeText(valueRange(f)));
+    const auto [falls, rises] = monotonic(f);
+    const std::string fallsIn = "malejąca w przedziale " + RangeText(falls), risesIn = "rosnąca w przedziale " + RangeText(rises);
+    lines.push_back("Funkcja jest " + (up ? fallsIn + " i " + risesIn : risesIn + " i " + fallsIn) + ".");
     const auto [signOfA, opposite] = signSets(f);
     lines.push_back(name + " > 0 " + (up ? signOfA : opposite));
     lines.push_back(name + " < 0 " + (up ? opposite : signOfA));
@@ -133,6 +148,35 @@ std::vector<std::string> FunctionLines(const Facts& f, const FunctionParts& part
                         f.product.text());
     }
     return lines;
+}
+
+FunctionAnswers AnswersOf(const Facts& f, const std::string& name) {
+    const std::string is = relation(f.exact);
+    const auto [falls, rises] = monotonic(f);
+    const bool up = f.aSign > 0;
+    const std::string extreme = "wartość funkcji to " + f.q.text();
+    FunctionAnswers a;
+    a.vertex = VertexText(f);
+    a.canonical = name + is + canonicalSum(f);
+    a.factored = f.deltaSign < 0 ? "postać iloczynowa nie istnieje (Δ < 0)" : name + is + factoredSum(f);
+    a.general = name + relation(f.exactCoefficient.a && f.exactCoefficient.b && f.exactCoefficient.c) + GeneralForm(f);
+    if (f.deltaSign < 0) {
+        a.zeros = "funkcja nie ma miejsc zerowych";
+    } else if (f.deltaSign == 0) {
+        a.zeros = "x₀" + is + f.x1.text;
+    } else {
+        const auto [low, high] = ZerosInOrder(f);
+        a.zeros = "x₁" + is + low.text + ", x₂" + is + high.text;
+    }
+    a.axis = "x" + is + f.p.text();
+    a.valueSet = "ZW = " + RangeText(valueRange(f));
+    a.decreasing = "funkcja jest malejąca w przedziale " + RangeText(falls);
+    a.increasing = "funkcja jest rosnąca w przedziale " + RangeText(rises);
+    a.monotonic = up ? a.decreasing + " i rosnąca w przedziale " + RangeText(rises)
+                     : a.increasing + " i malejąca w przedziale " + RangeText(falls);
+    a.least = up ? "najmniejsza " + extreme : "funkcja nie ma wartości najmniejszej";
+    a.greatest = up ? "funkcja nie ma wartości największej" : "największa " + extreme;
+    return a;
 }
 
 std::string DescriptionLine(const Graph& graph) { return "Opis wykresu: " + graph.description; }

@@ -38,6 +38,18 @@ struct FunctionParts {
 };
 // Every line of the function's worked solution but the last.
 std::vector<std::string> FunctionLines(const Facts& facts, const FunctionParts& parts = {});
+// Each property alone, as an answer states it.
+struct FunctionAnswers {
+    std::string vertex;                  // "W = (1; −1)"
+    std::string canonical, factored, general;  // "f(x) = 2(x − 1)² − 1"
+    std::string zeros;                   // "x₁ = −1, x₂ = 3", "x₀ = 1", "funkcja nie ma miejsc zerowych"
+    std::string axis;                    // "x = 1"
+    std::string valueSet;                // "ZW = ⟨−1; +∞)"
+    std::string decreasing, increasing;  // "funkcja jest rosnąca w przedziale ⟨1; +∞)"
+    std::string monotonic;               // both, the one from −∞ first
+    std::string least, greatest;         // "najmniejsza wartość funkcji to −1"
+};
+FunctionAnswers AnswersOf(const Facts& facts, const std::string& name);
 // "Opis wykresu: …"
 std::string DescriptionLine(const Graph& graph);
 

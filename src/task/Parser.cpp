@@ -251,10 +251,11 @@ private:
         return second && i == inside.size();
     }
 
-    // vertex := ("wierzchołek" [W] | W) ["="] pair;  point := [letter] ["="] pair
+    // vertex := ("wierzchołek" ["to"] [W] | W) ["="] pair;  point := [letter] ["="] pair
     Statement namedPoint(Statement::Kind kind) {
         Statement s = begun(kind, peek().at);
         if (isWord(peek(), U"wierzchołek")) take();
+        if (isWord(peek(), U"to")) take();
         if (peek().type == T::Letter) s.name = take().letter;
         if (isEqual(peek())) take();
         if (peek().type != T::Open) throw ErrorAt(peek().at, "Tu powinny stać współrzędne punktu, np. (1; 5)" + Place(peek().at));

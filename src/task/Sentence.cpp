@@ -69,7 +69,11 @@ private:
         if (t.word == U"należy" && isWord(at(i + 1), U"do") && bracketAt(i + 2)) return 2;
         if (t.word == U"in") return 1;
         if (t.word == U"i" || t.word == U"oraz") return i > 0 && !wordAt(i - 1) && !wordAt(i + 1) && at(i + 1).type != T::End ? 1 : 0;
-        if (t.word == U"wierzchołek") return at(i + 1).type == T::Letter || at(i + 1).type == T::Relation || at(i + 1).type == T::Open;
+        if (t.word == U"wierzchołek") {
+            // "wierzchołek W = (1; 5)", "wierzchołek to (1; 5)"
+            const std::size_t j = isWord(at(i + 1), U"to") ? i + 2 : i + 1;
+            return at(j).type == T::Letter || at(j).type == T::Relation || at(j).type == T::Open ? j - i : 0;
+        }
         if (t.word == U"miejsca" || t.word == U"miejsce") {
             if (!isWord(at(i + 1), U"zerowe")) return 0;
             std::size_t j = i + 2;

@@ -106,7 +106,9 @@ struct Problem {
     std::variant<Task, TwoGraphs, System, Fit> what;
     std::vector<Ask> asks;
 
+    // As it can be typed again: its statements, then ". Wyznacz …" of what is asked.
     std::string text() const;
+    std::string statementsText() const;
 };
 
 // What cannot be read, and where: a 0-based index of characters (code points).

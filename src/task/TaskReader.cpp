@@ -8,6 +8,7 @@
 #include "solver/ExactReal.h"
 #include "task/FitSolution.h"
 #include "task/Reading.h"
+#include "task/Sentence.h"
 #include "task/Steps.h"
 #include "task/Syntax.h"
 #include "task/SystemSolution.h"
@@ -400,6 +401,14 @@ std::string Task::text() const {
 }
 
 std::string Problem::text() const {
+    std::string asked;
+    for (std::size_t i = 0; i < asks.size(); ++i) {
+        asked += (i == 0 ? ". Wyznacz " : i + 1 == asks.size() ? " i " : ", ") + sentence::AskText(asks[i]);
+    }
+    return statementsText() + asked + (asked.empty() ? "" : ".");
+}
+
+std::string Problem::statementsText() const {
     if (const auto* task = std::get_if<Task>(&what)) return task->text();
     if (const auto* graphs = std::get_if<TwoGraphs>(&what)) {
         return graphs->first.text() + ", " + graphs->second.text() + (graphs->asked ? ", " + graphs->asked->text() : "");

@@ -80,6 +80,49 @@ Steps taskSteps(const Task& task) {
     return RelationSteps(task, bothSides ? std::optional(PointsAnswer::AfterSolutions) : std::nullopt);
 }
 
+std::string answerOf(Ask ask, const solution::FunctionAnswers& a) {
+    switch (ask) {
+    case Ask::Vertex: return a.vertex;
+    case Ask::Canonical: return a.canonical;
+    case Ask::Factored: return a.factored;
+    case Ask::General: return a.general;
+    case Ask::Zeros: return a.zeros;
+    case Ask::Axis: return a.axis;
+    case Ask::ValueSet: return a.valueSet;
+    case Ask::Monotonic: return a.monotonic;
+    case Ask::Increasing: return a.increasing;
+    case Ask::Decreasing: return a.decreasing;
+    case Ask::Least: return a.least;
+    case Ask::Greatest: return a.greatest;
+    }
+    return {};
+}
+
+// What a sentence asks of the function NAME = VALUE, with what LINES already
+// answer, said in one "Odpowiedź:" after them; a formula found is left out
+// where a form of it is asked.
+void answerAsks(std::vector<std::string>& lines, std::vector<Ask> asks, const Polynomial& value, const std::string& name,
+                bool interval) {
+    // On an interval its least and greatest values are the answer already there.
+    if (interval) std::erase_if(asks, [](Ask a) { return a == Ask::Least || a == Ask::Greatest; });
+    if (asks.empty()) return;
+    const bool form = std::any_of(asks.begin(), asks.end(), [](Ask a) { return a == Ask::Canonical || a == Ask::Factored || a == Ask::General; });
+    std::vector<std::string> answers;
+    static constexpr std::string_view said = "Odpowiedź: ";
+    std::erase_if(lines, [&](const std::string& line) {
+        if (!line.starts_with(said)) return false;
+        std::string answer = line.substr(said.size());
+        if (answer.ends_with('.')) answer.pop_back();
+        if (!(form && !interval)) answers.push_back(answer);
+        return true;
+    });
+    const solution::FunctionAnswers a = solution::AnswersOf(PolynomialFacts(value), name);
+    for (const Ask ask : asks) answers.push_back(answerOf(ask, a));
+    std::string answer(said);
+    for (std::size_t i = 0; i < answers.size(); ++i) answer += (i > 0 ? ", " : "") + answers[i];
+    lines.push_back(answer);
+}
+
 }  // namespace
 
 solution::Solution SolveTask(const Problem& problem) {
@@ -89,6 +132,10 @@ solution::Solution SolveTask(const Problem& problem) {
     if (const auto* task = std::get_if<Task>(&problem.what)) {
         steps = taskSteps(*task);
         letter = task->letter;
+        if (task->kind == Kind::Function) {
+            answerAsks(steps.lines, problem.asks, task->leftValue, task->name.empty() ? "f(x)" : task->name,
+                       task->interval.has_value());
+        }
     } else if (const auto* graphs = std::get_if<TwoGraphs>(&problem.what)) {
         steps = twoGraphsSteps(*graphs, text);
         letter = graphs->first.letter;
@@ -99,6 +146,15 @@ solution::Solution SolveTask(const Problem& problem) {
         const Fit& fit = std::get<Fit>(problem.what);
         steps = FitSteps(fit, text);
         letter = fit.letter;
+        const auto formula = FitOf(fit);
+        if (const auto* found = std::get_if<FitFormula>(&formula)) {
+            answerAsks(steps.lines, problem.asks, found->value, fit.name == "y" ? "y" : fit.name + "(x)", false);
+        }
+    }
+    // What was understood of a sentence stands first, with what it asks.
+    if (!problem.asks.empty()) {
+        if (steps.lines[0].starts_with("Zadanie: ")) steps.lines.erase(steps.lines.begin());
+        steps.lines.insert(steps.lines.begin(), "Zadanie: " + text);
     }
     if (steps.graph) steps.lines.push_back(solution::DescriptionLine(*steps.graph));
     if (letter != "x") InLetter(steps, letter);
