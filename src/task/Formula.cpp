@@ -107,6 +107,7 @@ std::string coreText(const Node& node, const Substitution& put) {
         return bare && text.front() != '(' ? text : "(" + text + ")";
     }
     case Node::Kind::Call: return text::Encode(std::u32string(1, node.letter)) + "(" + written(node.parts[0], put) + ")";
+    case Node::Kind::Abs: return "|" + written(node.parts[0], put) + "|";
     case Node::Kind::Sum: {
         std::string text = written(node.parts[0], put);
         for (std::size_t i = 1; i < node.parts.size(); ++i) {
@@ -162,8 +163,10 @@ Poly Evaluator::valueOf(const Node& node) {
     case Node::Kind::Number: value = number(node); break;
     case Node::Kind::Letter: value = Poly::letter(node.letter); break;
     case Node::Kind::Root:
-        throw ErrorAt(node.at, "x₁ i x₂ to tu pierwiastki równania, a wyrażeń z nimi program jeszcze nie liczy; "
-                               "x² wpisz jako x^2" + Place(node.at));
+        throw ErrorAt(node.at, "Wyrażenie z x₁ i x₂ liczy się dla pierwiastków równania, np. x² − 5x + 3 = 0, oblicz "
+                               "x₁² + x₂²; x² wpisz jako x^2" + Place(node.at));
+    case Node::Kind::Abs:
+        throw ErrorAt(node.at, "Wartość bezwzględna |…| może stać tylko w wyrażeniu z x₁ i x₂, np. |x₁ − x₂|" + Place(node.at));
     case Node::Kind::Group: value = valueOf(node.parts[0]); break;
     case Node::Kind::Call: value = call(node); break;
     case Node::Kind::Sum:

@@ -360,7 +360,7 @@ private:
         return factor;
     }
 
-    // primary := number | letter | root | call | "(" expression ")"
+    // primary := number | letter | root | call | "(" expression ")" | "|" expression "|"
     // call := function-letter "(" expression ")"
     Node primary() {
         const Token& t = take();
@@ -392,6 +392,13 @@ private:
             Node group = nodeOf(Kind::Group, t.at);
             group.parts.push_back(bracketed());
             return group;
+        }
+        case T::Bar: {
+            Node absolute = nodeOf(Kind::Abs, t.at);
+            absolute.parts.push_back(expression());
+            if (peek().type != T::Bar) throw ErrorAt(peek().at, "Brakuje kreski | zamykającej wartość bezwzględną" + Place(peek().at));
+            take();
+            return absolute;
         }
         default: throw unexpected(t);
         }

@@ -14,8 +14,8 @@ namespace task::syntax {
 enum class Op { Plus, Minus, Juxtaposed, Times, Divide, Colon };
 
 struct Node {
-    // Root is x₁ or x₂; a Call is f(2), g(x), P(a); a Group a bracket.
-    enum class Kind { Number, Letter, Root, Sum, Product, Group, Call };
+    // Root is x₁ or x₂; a Call is f(2), g(x), P(a); a Group a bracket; Abs |…|.
+    enum class Kind { Number, Letter, Root, Sum, Product, Group, Call, Abs };
 
     Kind kind = Kind::Number;
     std::size_t at = 0;  // its first character (code point)

@@ -76,6 +76,20 @@ struct Fit {
     std::vector<Condition> conditions;
 };
 
+// An expression in the roots x₁ and x₂ of an equation: a fraction of two
+// polynomials in them (letters ₁ and ₂), |…| around it all where ABSOLUTE.
+struct RootExpression {
+    std::string text;  // "x₁² + x₂²"
+    Poly numerator, denominator = Poly::constant(1);
+    bool absolute = false;
+};
+
+// "x² − 5x + 3 = 0, oblicz x₁² + x₂²"
+struct RootsValue {
+    Task equation;
+    RootExpression expression;
+};
+
 // What a sentence asks of a function, each answered in the one "Odpowiedź:".
 enum class Ask { Vertex, Canonical, Factored, General, Zeros, Axis, ValueSet, Monotonic, Increasing, Decreasing, Least,
                  Greatest };
@@ -103,7 +117,7 @@ struct Sentence {
 
 // What a task asks, as read.
 struct Problem {
-    std::variant<Task, TwoGraphs, System, Fit> what;
+    std::variant<Task, TwoGraphs, System, Fit, RootsValue> what;
     std::vector<Ask> asks;
 
     // As it can be typed again: its statements, then ". Wyznacz …" of what is asked.

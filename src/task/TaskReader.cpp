@@ -12,6 +12,7 @@
 #include "task/Steps.h"
 #include "task/Syntax.h"
 #include "task/SystemSolution.h"
+#include "task/Viete.h"
 #include "text/Utf8.h"
 
 namespace task {
@@ -52,6 +53,7 @@ private:
         for (const Statement& s : statements_) {
             if (s.kind == Statement::Kind::Definition) define(s);
         }
+        if (const auto roots = rootsValue()) return *roots;
         if (isFit()) {
             Fit found = ReadFit(statements_, defined_, functions_);
             const auto formula = FitOf(found);
@@ -151,6 +153,40 @@ private:
             functions_[s.name] = definition;
         }
         defined_.push_back({&s, definition, letters});
+    }
+
+    // An equation and an expression in its roots: "x² − 5x + 3 = 0, x₁² + x₂²".
+    std::optional<RootsValue> rootsValue() {
+        const auto expression = std::find_if(statements_.begin(), statements_.end(), [](const Statement& s) {
+            return s.kind == Statement::Kind::Relation && s.relations.empty() && hasRoots(s.formulas);
+        });
+        if (expression == statements_.end()) return std::nullopt;
+        const auto equation = std::find_if(statements_.begin(), statements_.end(), [](const Statement& s) {
+            return s.kind == Statement::Kind::Relation && s.relations.size() == 1 && !hasRoots(s.formulas);
+        });
+        if (statements_.size() != 2 || equation == statements_.end() || equation->relations[0] != Relation::Equal) {
+            throw ErrorAt(expression->at, "Wyrażenie z x₁ i x₂ liczy się dla pierwiastków jednego równania kwadratowego, np. "
+                                          "x² − 5x + 3 = 0, oblicz x₁² + x₂²" + Place(expression->at));
+        }
+        RootsValue value{relation(*equation), RootExpressionOf(expression->formulas[0])};
+        if ((value.equation.leftValue - value.equation.rightValue).degree() != 2) {
+            throw ErrorAt(equation->at, "Wzory Viète'a są dla równania kwadratowego: po uporządkowaniu musi w nim być " +
+                                            value.equation.letter + "²" + Place(equation->at));
+        }
+        if (value.equation.letter != "x") {
+            throw ErrorAt(equation->at, "Pierwiastki x₁ i x₂ są pierwiastkami równania z niewiadomą x" + Place(equation->at));
+        }
+        if (!SumProductFormOf(value.expression)) {
+            throw ErrorAt(expression->at, "Tego wyrażenia nie da się zapisać przez x₁ + x₂ i x₁ · x₂: zmienia się, gdy "
+                                          "zamienić x₁ z x₂; np. |x₁ − x₂| albo (x₁ − x₂)² już się da" + Place(expression->at));
+        }
+        return value;
+    }
+
+    static bool hasRoots(const std::vector<Node>& formulas) {
+        return std::any_of(formulas.begin(), formulas.end(), [](const Node& n) {
+            return n.kind == Node::Kind::Root || hasRoots(n.parts);
+        });
     }
 
     // Conditions on a function not given, or a formula with unknown coefficients.
@@ -414,6 +450,7 @@ std::string Problem::statementsText() const {
         return graphs->first.text() + ", " + graphs->second.text() + (graphs->asked ? ", " + graphs->asked->text() : "");
     }
     if (const auto* system = std::get_if<System>(&what)) return system->first.text() + ", " + system->second.text();
+    if (const auto* roots = std::get_if<RootsValue>(&what)) return roots->equation.text() + ". Oblicz " + roots->expression.text + ".";
     const Fit& fit = std::get<Fit>(what);
     std::string text = fit.formula.empty() ? "" : (fit.name == "y" ? "y" : fit.name + "(" + fit.letter + ")") + " = " + fit.formula;
     for (const Condition& c : fit.conditions) text += (text.empty() ? "" : ", ") + c.text;

@@ -8,6 +8,7 @@
 #include "task/FitSolution.h"
 #include "task/IntervalAnswer.h"
 #include "task/RelationSolution.h"
+#include "task/RootsSolution.h"
 #include "task/SystemSolution.h"
 #include "task/Steps.h"
 
@@ -142,6 +143,8 @@ solution::Solution SolveTask(const Problem& problem) {
     } else if (const auto* system = std::get_if<System>(&problem.what)) {
         steps = SystemSteps(*system, text);
         letter = system->variable;
+    } else if (const auto* roots = std::get_if<RootsValue>(&problem.what)) {
+        steps = RootsValueSteps(*roots, text);
     } else {
         const Fit& fit = std::get<Fit>(problem.what);
         steps = FitSteps(fit, text);
