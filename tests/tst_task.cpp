@@ -353,8 +353,8 @@ private slots:
         QTest::newRow("a = 0 from the conditions") << "f(0) = 1, f(1) = 2, f(2) = 3"
             << "Z tych warunków a = 0: to nie jest funkcja kwadratowa." << 20;
         QTest::newRow("x1 and x2 name the roots") << "x1^2 + x2^2 = 10"
-            << "x₁ i x₂ to tu pierwiastki równania, a wyrażeń z nimi program jeszcze nie liczy; x² wpisz jako x^2 "
-               "(znak 1)." << 0;
+            << "Wyrażenie z x₁ i x₂ liczy się dla pierwiastków równania, np. x² − 5x + 3 = 0, oblicz x₁² + x₂²; x² "
+               "wpisz jako x^2 (znak 1)." << 0;
     }
 
     void refused() {
