@@ -1,6 +1,7 @@
-// Polynomials in one letter factored over the rationals, checked against
-// products of factors the test chose itself, and exact comparisons of
-// surds against 1000 bits.
+// Polynomials in one letter factored over the rationals and their sign
+// charts as exact sets, checked against products of factors the test
+// chose itself, values worked out exactly at rational points, and
+// comparisons made at 1000 bits.
 #include <QtTest>
 
 #include <gmpxx.h>
@@ -8,9 +9,13 @@
 #include <map>
 #include <random>
 
+#include "solution/SolutionSet.h"
+#include "task/ExactSet.h"
 #include "task/Univariate.h"
 
 using solution::Surd;
+using task::ExactSet;
+using task::Relation;
 using task::UPoly;
 
 namespace {
@@ -43,6 +48,33 @@ mpq_class ratio(long n, long d) {
 }
 
 Surd surdOf(const mpq_class& q) { return {q.get_num(), 0, q.get_den(), 1}; }
+
+// x against an end: exactly where the end is rational; else at 1000 bits,
+// where a rational never equals it.
+int compareTo(const mpq_class& x, const Surd& end) {
+    if (end.isRational()) return cmp(x, end.rational());
+    return sgn(mpf_class(x, bits) - approximation(end));
+}
+
+bool holds(int sign, Relation r) {
+    switch (r) {
+    case Relation::Equal: return sign == 0;
+    case Relation::Less: return sign < 0;
+    case Relation::Greater: return sign > 0;
+    case Relation::LessOrEqual: return sign <= 0;
+    case Relation::GreaterOrEqual: return sign >= 0;
+    }
+    return false;
+}
+
+// Whether any of RANGES, as given before any merging, holds x.
+bool anyHolds(const std::vector<task::ExactRange>& ranges, const mpq_class& x) {
+    return std::any_of(ranges.begin(), ranges.end(), [&](const task::ExactRange& r) {
+        const bool afterStart = !r.from.value || compareTo(x, *r.from.value) > (r.from.closed ? -1 : 0);
+        const bool beforeEnd = !r.to.value || compareTo(x, *r.to.value) < (r.to.closed ? 1 : 0);
+        return afterStart && beforeEnd;
+    });
+}
 
 struct Random {
     std::mt19937 engine;
@@ -204,6 +236,137 @@ private slots:
         }
     }
 
+    // The sign chart against the polynomial's own value at rational points:
+    // its rational zeros, points close on both sides of every zero, and any.
+    void signChart() {
+        Random random{std::mt19937(99)};
+        for (int i = 0; i < 2000; ++i) {
+            const auto [p, chosen] = random.product();
+            const auto f = task::FactorOf(p);
+            QVERIFY(f);
+            // Each zero exactly where it is rational, else within 2^−1000.
+            std::vector<mpq_class> zeros, points;
+            for (const auto& [c, power] : chosen) {
+                const mpq_class delta = c.size() == 2 ? mpq_class(0) : mpq_class(c[1] * c[1] - 4 * c[0]);
+                if (c.size() == 2) zeros.push_back(-c[0]);
+                if (c.size() == 2 || delta < 0) continue;
+                for (int side : {-1, 1}) zeros.emplace_back((mpf_class(-c[1], bits) + side * sqrt(mpf_class(delta, bits))) / 2);
+            }
+            for (const mpq_class& zero : zeros) {
+                points.push_back(zero);
+                for (const mpq_class& step : {ratio(1, 1000), mpq_class(mpq_class(1) >> 100)}) {
+                    points.push_back(zero - step);
+                    points.push_back(zero + step);
+                }
+            }
+            const auto found = task::RealZerosOf(*f);
+            QCOMPARE(found.size(), zeros.size());
+            for (std::size_t j = 1; j < found.size(); ++j) QVERIFY(approximation(found[j - 1]) < approximation(found[j]));
+            for (int j = 0; j < 20; ++j) points.push_back(random.rational(80, 50) / 10);
+            for (int r = 0; r < 5; ++r) {
+                const ExactSet set = task::WhereSign(*f, Relation(r));
+                for (const mpq_class& x : points) QCOMPARE(set.contains(x), holds(sgn(p.valueAt(x)), Relation(r)));
+            }
+        }
+    }
+
+    // Sets of random ranges, merged and combined, against the ranges as given.
+    void setOperations() {
+        Random random{std::mt19937(5)};
+        const std::vector<Surd> ends{surdOf(-3), surdOf(ratio(-1, 2)), surdOf(0), surdOf(ratio(2, 3)), surdOf(2),
+                                     {1, -1, 1, 2}, {0, 1, 1, 3}, {1, 1, 2, 5}, {0, -1, 1, 7}};
+        std::vector<mpq_class> points{100, -100};
+        for (const Surd& end : ends) {
+            const mpq_class at = end.isRational() ? end.rational() : mpq_class(approximation(end));
+            if (end.isRational()) points.push_back(at);
+            points.push_back(at - ratio(1, 1'000'000));
+            points.push_back(at + ratio(1, 1'000'000));
+        }
+        const auto end = [&] { return random.pick(0, 7) == 0 ? std::optional<Surd>() : ends[random.pick(0, 8)]; };
+        const auto ranges = [&] {
+            std::vector<task::ExactRange> given;
+            for (int n = random.pick(0, 3); n > 0; --n) given.push_back({{end(), random.pick(0, 1) == 1}, {end(), random.pick(0, 1) == 1}});
+            const Surd& at = ends[std::size_t(random.pick(0, 8))];
+            if (random.pick(0, 2) == 0) given.push_back({{at, true}, {}});
+            if (random.pick(0, 2) == 0) given.push_back({{at, true}, {at, true}});
+            return given;
+        };
+        for (int i = 0; i < 3000; ++i) {
+            const auto first = ranges(), second = ranges();
+            const ExactSet a = ExactSet::of(first), b = ExactSet::of(second);
+            const mpq_class removed = points[std::size_t(random.pick(0, int(points.size()) - 1))];
+            for (const ExactSet& set : {a, a.intersected(b), a.united(b), a.complement(), a.without(surdOf(removed))}) {
+                const auto& rs = set.ranges();
+                for (std::size_t j = 1; j < rs.size(); ++j) {
+                    // Apart: a gap between the two, or one point missing.
+                    const int gap = sgn(approximation(*rs[j].from.value) - approximation(*rs[j - 1].to.value));
+                    QVERIFY(gap > 0 || (gap == 0 && !rs[j].from.closed && !rs[j - 1].to.closed));
+                }
+            }
+            for (const mpq_class& x : points) {
+                const bool inA = anyHolds(first, x), inB = anyHolds(second, x);
+                QCOMPARE(a.contains(x), inA);
+                QCOMPARE(a.intersected(b).contains(x), inA && inB);
+                QCOMPARE(a.united(b).contains(x), inA || inB);
+                QCOMPARE(a.complement().contains(x), !inA);
+                QCOMPARE(a.without(surdOf(removed)).contains(x), inA && x != removed);
+            }
+        }
+    }
+
+    void setText_data() {
+        QTest::addColumn<QList<int>>("coefficients");
+        QTest::addColumn<int>("relation");
+        QTest::addColumn<QString>("text");
+        const int equal = int(Relation::Equal), less = int(Relation::Less), greater = int(Relation::Greater),
+                  atMost = int(Relation::LessOrEqual), atLeast = int(Relation::GreaterOrEqual);
+        QTest::newRow("outside") << QList<int>{1, 0, -16} << greater << "(−∞; −4) ∪ (4; +∞)";
+        QTest::newRow("between roots") << QList<int>{1, -2, -1} << atMost << "⟨1 − √2; 1 + √2⟩";
+        QTest::newRow("everywhere") << QList<int>{1, 0, 1} << greater << "ℝ";
+        QTest::newRow("nowhere") << QList<int>{1, 0, 1} << less << "∅";
+        QTest::newRow("all but one") << QList<int>{1, -6, 9} << greater << "ℝ \\ {3}";
+        QTest::newRow("one") << QList<int>{1, -6, 9} << atMost << "{3}";
+        QTest::newRow("x factor") << QList<int>{1, -2, -3, 0} << atLeast << "⟨−1; 0⟩ ∪ ⟨3; +∞)";
+        QTest::newRow("even power below") << QList<int>{1, -1, -1, 1} << less << "(−∞; −1)";
+        QTest::newRow("even power touching") << QList<int>{1, -1, -1, 1} << atMost << "(−∞; −1⟩ ∪ {1}";
+        QTest::newRow("biquadratic") << QList<int>{1, 0, -5, 0, 6} << less << "(−√3; −√2) ∪ (√2; √3)";
+        QTest::newRow("minus leading") << QList<int>{-1, 0, 0, 1} << atLeast << "(−∞; 1⟩";
+        QTest::newRow("half") << QList<int>{2, 1, -1} << greater << "(−∞; −1) ∪ (0,5; +∞)";
+        QTest::newRow("zeros") << QList<int>{1, 0, -5, 0, 4} << equal << "{−2} ∪ {−1} ∪ {1} ∪ {2}";
+    }
+
+    void setText() {
+        QFETCH(QList<int>, coefficients);
+        QFETCH(int, relation);
+        QFETCH(QString, text);
+        const auto f = task::FactorOf(written(coefficients));
+        QVERIFY(f);
+        const ExactSet set = task::WhereSign(*f, Relation(relation));
+        QCOMPARE(QString::fromStdString(solution::SetText(task::SolutionSetOf(set))), text);
+    }
+
+    void touchingRanges() {
+        const auto text = [](const ExactSet& set) { return QString::fromStdString(solution::SetText(task::SolutionSetOf(set))); };
+        const Surd one = surdOf(1), three = surdOf(3);
+        QCOMPARE(text(ExactSet::of({{{}, {one, true}}, {{one, false}, {three, false}}})), QStringLiteral("(−∞; 3)"));
+        QCOMPARE(text(ExactSet::of({{{surdOf(0), false}, {one, false}}, {{one, false}, {three, false}}})),
+                 QStringLiteral("(0; 1) ∪ (1; 3)"));
+        QCOMPARE(text(ExactSet::of({{{one, false}, {three, false}}}).united(ExactSet::point(three))), QStringLiteral("(1; 3⟩"));
+        QCOMPARE(text(ExactSet::all().without(three)), QStringLiteral("ℝ \\ {3}"));
+    }
+
+    // Each end's double is the nearest: no neighbour of it lies closer.
+    void nearestDoubles() {
+        Random random{std::mt19937(11)};
+        for (int i = 0; i < 2000; ++i) {
+            const Surd x = random.surd();
+            const double nearest = task::SolutionSetOf(ExactSet::point(x))[0].from.nearest;
+            const mpf_class distance = abs(mpf_class(nearest, bits) - approximation(x));
+            for (double neighbour : {std::nextafter(nearest, -1e300), std::nextafter(nearest, 1e300)}) {
+                QVERIFY(distance <= abs(mpf_class(neighbour, bits) - approximation(x)));
+            }
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestUnivariate)
