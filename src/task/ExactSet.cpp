@@ -51,8 +51,9 @@ bool joins(const ExactRange& r, const ExactRange& next) {
 
 Surd surdOf(const mpq_class& q) { return {.u = q.get_num(), .v = 0, .w = q.get_den(), .m = 1}; }
 
-// Precise enough for the double nearest (u + v√m)/w to be the one nearest
-// the approximation.
+// A surd of the sizes met here lies much farther from any midpoint between
+// two doubles than its approximation at this many bits does from it, so
+// both round to the same double.
 constexpr mp_bitcnt_t nearestBits = 200;
 
 double nearestDouble(const Surd& x) {

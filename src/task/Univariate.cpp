@@ -37,11 +37,6 @@ int signOf(const mpq_class& x, const mpq_class& y, const mpz_class& r, const mpq
     return sa * signOf(x * x + y * y * r - z * z * s, 2 * x * y, r);
 }
 
-const UPoly& letterAlone() {
-    static const UPoly x({0, 1});
-    return x;
-}
-
 // P / (x − z) for a zero z of P, by Horner's scheme.
 UPoly deflated(const UPoly& p, const mpq_class& z) {
     std::vector<mpq_class> q(p.c.size() - 1);
@@ -57,6 +52,7 @@ UPoly shifted(const UPoly& p, const mpq_class& h) {
     return result;
 }
 
+// √q where it is rational.
 std::optional<mpq_class> rationalRoot(const mpq_class& q) {
     if (q < 0 || !mpz_perfect_square_p(q.get_num_mpz_t()) || !mpz_perfect_square_p(q.get_den_mpz_t())) return std::nullopt;
     return mpq_class(sqrt(q.get_num()), sqrt(q.get_den()));
@@ -251,7 +247,7 @@ std::string FactoredText(const Factored& f, const std::string& letter) {
     // The factor x stands first, unbracketed: x(x + 1)(x − 3).
     std::string alone, rest;
     for (const Factor& factor : f.factors) {
-        if (factor.p == letterAlone()) {
+        if (factor.p == UPoly({0, 1})) {
             alone = letter + powerText(factor.power);
         } else {
             rest += "(" + UPolyText(factor.p, letter) + ")" + powerText(factor.power);
