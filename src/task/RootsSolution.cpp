@@ -43,12 +43,7 @@ Steps RootsValueSteps(const RootsValue& task, const std::string& text) {
     const mpq_class s = -moved.c1 / moved.c2, p = moved.c0 / moved.c2;
     const mpq_class numerator = valueAt(form->numerator, s, p), denominator = valueAt(form->denominator, s, p);
     const std::string sum = solution::Rational(s).factor(), product = solution::Rational(p).factor();
-    const auto bracketed = [](const std::string& t) { return t.find(' ') == t.npos ? t : "(" + t + ")"; };
-    std::string put = SumProductText(form->numerator, sum, product);
-    if (form->denominator != Poly::constant(1)) {
-        put = bracketed(put) + "/" + bracketed(SumProductText(form->denominator, sum, product));
-    }
-    if (form->squareRoot) put = "√(" + put + ")";
+    const std::string put = FormText(*form, sum, product);
     const std::string through = FormText(*form);
     std::string line = asked + (through == asked ? "" : " = " + through) + " = " + put;
     if (denominator == 0) {

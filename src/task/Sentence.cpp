@@ -108,9 +108,9 @@ private:
                 i += 3;
             } else if (t.type == T::Word && statementWords(i) == 0) {
                 i = word(i);
-            } else if (isPunctuation(t.type) && (wordAt(i + 1) || declaration(i + 1))) {
+            } else if (isPunctuation(t.type) && (wordAt(i + 1) || declaration(i + 1) || (roots_ && at(i + 1).type == T::Root))) {
                 ++i;
-            } else if (t.type == T::Letter && wordAt(i + 1) && parameterPlace()) {
+            } else if (t.type == T::Letter && parameterPlace(i)) {
                 declare(t);
                 ++i;
             } else if (t.type == T::Root && roots_ && (wordAt(i + 1) || at(i + 1).type == T::Comma || isWord(at(i + 1), U"i"))) {
@@ -134,8 +134,13 @@ private:
         out.push_back(comma);
     }
 
-    // The letter named as the parameter, right after "parametru" or as in "wyznacz m tak".
-    bool parameterPlace() const { return previous_ == Meaning::Parameter || previous_ == Meaning::Filler; }
+    // Whether the letter at I names the parameter: right after "parametru", or
+    // alone among words, as in "wyznacz m tak, aby".
+    bool parameterPlace(std::size_t i) const {
+        if (previous_ == Meaning::Parameter) return true;
+        const bool alone = wordAt(i + 1) || (isPunctuation(at(i + 1).type) && wordAt(i + 2));
+        return previous_ == Meaning::Filler && alone;
+    }
 
     void declare(const Token& letter) {
         if (!text::IsLower(letter.letter) || letter.letter == U'x' || letter.letter == U'y') {

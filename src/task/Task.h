@@ -115,9 +115,29 @@ struct Sentence {
     Wanted wanted;
 };
 
+// A relation between the roots an equation with a parameter must meet:
+// "x₁² + x₂² = 10", "1/x₁ + 1/x₂ > 1", "|x₁ − x₂| = 2".
+struct RootsRelation {
+    RootExpression left, right;
+    Relation relation = Relation::Equal;
+};
+
+// An equation, or a function, whose coefficients hold a parameter, and what
+// its roots or values must be: "x² + mx + 4 = 0 ma dwa różne rozwiązania".
+struct Parametric {
+    std::string parameter = "m";
+    Task task;   // its text: an equation, or a function f(x) = x² − mx + 1
+    Poly value;  // left − right, in x and the parameter
+    Wanted wanted;
+    std::optional<RootsRelation> roots;
+
+    // The sentence that asks it: "Wyznacz wartości parametru m, dla których równanie … ma …".
+    std::string text() const;
+};
+
 // What a task asks, as read.
 struct Problem {
-    std::variant<Task, TwoGraphs, System, Fit, RootsValue> what;
+    std::variant<Task, TwoGraphs, System, Fit, RootsValue, Parametric> what;
     std::vector<Ask> asks;
 
     // As it can be typed again: its statements, then ". Wyznacz …" of what is asked.

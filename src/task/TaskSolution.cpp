@@ -8,6 +8,7 @@
 #include "task/FitSolution.h"
 #include "task/IntervalAnswer.h"
 #include "task/RelationSolution.h"
+#include "task/ParameterSolution.h"
 #include "task/RootsSolution.h"
 #include "task/SystemSolution.h"
 #include "task/Steps.h"
@@ -145,6 +146,8 @@ solution::Solution SolveTask(const Problem& problem) {
         letter = system->variable;
     } else if (const auto* roots = std::get_if<RootsValue>(&problem.what)) {
         steps = RootsValueSteps(*roots, text);
+    } else if (const auto* parametric = std::get_if<Parametric>(&problem.what)) {
+        steps = ParametricSteps(*parametric, text);
     } else {
         const Fit& fit = std::get<Fit>(problem.what);
         steps = FitSteps(fit, text);

@@ -176,14 +176,18 @@ std::string SumProductText(const Poly& sp, const std::string& sum, const std::st
     return solution::Sum(sums);
 }
 
-std::string FormText(const SumProductForm& form) {
-    const std::string numerator = SumProductText(form.numerator), denominator = SumProductText(form.denominator);
+std::string FormText(const SumProductForm& form) { return FormText(form, "(x₁ + x₂)", "x₁x₂"); }
+
+std::string FormText(const SumProductForm& form, const std::string& sum, const std::string& product) {
+    const std::string numerator = SumProductText(form.numerator, sum, product);
+    const std::string denominator = SumProductText(form.denominator, sum, product);
+    // A bracket around a sum, and around a denominator but one already in brackets: "/(x₁x₂)", "/(x₁x₂)²".
     const bool bare = form.numerator.terms().size() == 1 && !numerator.starts_with("−");
-    std::string text = form.denominator == Poly::constant(1) ? numerator
-                                                              : (bare ? numerator : "(" + numerator + ")") + "/" +
-                                                                    (form.denominator.terms().size() == 1 && denominator.starts_with("(")
-                                                                         ? denominator
-                                                                         : "(" + denominator + ")");
+    const bool bareBelow = form.denominator.terms().size() == 1 && (denominator.starts_with("(") || sum != "(x₁ + x₂)") &&
+                           denominator.find(' ') == std::string::npos;
+    std::string text = form.denominator == Poly::constant(1)
+                           ? numerator
+                           : (bare ? numerator : "(" + numerator + ")") + "/" + (bareBelow ? denominator : "(" + denominator + ")");
     return form.squareRoot ? "√(" + text + ")" : text;
 }
 

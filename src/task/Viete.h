@@ -40,6 +40,9 @@ std::optional<SumProductForm> SumProductFormOf(const RootExpression& e);
 std::string SumProductText(const Poly& sp);
 std::string SumProductText(const Poly& sp, const std::string& sum, const std::string& product);
 
+// The form with SUM and PRODUCT put in: "(5² − 2 · 3)/3", "√(4² − 4 · m)".
+std::string FormText(const SumProductForm& form, const std::string& sum, const std::string& product);
+
 // The form in school notation: "(x₁ + x₂)/(x₁x₂)", "√((x₁ + x₂)² − 4x₁x₂)".
 std::string FormText(const SumProductForm& form);
 

@@ -76,7 +76,7 @@ inline constexpr Entry table[] = {
     {U"współrzędne", Meaning::Filler}, {U"współrzędnych", Meaning::Filler}, {U"postaci", Meaning::Filler},
     {U"postać", Meaning::Filler}, {U"o", Meaning::Filler}, {U"a", Meaning::Filler}, {U"z", Meaning::Filler}, {U"gdzie", Meaning::Filler},
     {U"spełniające", Meaning::Filler}, {U"spełniają", Meaning::Filler}, {U"spełnione", Meaning::Filler},
-    {U"warunek", Meaning::Filler}, {U"warunki", Meaning::Filler}, {U"jakiej", Meaning::Filler}, {U"którym", Meaning::Filler},
+    {U"warunek", Meaning::Filler}, {U"warunku", Meaning::Filler}, {U"takie", Meaning::Filler}, {U"takich", Meaning::Filler}, {U"spełniały", Meaning::Filler}, {U"spełnia", Meaning::Filler}, {U"zachodzi", Meaning::Filler}, {U"warunki", Meaning::Filler}, {U"jakiej", Meaning::Filler}, {U"którym", Meaning::Filler},
     {U"wierzchołkiem", Meaning::Filler}, {U"osi", Meaning::Filler}, {U"osią", Meaning::Filler},
     {U"przedziałach", Meaning::Filler}, {U"przedziały", Meaning::Filler}, {U"przedział", Meaning::Filler}, {U"przedziałów", Meaning::Filler},
     {U"przyjmuje", Meaning::Takes}, {U"przyjmowała", Meaning::Takes}, {U"przyjmują", Meaning::Takes},

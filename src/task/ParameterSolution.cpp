@@ -1,0 +1,352 @@
+#include "task/ParameterSolution.h"
+
+#include <algorithm>
+
+#include "solution/SchoolNotation.h"
+#include "solution/SolutionSet.h"
+#include "task/Lexer.h"
+#include "task/Viete.h"
+
+namespace task {
+
+namespace {
+
+using lexer::ErrorAt;
+
+bool holds(int sign, Relation r) {
+    switch (r) {
+    case Relation::Equal: return sign == 0;
+    case Relation::Less: return sign < 0;
+    case Relation::Greater: return sign > 0;
+    case Relation::LessOrEqual: return sign <= 0;
+    case Relation::GreaterOrEqual: return sign >= 0;
+    }
+    return false;
+}
+
+UPoly power(const UPoly& p, int n) {
+    UPoly out({1});
+    for (int i = 0; i < n; ++i) out = out * p;
+    return out;
+}
+
+int terms(const UPoly& p) { return int(std::count_if(p.c.begin(), p.c.end(), [](const mpq_class& c) { return c != 0; })); }
+
+// A condition on the roots or the coefficients, as a fraction of two
+// polynomials in the parameter standing in a relation to 0.
+struct Condition {
+    std::string name;  // "Δ > 0", "x₁ + x₂ > 0"
+    UPoly numerator, denominator;
+    Relation relation = Relation::Greater;
+    std::vector<std::string> lines;  // what it is in the parameter, before it is solved
+};
+
+class Solver {
+public:
+    explicit Solver(const Parametric& task) : task_(task), m_(task.parameter) {
+        const auto inParameter = [&](int power) {
+            std::vector<mpq_class> c;
+            const Poly coefficient = task.value.coefficientOf(U'x', power);
+            for (const auto& [monomial, value] : coefficient.terms()) {
+                if (c.size() <= monomial.size()) c.resize(monomial.size() + 1);
+                c[monomial.size()] += value;
+            }
+            return UPoly(c);
+        };
+        a_ = inParameter(2);
+        b_ = inParameter(1);
+        c_ = inParameter(0);
+    }
+
+    ParameterAnswer answer() {
+        if (a_.isZero()) throw ErrorAt(0, "Przy x² nie stoi tu nic dla żadnego " + m_ + ": to nie jest równanie kwadratowe.");
+        lines_.push_back("a = " + text(a_) + ", b = " + text(b_) + ", c = " + text(c_));
+        ExactSet linear = ExactSet::empty();
+        const bool varies = a_.degree() > 0;
+        if (varies) linear = linearCase();
+        std::vector<Condition> conditions = wantedConditions();
+        if (varies) {
+            lines_.push_back("Przypadek 2: a ≠ 0, czyli " + text(a_) + " ≠ 0" + (text(a_) == m_ ? "" : aNonZeroText_) + ".");
+        }
+        std::string listed;
+        for (std::size_t i = 0; i < conditions.size(); ++i) {
+            listed += (i == 0 ? "" : i + 1 == conditions.size() ? " i " : ", ") + conditions[i].name;
+        }
+        lines_.push_back(std::string(task_.task.kind == Kind::Function ? "Warunki: " : "Warunki dla równania kwadratowego: ") +
+                         listed + ".");
+        ExactSet common = varies ? aNonZero_ : ExactSet::all();
+        for (std::size_t i = 0; i < conditions.size(); ++i) {
+            Condition& c = conditions[i];
+            lines_.push_back(std::to_string(i + 1) + ") " + c.name);
+            lines_.insert(lines_.end(), c.lines.begin(), c.lines.end());
+            common = common.intersected(solve(c.numerator, c.denominator, c.relation));
+        }
+        if (conditions.size() > 1 || varies) lines_.push_back("Część wspólna warunków: " + setText(common));
+        const ExactSet all = common.united(linear);
+        if (varies) lines_.push_back("Łączymy oba przypadki: " + setText(all));
+        lines_.push_back("Odpowiedź: " + setText(all) + (all.isEmpty() ? " (nie ma takich wartości " + m_ + ")" : ""));
+        return {lines_, all};
+    }
+
+private:
+    std::string text(const UPoly& p) const { return p.isZero() ? "0" : UPolyText(p, m_); }
+    std::string factor(const UPoly& p) const {
+        const std::string t = text(p);
+        return terms(p) > 1 || t.starts_with("−") ? "(" + t + ")" : t;
+    }
+    // num/den, divided out where den is a number: "−2m/(m − 1)", "m + 1".
+    std::string fraction(const UPoly& num, const UPoly& den) const {
+        if (den.degree() == 0) return text(num.scaled(1 / den.leading()));
+        return (terms(num) > 1 ? "(" + text(num) + ")" : text(num)) + "/" + (terms(den) > 1 ? "(" + text(den) + ")" : text(den));
+    }
+    // "m ∈ (−1; 0)"; single values together, as school lists them: "m ∈ {1; 2}".
+    // A value put in for s or p: bare where it is the parameter or a whole number, else in brackets.
+    std::string bracketed(const std::string& t) const {
+        return t == m_ || t.find_first_not_of("0123456789") == std::string::npos ? t : "(" + t + ")";
+    }
+
+    std::string setText(const ExactSet& s) const {
+        const solution::SolutionSet set = SolutionSetOf(s);
+        const bool points = !set.empty() && std::all_of(set.begin(), set.end(), [](const solution::Range& r) {
+            return r.from.kind == sketch::EndKind::Closed && r.to.kind == sketch::EndKind::Closed && r.from.text == r.to.text;
+        });
+        if (!points) return m_ + " ∈ " + solution::SetText(set);
+        std::string listed;
+        for (const solution::Range& r : set) listed += (listed.empty() ? "" : "; ") + r.from.text;
+        return m_ + " ∈ {" + listed + "}";
+    }
+
+    // a = 0: the equation is linear, and is checked as it stands.
+    ExactSet linearCase() {
+        lines_.push_back("Przypadek 1: a = 0, czyli " + text(a_) + " = 0.");
+        const auto factored = FactorOf(a_);
+        std::vector<solution::Surd> zeros;
+        if (factored) zeros = RealZerosOf(*factored);
+        if (!factored || std::any_of(zeros.begin(), zeros.end(), [](const solution::Surd& z) { return !z.isRational(); })) {
+            throw ErrorAt(0, "Współczynnik przy x² zeruje się tu dla niewymiernego " + m_ + "; takiego zadania nie umiem.");
+        }
+        aNonZero_ = ExactSet::all();
+        ExactSet found = ExactSet::empty();
+        if (zeros.empty()) lines_.push_back(text(a_) + " ≠ 0 dla każdego " + m_ + ".");
+        for (const solution::Surd& z : zeros) {
+            aNonZero_ = aNonZero_.without(z);
+            aNonZeroText_ += (aNonZeroText_.empty() ? ", więc " : " i ") + m_ + " ≠ " + solution::SurdText(z);
+            const mpq_class m0 = z.rational();
+            const mpq_class b = b_.valueAt(m0), c = c_.valueAt(m0);
+            const std::string is = "Dla " + m_ + " = " + solution::Rational(m0).text() + ": ";
+            const std::string form = task_.task.kind == Kind::Function ? "f(x) = " + PolynomialText({c, b, 0})
+                                                                      : PolynomialText({c, b, 0}) + " = 0";
+            bool good = false;
+            std::string says;
+            if (task_.task.kind == Kind::Function) {
+                good = b == 0 && sgn(c) == task_.wanted.values;
+                says = b == 0 ? "funkcja stała" : "funkcja liniowa, przyjmuje wartości dodatnie i ujemne";
+            } else if (b != 0) {
+                good = task_.wanted.count == 1 && !task_.roots &&
+                       (task_.wanted.sign == 0 || sgn(-c / b) == task_.wanted.sign);
+                says = "jedno rozwiązanie x = " + solution::Rational(-c / b).text();
+            } else {
+                good = c != 0 && task_.wanted.count == 0;
+                says = c != 0 ? "równanie sprzeczne, brak rozwiązań" : "równanie tożsamościowe, nieskończenie wiele rozwiązań";
+            }
+            lines_.push_back(is + form + ": " + says + (good ? " — warunek spełniony." : " — warunek nie jest spełniony."));
+            if (good) found = found.united(ExactSet::point(z));
+        }
+        return found;
+    }
+
+    Condition deltaCondition(Relation r) const {
+        Condition c{"Δ" + RelationText(r) + "0", b_ * b_ - a_ * c_.scaled(4), UPoly({1}), r, {}};
+        c.lines.push_back("Δ = b² − 4ac = " + bracketed(text(b_)) + "² − 4 · " + factor(a_) + " · " + factor(c_) + " = " +
+                          text(c.numerator));
+        return c;
+    }
+
+    Condition sumCondition(Relation r) const {
+        Condition c{"x₁ + x₂" + RelationText(r) + "0", b_.scaled(-1), a_, r, {}};
+        c.lines.push_back("x₁ + x₂ = −b/a = " + fraction(c.numerator, c.denominator));
+        return c;
+    }
+
+    Condition productCondition(Relation r) const {
+        Condition c{"x₁ · x₂" + RelationText(r) + "0", c_, a_, r, {}};
+        c.lines.push_back("x₁ · x₂ = c/a = " + fraction(c.numerator, c.denominator));
+        return c;
+    }
+
+    std::vector<Condition> wantedConditions() const {
+        const Wanted& w = task_.wanted;
+        std::vector<Condition> all;
+        if (task_.task.kind == Kind::Function) {
+            all.push_back({std::string("a") + (w.values > 0 ? " > 0" : " < 0"), a_, UPoly({1}),
+                           w.values > 0 ? Relation::Greater : Relation::Less, {}});
+            all.push_back(deltaCondition(Relation::Less));
+            return all;
+        }
+        if (w.count == 0) return {deltaCondition(Relation::Less)};
+        if (w.count == 1) {
+            all.push_back(deltaCondition(Relation::Equal));
+            if (w.sign != 0) {
+                Condition c{std::string("x₀") + (w.sign > 0 ? " > 0" : " < 0"), b_.scaled(-1), a_.scaled(2),
+                            w.sign > 0 ? Relation::Greater : Relation::Less, {}};
+                c.lines.push_back("x₀ = −b/(2a) = " + fraction(c.numerator, c.denominator));
+                all.push_back(c);
+            }
+            return all;
+        }
+        all.push_back(deltaCondition(w.distinct || w.count == 2 ? Relation::Greater : Relation::GreaterOrEqual));
+        if (w.sign != 0) {
+            all.push_back(sumCondition(w.sign > 0 ? Relation::Greater : Relation::Less));
+            all.push_back(productCondition(Relation::Greater));
+        }
+        if (w.signs != 0) all.push_back(productCondition(w.signs > 0 ? Relation::Greater : Relation::Less));
+        if (task_.roots) all.push_back(rootsCondition(*task_.roots));
+        return all;
+    }
+
+    // SP, through s and p, with s = −b/a and p = c/a put in: N/a^D.
+    std::pair<UPoly, int> inParameter(const Poly& sp) const {
+        int d = 0;
+        for (const auto& [monomial, c] : sp.terms()) d = std::max(d, int(monomial.size()));
+        UPoly n;
+        for (const auto& [monomial, c] : sp.terms()) {
+            const int i = int(std::count(monomial.begin(), monomial.end(), rootSum));
+            const int j = int(std::count(monomial.begin(), monomial.end(), rootProduct));
+            n = n + (power(b_.scaled(-1), i) * power(c_, j) * power(a_, d - i - j)).scaled(c);
+        }
+        return {n, d};
+    }
+
+    Condition rootsCondition(const RootsRelation& roots) const {
+        Condition c;
+        c.relation = roots.relation;
+        c.name = roots.left.text + RelationText(roots.relation) + roots.right.text;
+        RootExpression e = roots.left;
+        // E compared with a number k is worked out alone, then compared; else both sides moved to the left.
+        const bool constant = roots.right.numerator.isConstant() && roots.right.denominator.isConstant();
+        mpq_class k = 0;
+        if (e.absolute) {
+            // |E| compared with k ≥ 0 is E² compared with k²; with k < 0 it holds or fails for every root.
+            k = roots.right.numerator.constantTerm() / roots.right.denominator.constantTerm();
+            if (k < 0) {
+                const bool always = roots.relation == Relation::Greater || roots.relation == Relation::GreaterOrEqual;
+                c.lines.push_back(e.text + " ≥ 0 > " + solution::Rational(k).text() + ", więc warunek " +
+                                  (always ? "jest spełniony zawsze." : "nie jest spełniony nigdy."));
+                c.numerator = UPoly({always ? 1 : -1});
+                c.denominator = UPoly({1});
+                c.relation = Relation::Greater;
+                return c;
+            }
+        } else if (constant) {
+            k = roots.right.numerator.constantTerm() / roots.right.denominator.constantTerm();
+        } else {
+            e.numerator = roots.left.numerator * roots.right.denominator - roots.right.numerator * roots.left.denominator;
+            e.denominator = roots.left.denominator * roots.right.denominator;
+        }
+        const SumProductForm form = *SumProductFormOf(e);
+        const auto [topN, topD] = inParameter(form.numerator);
+        const auto [bottomN, bottomD] = inParameter(form.denominator);
+        const int common = std::min(topD, bottomD);
+        const UPoly value = topN * power(a_, bottomD - common), under = bottomN * power(a_, topD - common);
+        const std::string sum = bracketed(fraction(b_.scaled(-1), a_)), product = bracketed(fraction(c_, a_));
+        SumProductForm squared = form;
+        squared.squareRoot = false;  // |E|² is worked out, not |E|
+        const std::string put = FormText(squared, sum, product), through = FormText(squared);
+        const std::string& right = roots.right.text;
+        const bool single = right.find_first_of(" ") == std::string::npos && !right.starts_with("−");
+        const std::string said = e.absolute ? e.text + "²" : constant ? e.text : e.text + " − " + (single ? right : "(" + right + ")");
+        const std::string worked = fraction(value, under);
+        c.lines.push_back(said + " = " + through + " = " + put + (worked == put ? "" : " = " + worked));
+        if (e.absolute) {
+            c.lines.push_back("Obie strony są nieujemne, więc podnosimy je do kwadratu: " + fraction(value, under) +
+                              RelationText(roots.relation) + solution::Rational(k * k).text());
+            k *= k;
+        } else if (constant && k != 0) {
+            c.lines.push_back(fraction(value, under) + RelationText(roots.relation) + solution::Rational(k).text());
+        }
+        c.numerator = value - under.scaled(k);
+        c.denominator = under;
+        return c;
+    }
+
+    // NUM/DEN in relation R to 0 solved for the parameter, its lines written.
+    ExactSet solve(const UPoly& num, const UPoly& den, Relation r) {
+        UPoly p = num;
+        std::vector<solution::Surd> excluded;
+        if (den.degree() > 0) {
+            lines_.push_back(fraction(num, den) + RelationText(r) + "0");
+            const auto under = factored(den);
+            excluded = RealZerosOf(under);
+            lines_.push_back("Mnożymy obie strony przez " + factor(den) + "² > 0:");
+            p = num * den;
+        } else {
+            p = num.scaled(1 / den.leading());
+        }
+        const std::string relation = RelationText(r);
+        lines_.push_back(text(p) + relation + "0");
+        if (p.degree() <= 0) {
+            const bool always = holds(p.isZero() ? 0 : sgn(p.leading()), r);
+            lines_.push_back(always ? "Nierówność jest prawdziwa dla każdego " + m_ + "."
+                                    : "Ten warunek nie jest spełniony dla żadnego " + m_ + ".");
+            ExactSet all = always ? ExactSet::all() : ExactSet::empty();
+            for (const solution::Surd& z : excluded) all = all.without(z);
+            lines_.push_back(setText(all));
+            return all;
+        }
+        const Factored f = factored(p);
+        const std::string product = FactoredText(f, m_);
+        // Factors said where they tell more than the polynomial: not a number times one quadratic.
+        const bool tells = f.factors.size() > 1 || f.factors[0].power > 1 || f.factors[0].p.degree() == 1;
+        if (p.degree() > 1 && tells && product != text(p)) lines_.push_back(product + relation + "0");
+        const std::vector<solution::Surd> zeros = RealZerosOf(f);
+        if (p.degree() > 1) {
+            std::string said;
+            for (const solution::Surd& z : zeros) said += (said.empty() ? "" : " lub ") + m_ + " = " + solution::SurdText(z);
+            lines_.push_back(zeros.empty() ? "Wielomian nie ma miejsc zerowych." : "Miejsca zerowe: " + said);
+        }
+        ExactSet set = WhereSign(f, r);
+        for (const solution::Surd& z : excluded) set = set.without(z);
+        lines_.push_back(setText(set));
+        return set;
+    }
+
+    Factored factored(const UPoly& p) const {
+        if (p.degree() > 4) {
+            throw ErrorAt(0, "Ten warunek prowadzi do wielomianu stopnia " + std::to_string(p.degree()) + " względem " + m_ +
+                                 ", a rozwiązuję najwyżej czwartego stopnia.");
+        }
+        const auto f = FactorOf(p);
+        if (!f) {
+            throw ErrorAt(0, "Wielomianu " + text(p) + " nie umiem rozłożyć na czynniki o współczynnikach wymiernych, "
+                             "więc tego warunku nie rozwiążę.");
+        }
+        return *f;
+    }
+
+    const Parametric& task_;
+    std::string m_;
+    UPoly a_, b_, c_;
+    ExactSet aNonZero_ = ExactSet::all();
+    std::string aNonZeroText_;  // ", czyli m ≠ 1"
+    std::vector<std::string> lines_;
+};
+
+}  // namespace
+
+std::variant<ParameterAnswer, TaskError> ParameterAnswerOf(const Parametric& task) {
+    try {
+        return Solver(task).answer();
+    } catch (const TaskError& e) {
+        return e;
+    }
+}
+
+Steps ParametricSteps(const Parametric& task, const std::string& text) {
+    const auto answer = ParameterAnswerOf(task);
+    std::vector<std::string> lines{"Zadanie: " + text};
+    const auto& found = std::get<ParameterAnswer>(answer);
+    lines.insert(lines.end(), found.lines.begin(), found.lines.end());
+    return {lines, std::nullopt};
+}
+
+}  // namespace task
