@@ -303,6 +303,8 @@ private slots:
                     QVERIFY(gap > 0 || (gap == 0 && !rs[j].from.closed && !rs[j - 1].to.closed));
                 }
             }
+            QVERIFY(a.united(a.complement()).isAll());
+            QVERIFY(a.intersected(a.complement()).isEmpty());
             for (const mpq_class& x : points) {
                 const bool inA = anyHolds(first, x), inB = anyHolds(second, x);
                 QCOMPARE(a.contains(x), inA);
@@ -353,6 +355,10 @@ private slots:
                  QStringLiteral("(0; 1) ∪ (1; 3)"));
         QCOMPARE(text(ExactSet::of({{{one, false}, {three, false}}}).united(ExactSet::point(three))), QStringLiteral("(1; 3⟩"));
         QCOMPARE(text(ExactSet::all().without(three)), QStringLiteral("ℝ \\ {3}"));
+        QVERIFY(ExactSet::all().isAll() && ExactSet::empty().isEmpty());
+        for (const ExactSet& most : {ExactSet::all().without(three), ExactSet::of({{{}, {one, true}}}), ExactSet::of({{{one, true}, {}}})}) {
+            QVERIFY(!most.isAll() && !most.isEmpty());
+        }
     }
 
     // Each end's double is the nearest: no neighbour of it lies closer.
