@@ -286,9 +286,13 @@ private slots:
         QTest::newRow("a stray sign") << "x^2 + 2 # 3" << "Nie rozumiem znaku „#” (znak 9)." << 8;
         QTest::newRow("a bracket left open") << "(x + 1" << "Brakuje nawiasu zamykającego." << 6;
         QTest::newRow("a bracket never opened") << "x + )" << "Nawias zamyka się, choć się nie otworzył (znak 5)." << 4;
-        QTest::newRow("x³") << "x³ + 1" << "Stopień wielomianu jest większy niż 2 (znak 2)." << 1;
-        QTest::newRow("x three times") << "(x + 1)(x − 2)x" << "Stopień wielomianu jest większy niż 2 (znak 15)." << 14;
-        QTest::newRow("a huge power of x") << "(x + 1)^1000000" << "Stopień wielomianu jest większy niż 2 (znak 8)." << 7;
+        QTest::newRow("x⁵") << "x⁵ + 1 = 0" << "Stopień wielomianu jest większy niż 4 (znak 2)." << 1;
+        QTest::newRow("a cubic function") << "(x + 1)(x − 2)x"
+            << "To nie jest funkcja kwadratowa: po uporządkowaniu jest w niej x³ (znak 1)." << 0;
+        QTest::newRow("a cubic that does not factor") << "x³ − 2 > 0"
+            << "Tego wielomianu nie umiem rozłożyć na czynniki stopnia najwyżej 2 o współczynnikach wymiernych, więc go "
+               "nie rozwiążę (znak 1)." << 0;
+        QTest::newRow("a huge power of x") << "(x + 1)^1000000" << "Stopień wielomianu jest większy niż 4 (znak 8)." << 7;
         QTest::newRow("a huge number") << "2^1000000 x^2" << "Liczba jest za duża (znak 2)." << 1;
         QTest::newRow("a bracket inside 200") << QString(200, '(') + "x" + QString(200, ')')
                                              << "Za dużo nawiasów jeden w drugim: najwyżej 100 (znak 101)." << 100;
@@ -384,7 +388,7 @@ private slots:
         QTest::newRow("10^100001") << "1e100001x^2" << "Liczba jest za duża (znak 1)." << 0;
         QTest::newRow("an exponent of 20 digits") << "1e99999999999999999999x^2" << "Liczba jest za duża (znak 1)." << 0;
         QTest::newRow("x to a power of 20 digits") << "x99999999999999999999"
-                                                   << "Stopień wielomianu jest większy niż 2 (znak 2)." << 1;
+                                                   << "Stopień wielomianu jest większy niż 4 (znak 2)." << 1;
     }
 
     void bounds() {

@@ -164,6 +164,9 @@ Fit ReadFit(const std::vector<Statement>& statements, const std::vector<Defined>
         fit.formula = TextOf(s.formulas[0]);
         fit.formulaAt = s.formulas[0].at;
         fit.value = d.definition.value;
+        if (fit.value.degreeIn(d.definition.variable) > 2) {
+            throw ErrorAt(s.at, "Funkcja z warunków jest kwadratowa: " + fit.letter + " stoi w niej najwyżej w kwadracie" + Place(s.at));
+        }
         for (char32_t u : d.unknowns) {
             fit.unknowns.push_back(letterText(u));
             // Each unknown alone in its terms, so that the conditions are linear in them.

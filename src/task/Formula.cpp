@@ -24,10 +24,10 @@ constexpr std::size_t largestPowerBits = 600'000;
 constexpr std::size_t largestTotalBits = 2'000'000;
 // A number this many zeros from its point is written with its power of ten.
 constexpr std::int64_t farDigits = 20;
-// A variable's power stays at most 2; with an unknown coefficient a term may hold 3 letters.
-constexpr int highestPower = 2, mostInTerm = 3;
+// A letter's power stays at most 4, as in x⁴ − 5x² + 4 or m²x²; so does a term's degree.
+constexpr int highestPower = 4, mostInTerm = 4;
 
-TaskError degreeError(std::size_t at) { return ErrorAt(at, "Stopień wielomianu jest większy niż 2" + Place(at)); }
+TaskError degreeError(std::size_t at) { return ErrorAt(at, "Stopień wielomianu jest większy niż 4" + Place(at)); }
 TaskError divisionByLetter(const Poly& divisor, std::size_t at) {
     return ErrorAt(at, "Nie umiem dzielić przez wyrażenie z " + text::Encode(divisor.letters().substr(0, 1)) + Place(at));
 }

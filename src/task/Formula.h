@@ -28,7 +28,7 @@ inline constexpr std::size_t mostLetters = 4;
 
 // The exact value of formulas, f(2) or g(x) through FUNCTIONS; a TaskError
 // thrown where a formula is past what a task may hold (a power of a
-// variable over 2, division by a letter, numbers too long to work with).
+// variable over 4, division by a letter, numbers too long to work with).
 class Evaluator {
 public:
     explicit Evaluator(const Functions& functions) : functions_(functions) {}

@@ -6,23 +6,13 @@
 #include "solution/SolutionSet.h"
 #include "task/Lexer.h"
 #include "task/Viete.h"
+#include "text/Utf8.h"
 
 namespace task {
 
 namespace {
 
 using lexer::ErrorAt;
-
-bool holds(int sign, Relation r) {
-    switch (r) {
-    case Relation::Equal: return sign == 0;
-    case Relation::Less: return sign < 0;
-    case Relation::Greater: return sign > 0;
-    case Relation::LessOrEqual: return sign <= 0;
-    case Relation::GreaterOrEqual: return sign >= 0;
-    }
-    return false;
-}
 
 UPoly power(const UPoly& p, int n) {
     UPoly out({1});
@@ -44,15 +34,8 @@ struct Condition {
 class Solver {
 public:
     explicit Solver(const Parametric& task) : task_(task), m_(task.parameter) {
-        const auto inParameter = [&](int power) {
-            std::vector<mpq_class> c;
-            const Poly coefficient = task.value.coefficientOf(U'x', power);
-            for (const auto& [monomial, value] : coefficient.terms()) {
-                if (c.size() <= monomial.size()) c.resize(monomial.size() + 1);
-                c[monomial.size()] += value;
-            }
-            return UPoly(c);
-        };
+        const char32_t m = text::Decode(m_)[0];
+        const auto inParameter = [&](int power) { return UPoly::of(task.value.coefficientOf(U'x', power), m); };
         a_ = inParameter(2);
         b_ = inParameter(1);
         c_ = inParameter(0);
@@ -285,7 +268,7 @@ private:
         const std::string relation = RelationText(r);
         lines_.push_back(text(p) + relation + "0");
         if (p.degree() <= 0) {
-            const bool always = holds(p.isZero() ? 0 : sgn(p.leading()), r);
+            const bool always = Holds(p.isZero() ? 0 : sgn(p.leading()), r);
             lines_.push_back(always ? "Nierówność jest prawdziwa dla każdego " + m_ + "."
                                     : "Ten warunek nie jest spełniony dla żadnego " + m_ + ".");
             ExactSet all = always ? ExactSet::all() : ExactSet::empty();

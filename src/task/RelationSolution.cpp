@@ -19,17 +19,6 @@ using solution::SolutionSet;
 int wantedSign(Relation r) { return r == Relation::Less || r == Relation::LessOrEqual ? -1 : 1; }
 bool closedAt(Relation r) { return r == Relation::LessOrEqual || r == Relation::GreaterOrEqual; }
 
-bool holds(const mpq_class& value, Relation r) {
-    switch (r) {
-    case Relation::Equal: return value == 0;
-    case Relation::Less: return value < 0;
-    case Relation::Greater: return value > 0;
-    case Relation::LessOrEqual: return value <= 0;
-    case Relation::GreaterOrEqual: return value >= 0;
-    }
-    return false;
-}
-
 Relation flipped(Relation r) {
     switch (r) {
     case Relation::Less: return Relation::Greater;
@@ -155,7 +144,7 @@ Steps checkSteps(const Task& task) {
     for (const auto& [side, value] : {std::pair(task.left, task.leftValue.c0), std::pair(task.right, task.rightValue.c0)}) {
         if (side != NumberText(value)) steps.lines.push_back(side + " = " + NumberText(value));
     }
-    const bool true_ = holds(task.leftValue.c0 - task.rightValue.c0, task.relation);
+    const bool true_ = Holds(sgn(task.leftValue.c0 - task.rightValue.c0), task.relation);
     steps.lines.push_back("Odpowiedź: " + std::string(true_ ? "tak, " : "nie, ") + task.left + RelationText(task.relation) +
                           task.right + (true_ ? " jest prawdą." : " nie jest prawdą."));
     return steps;
@@ -185,7 +174,7 @@ Steps RelationSteps(const Task& task, std::optional<PointsAnswer> points) {
 
     SolutionSet set;
     if (p.degree() == 0) {
-        const bool always = holds(p.c0, task.relation);
+        const bool always = Holds(sgn(p.c0), task.relation);
         lines.push_back("Zostaje " + NumberText(p.c0) + relation + "0, a to " +
                         (always ? "jest prawdą dla każdego x." : "nie jest prawdą dla żadnego x."));
         if (always) set = {{Bound::infinite(), Bound::infinite()}};

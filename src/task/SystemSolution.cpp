@@ -39,6 +39,7 @@ std::variant<Elimination, std::string> EliminationOf(const System& system) {
                " powinno w nim stać w pierwszej potędze, z liczbą przed nim, np. 2x − y = 5";
     }
     const Poly other = *solvedFor(*equations[*from], o);
+    if (other.degreeIn(v) > 2) return "Z równania " + system.other + " wychodzi wielomian stopnia większego niż 2";
     const Poly equation = equations[1 - *from]->substituted(o, other);
     if (equation.degreeIn(v) > 2) return "Po podstawieniu " + system.other + " powstaje równanie stopnia większego niż 2";
     return Elimination{*from, other, equation};

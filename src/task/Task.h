@@ -90,6 +90,12 @@ struct RootsValue {
     RootExpression expression;
 };
 
+// An equation or inequality of degree 3 or 4 in one letter: "x⁴ − 5x² + 4 = 0".
+struct PolynomialTask {
+    Task task;   // its text; its values are left unset
+    Poly value;  // left − right
+};
+
 // What a sentence asks of a function, each answered in the one "Odpowiedź:".
 enum class Ask { Vertex, Canonical, Factored, General, Zeros, Axis, ValueSet, Monotonic, Increasing, Decreasing, Least,
                  Greatest };
@@ -137,7 +143,7 @@ struct Parametric {
 
 // What a task asks, as read.
 struct Problem {
-    std::variant<Task, TwoGraphs, System, Fit, RootsValue, Parametric> what;
+    std::variant<Task, TwoGraphs, System, Fit, RootsValue, Parametric, PolynomialTask> what;
     std::vector<Ask> asks;
 
     // As it can be typed again: its statements, then ". Wyznacz …" of what is asked.

@@ -13,6 +13,7 @@
 #include "task/Syntax.h"
 #include "task/SystemSolution.h"
 #include "task/ParameterSolution.h"
+#include "task/Univariate.h"
 #include "task/Viete.h"
 #include "text/Utf8.h"
 
@@ -86,7 +87,7 @@ private:
                                             Place(interval->at));
         }
         if (functions.size() == 1 && relations.empty()) return {function(*functions[0], interval)};
-        if (relations.size() == 1 && functions.empty()) return {relation(*relations[0])};
+        if (relations.size() == 1 && functions.empty()) return alone(*relations[0]);
         if (functions.size() == 2 && relations.size() <= 1 && defined_.size() == 2) {
             return {twoGraphs(relations.empty() ? nullptr : relations[0])};
         }
@@ -336,6 +337,10 @@ private:
         }
         task.letter = letterText(letter);
         task.left = TextOf(s.formulas[0]);
+        if (value.degreeIn(letter) > 2) {
+            throw ErrorAt(s.formulas[0].at, "To nie jest funkcja kwadratowa: po uporządkowaniu jest w niej " + task.letter +
+                                                solution::Superscript(value.degreeIn(letter)) + Place(s.formulas[0].at));
+        }
         task.leftValue = value.inOne(letter);
         if (task.leftValue.degree() < 2) {
             throw ErrorAt(s.formulas[0].at, "To nie jest funkcja kwadratowa: po uporządkowaniu nie ma w niej " +
@@ -411,9 +416,23 @@ private:
                std::u32string::npos;
     }
 
+    // An equation or inequality standing alone: of degree 3 or 4 one solved by its factors.
+    decltype(Problem::what) alone(const Statement& s) {
+        const Poly left = valueOf(s.formulas[0]), right = valueOf(s.formulas[1]);
+        const std::u32string letters = (left - right).letters() + left.letters() + right.letters();
+        const char32_t letter = letters.empty() ? U'x' : letters[0];
+        if (std::max(left.degreeIn(letter), right.degreeIn(letter)) <= 2) return relation(s);
+        PolynomialTask task{relation(s, nullptr, 4), left - right};
+        if (!FactorOf(UPoly::of(task.value, letter))) {
+            throw ErrorAt(s.at, "Tego wielomianu nie umiem rozłożyć na czynniki stopnia najwyżej 2 o współczynnikach "
+                                "wymiernych, więc go nie rozwiążę" + Place(s.at));
+        }
+        return task;
+    }
+
     // An equation or inequality in one letter; f(x) and g(x) by their
-    // formulas, and y by Y's where given.
-    Task relation(const Statement& s, const Defined* y = nullptr) {
+    // formulas, and y by Y's where given; of degree at most HIGHEST.
+    Task relation(const Statement& s, const Defined* y = nullptr, int highest = 2) {
         Task task;
         Poly left = valueOf(s.formulas[0]), right = valueOf(s.formulas[1]);
         if (y) {
@@ -421,6 +440,10 @@ private:
             right = right.substituted(U'y', y->definition.value);
         }
         const char32_t letter = onlyLetter({left, right}, s.formulas, s.at);
+        if ((left - right).degreeIn(letter) > highest) {
+            throw ErrorAt(s.at, "Równanie albo nierówność stopnia 3 lub 4 wpisz samo, np. x³ − 2x² − 3x ≥ 0; tu może być "
+                                "najwyżej kwadratowe" + Place(s.at));
+        }
         task.relation = s.relations[0];
         task.kind = task.relation == Relation::Equal ? Kind::Equation : Kind::Inequality;
         task.letter = letterText(letter);
@@ -443,6 +466,9 @@ private:
             tasks[i]->name = NameOf(d);
             tasks[i]->letter = letterText(variable);
             tasks[i]->left = TextOf(d.statement->formulas[0]);
+            if (d.definition.value.degreeIn(d.definition.variable) > 2) {
+                throw ErrorAt(d.statement->at, "Wykresy porównuję tylko dla funkcji co najwyżej kwadratowych" + Place(d.statement->at));
+            }
             tasks[i]->leftValue = d.definition.value.inOne(d.definition.variable);
         }
         if (graphs.first.letter != graphs.second.letter) {
@@ -545,6 +571,7 @@ std::string Problem::statementsText() const {
     if (const auto* system = std::get_if<System>(&what)) return system->first.text() + ", " + system->second.text();
     if (const auto* roots = std::get_if<RootsValue>(&what)) return roots->equation.text() + ". Oblicz " + roots->expression.text + ".";
     if (const auto* p = std::get_if<Parametric>(&what)) return p->text();
+    if (const auto* p = std::get_if<PolynomialTask>(&what)) return p->task.text();
     const Fit& fit = std::get<Fit>(what);
     std::string text = fit.formula.empty() ? "" : (fit.name == "y" ? "y" : fit.name + "(" + fit.letter + ")") + " = " + fit.formula;
     for (const Condition& c : fit.conditions) text += (text.empty() ? "" : ", ") + c.text;

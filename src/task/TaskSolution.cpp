@@ -9,6 +9,7 @@
 #include "task/IntervalAnswer.h"
 #include "task/RelationSolution.h"
 #include "task/ParameterSolution.h"
+#include "task/PolynomialSolution.h"
 #include "task/RootsSolution.h"
 #include "task/SystemSolution.h"
 #include "task/Steps.h"
@@ -148,6 +149,9 @@ solution::Solution SolveTask(const Problem& problem) {
         steps = RootsValueSteps(*roots, text);
     } else if (const auto* parametric = std::get_if<Parametric>(&problem.what)) {
         steps = ParametricSteps(*parametric, text);
+    } else if (const auto* polynomial = std::get_if<PolynomialTask>(&problem.what)) {
+        steps = PolynomialSteps(*polynomial, text);
+        letter = polynomial->task.letter;
     } else {
         const Fit& fit = std::get<Fit>(problem.what);
         steps = FitSteps(fit, text);

@@ -180,6 +180,12 @@ UPoly::UPoly(std::vector<mpq_class> coefficients) : c(std::move(coefficients)) {
 
 UPoly UPoly::of(const Polynomial& p) { return UPoly({p.c0, p.c1, p.c2}); }
 
+UPoly UPoly::of(const Poly& p, char32_t letter) {
+    std::vector<mpq_class> c;
+    for (int power = 0, top = p.degreeIn(letter); power <= top; ++power) c.push_back(p.coefficientOf(letter, power).constantTerm());
+    return UPoly(std::move(c));
+}
+
 UPoly UPoly::operator+(const UPoly& other) const {
     std::vector<mpq_class> sum(std::max(c.size(), other.c.size()));
     for (std::size_t i = 0; i < c.size(); ++i) sum[i] += c[i];

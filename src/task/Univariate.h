@@ -17,6 +17,8 @@ struct UPoly {
     std::vector<mpq_class> c;
 
     static UPoly of(const Polynomial& p);
+    // P, a polynomial in LETTER alone (any other letter is dropped with its terms).
+    static UPoly of(const Poly& p, char32_t letter);
     UPoly() = default;
     explicit UPoly(std::vector<mpq_class> coefficients);  // trimmed
 
