@@ -286,6 +286,16 @@ private slots:
         QTest::newRow("a stray sign") << "x^2 + 2 # 3" << "Nie rozumiem znaku „#” (znak 9)." << 8;
         QTest::newRow("a bracket left open") << "(x + 1" << "Brakuje nawiasu zamykającego." << 6;
         QTest::newRow("a bracket never opened") << "x + )" << "Nawias zamyka się, choć się nie otworzył (znak 5)." << 4;
+        QTest::newRow("a word not known") << "Wyznacz koniecznie wierzchołek paraboli y = x²"
+            << "Nie rozumiem słowa „koniecznie” (znak 9)." << 8;
+        QTest::newRow("nie that would turn the task") << "Wyznacz x, dla którego nie jest x² − 4 = 0"
+            << "Słowo „nie” rozumiem tylko w „nie ma rozwiązań” i „nie rozwiązując” (znak 24)." << 23;
+        QTest::newRow("roots without their equation") << "Oblicz x₁ + x₂."
+            << "Wyrażenie z x₁ i x₂ liczy się dla pierwiastków jednego równania kwadratowego, np. x² − 5x + 3 = 0, "
+               "oblicz x₁² + x₂² (znak 8)." << 7;
+        QTest::newRow("a parameter without a condition") << "Dla jakich wartości parametru m równanie x² + mx + 4 = 0 jest?"
+            << "Nie wiem, jaki warunek ma spełniać równanie: np. „ma dwa różne rozwiązania”, „nie ma rozwiązań”, „ma dwa "
+               "rozwiązania dodatnie” albo x₁² + x₂² = 10 (znak 42)." << 41;
         QTest::newRow("x⁵") << "x⁵ + 1 = 0" << "Stopień wielomianu jest większy niż 4 (znak 2)." << 1;
         QTest::newRow("a cubic function") << "(x + 1)(x − 2)x"
             << "To nie jest funkcja kwadratowa: po uporządkowaniu jest w niej x³ (znak 1)." << 0;

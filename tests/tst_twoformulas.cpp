@@ -8,17 +8,11 @@
 #include <random>
 
 #include "AnswerNumber.h"
+#include "SolvedAnswer.h"
 #include "task/Task.h"
 #include "task/TaskSolution.h"
 
 namespace {
-
-QString solvedAnswer(const QString& text) {
-    const auto read = task::ReadTask(text.toStdString());
-    if (const auto* error = std::get_if<task::TaskError>(&read)) return "błąd: " + QString::fromStdString(error->message);
-    const QStringList lines = QString::fromStdString(task::SolveTask(std::get<task::Problem>(read)).text).split('\n');
-    return lines.filter(QStringLiteral("Odpowiedź: ")).value(0);
-}
 
 // u + v√m, exactly.
 struct Surd {

@@ -138,6 +138,8 @@ private:
     // alone among words, as in "wyznacz m tak, aby".
     bool parameterPlace(std::size_t i) const {
         if (previous_ == Meaning::Parameter) return true;
+        const char32_t l = at(i).letter;
+        if (!text::IsLower(l) || l == U'x' || l == U'y') return false;
         const bool alone = wordAt(i + 1) || (isPunctuation(at(i + 1).type) && wordAt(i + 2));
         return previous_ == Meaning::Filler && alone;
     }

@@ -1,0 +1,80 @@
+// Tasks copied as printed: sentences whose asks are answered, expressions in
+// the roots worked out without them, and polynomials of degree 3 and 4. Every
+// answer here was worked out by hand, most from roots known in advance.
+#include <QtTest>
+
+#include "SolvedAnswer.h"
+
+class SentencesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answered_data() {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("answer");
+        // What a sentence asks of a function, each ask once.
+        QTest::newRow("vertex") << "Wyznacz współrzędne wierzchołka paraboli y = 2x² − 4x + 1." << "W = (1; −1)";
+        QTest::newRow("canonical form") << "Napisz wzór funkcji f(x) = 2x² − 4x − 1 w postaci kanonicznej."
+                                        << "f(x) = 2(x − 1)² − 3";
+        QTest::newRow("factored form") << "Zapisz funkcję f(x) = 2x² − 8x + 6 w postaci iloczynowej." << "f(x) = 2(x − 1)(x − 3)";
+        QTest::newRow("set of values") << "Podaj zbiór wartości funkcji f(x) = x² − 2x − 2." << "ZW = ⟨−3; +∞)";
+        QTest::newRow("increasing") << "Wyznacz przedział, w którym funkcja f(x) = x² − 2x − 2 jest rosnąca."
+                                    << "funkcja jest rosnąca w przedziale ⟨1; +∞)";
+        QTest::newRow("monotonicity downwards") << "Podaj przedziały monotoniczności funkcji f(x) = −x² + 4x."
+                                                << "funkcja jest rosnąca w przedziale (−∞; 2⟩ i malejąca w przedziale ⟨2; +∞)";
+        QTest::newRow("least value") << "Podaj najmniejszą wartość funkcji f(x) = x² − 6x + 5."
+                                     << "najmniejsza wartość funkcji to −4";
+        QTest::newRow("zeros and axis together") << "Wyznacz miejsca zerowe funkcji f(x) = x² − 4x + 3 i oś symetrii jej wykresu."
+                                                 << "x₁ = 1, x₂ = 3, x = 2";
+        // Inflections, capitals, no Polish letters, the sentence around the formulas.
+        QTest::newRow("capitals without Polish letters") << "WYZNACZ WSPOLRZEDNE WIERZCHOLKA PARABOLI y = x^2 + 2x"
+                                                         << "W = (−1; −1)";
+        QTest::newRow("a formula from its zeros and a point")
+            << "Wyznacz wzór funkcji kwadratowej, której miejsca zerowe to −1 i 3, a wykres przechodzi przez punkt (0; 6)."
+            << "f(x) = −2x² + 4x + 6";
+        QTest::newRow("a vertex given in words, the form asked")
+            << "Wyznacz wzór funkcji kwadratowej w postaci kanonicznej, wiedząc, że jej wierzchołek to W = (1; −3) i "
+               "wykres przechodzi przez punkt (2; −1)."
+            << "f(x) = 2(x − 1)² − 3";
+        QTest::newRow("an inequality asked to be solved") << "Rozwiąż nierówność x² − 5x ≤ 14." << "x ∈ ⟨−2; 7⟩";
+        QTest::newRow("extremes on an interval and the zeros")
+            << "Wyznacz najmniejszą i największą wartość funkcji f(x) = x² − 4x + 3 w przedziale ⟨−1; 4⟩ oraz jej miejsca zerowe."
+            << "najmniejsza wartość funkcji w przedziale ⟨−1; 4⟩ to f(2) = −1, największa to f(−1) = 8, x₁ = 1, x₂ = 3";
+        // Expressions in the roots; x² − 5x + 6 = 0 has the roots 2 and 3.
+        QTest::newRow("sum of squares") << "Nie rozwiązując równania x² − 5x + 6 = 0, oblicz x₁² + x₂²." << "x₁² + x₂² = 13";
+        QTest::newRow("sum of reciprocals") << "x^2 - 5x + 6 = 0, oblicz 1/x1 + 1/x2" << "1/x₁ + 1/x₂ = 5/6";
+        QTest::newRow("sum of cubes") << "x^2 - 5x + 6 = 0. Oblicz x1^3 + x2^3" << "x₁³ + x₂³ = 35";
+        QTest::newRow("quotients") << "x^2 - 5x + 6 = 0, oblicz x1/x2 + x2/x1" << "x₁/x₂ + x₂/x₁ = 13/6";
+        QTest::newRow("square of the difference") << "x^2 - 5x + 6 = 0, oblicz (x1 - x2)^2" << "(x₁ − x₂)² = 1";
+        QTest::newRow("distance of irrational roots") << "x² − 5x + 3 = 0, oblicz |x₁ − x₂|" << "|x₁ − x₂| = √13";
+        QTest::newRow("roots 3 and −1/2") << "2x² − 5x − 3 = 0, oblicz 1/x₁² + 1/x₂²" << "1/x₁² + 1/x₂² = 37/9";
+        QTest::newRow("no real roots") << "x² + x + 3 = 0, oblicz x₁² + x₂²"
+                                       << "równanie nie ma pierwiastków, więc x₁² + x₂² nie istnieje.";
+        QTest::newRow("a root 0 in the denominator") << "x² − 5x = 0, oblicz 1/x₁ + 1/x₂"
+                                                     << "wyrażenie 1/x₁ + 1/x₂ nie istnieje (dzielenie przez 0).";
+        // Degree 3 and 4, their zeros known.
+        QTest::newRow("three factors") << "Rozwiąż nierówność (x − 1)(x + 2)(x − 3) > 0." << "x ∈ (−2; 1) ∪ (3; +∞)";
+        QTest::newRow("a cubic with x") << "x³ − 2x² − 3x ≥ 0" << "x ∈ ⟨−1; 0⟩ ∪ ⟨3; +∞)";
+        QTest::newRow("a biquadratic equation") << "x⁴ − 5x² + 4 = 0" << "x = −2 lub x = −1 lub x = 1 lub x = 2";
+        QTest::newRow("a double zero") << "x³ − x² − x + 1 ≤ 0" << "x ∈ (−∞; −1⟩ ∪ {1}";
+        QTest::newRow("a negative leading coefficient") << "−x³ + 4x < 0" << "x ∈ (−2; 0) ∪ (2; +∞)";
+        QTest::newRow("irrational zeros") << "x⁴ − 2x² < 0" << "x ∈ (−√2; 0) ∪ (0; √2)";
+        QTest::newRow("no real zeros") << "x⁴ + 4 = 0" << "równanie nie ma rozwiązań.";
+        QTest::newRow("moved to one side") << "2x³ = x²" << "x = 0 lub x = 0,5";
+    }
+
+    // Each answered as worked out by hand; the task line read again gives the same task.
+    void answered() {
+        QFETCH(QString, task);
+        QFETCH(QString, answer);
+        QCOMPARE(solvedAnswer(task), "Odpowiedź: " + answer);
+        const auto read = task::ReadTask(task.toStdString());
+        const std::string understood = task::SolveTask(std::get<task::Problem>(read)).task;
+        const auto again = task::ReadTask(understood);
+        QVERIFY2(std::holds_alternative<task::Problem>(again), understood.c_str());
+        QCOMPARE(task::SolveTask(std::get<task::Problem>(again)).task, understood);
+    }
+};
+
+QTEST_APPLESS_MAIN(SentencesTest)
+#include "tst_sentences.moc"
