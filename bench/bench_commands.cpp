@@ -122,6 +122,14 @@ private slots:
             }
             QTest::newRow(qPrintable("conditions" + size)) << conditions;
         }
+        // A parameter task as printed, its sentence long with words the reader skips, of 600
+        // characters and of 10 000: answered, or refused where its formulas end up too long.
+        for (const int length : {600, 10'000}) {
+            const QString size = length == 600 ? " 600 characters" : " 10000 characters";
+            QTest::newRow(qPrintable("sentence" + size))
+                << filled("Wyznacz", " wszystkie wartości parametru m,", " dla których równanie x² + (m − 2)x + m + 1 = 0 ma dwa "
+                          "różne rozwiązania dodatnie.", length);
+        }
     }
 
     void solveTask() {

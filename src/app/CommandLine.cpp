@@ -37,10 +37,16 @@ const char* const usage =
     "                     --solve \"x^2 + y = 4, 2x - y = 5\"   (układ równań)\n"
     "                     --solve \"W = (1; 5), f(2) = 7\"   (wzór funkcji z warunków)\n"
     "                     --solve \"h(t) = -5t^2 + 5t + 10, t ∈ <0; 2>\"   (inna litera)\n"
+    "                     --solve \"Wyznacz współrzędne wierzchołka paraboli y = 2x^2 - 4x + 1.\"\n"
+    "                     --solve \"Dla jakich wartości parametru m równanie x^2 + mx + 4 = 0\n"
+    "                              ma dwa różne rozwiązania?\"   (parametr)\n"
+    "                     --solve \"x^2 - 5x + 3 = 0, oblicz x1^2 + x2^2\"   (wzory Viète'a)\n"
+    "                     --solve \"(x - 1)(x + 2)(x - 3) > 0\"   (stopień 3 i 4)\n"
     "Usage: zerowik [--help | --version | --solve A B C | --solve \"TASK\"]; it computes and draws\n"
     "the zeros of a quadratic function, or prints the worked solution of a function, an\n"
     "equation or an inequality, the common points of two graphs, a system of two equations,\n"
-    "or a quadratic function found from its conditions.\n";
+    "or a quadratic function found from its conditions; a task pasted whole, sentence and all,\n"
+    "with a parameter, an expression in the roots, or of degree 3 or 4.\n";
 
 const char* const noDisplay =
     "Zerowik potrzebuje ekranu graficznego, a nie może się z żadnym połączyć.\n";

@@ -1,6 +1,7 @@
 #include "task/Words.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "text/Utf8.h"
 
@@ -23,9 +24,17 @@ std::u32string folded(std::u32string_view letters) {
 }  // namespace
 
 const Entry* Find(std::u32string_view letters) {
+    // Longer than any word of the table: not one of them, whatever its letters.
+    if (letters.size() > 20) return nullptr;
+    // The table's forms folded once, in its order; never changed after.
+    static const std::vector<std::u32string> forms = [] {
+        std::vector<std::u32string> all;
+        for (const Entry& e : table) all.push_back(folded(e.form));
+        return all;
+    }();
     const std::u32string key = folded(letters);
-    const auto found = std::find_if(std::begin(table), std::end(table), [&](const Entry& e) { return folded(e.form) == key; });
-    return found == std::end(table) ? nullptr : found;
+    const auto found = std::find(forms.begin(), forms.end(), key);
+    return found == forms.end() ? nullptr : &table[found - forms.begin()];
 }
 
 }  // namespace task::words
