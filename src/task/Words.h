@@ -74,7 +74,7 @@ inline constexpr Entry table[] = {
     {U"jego", Meaning::Filler}, {U"określonej", Meaning::Filler}, {U"określona", Meaning::Filler},
     {U"wzorem", Meaning::Filler}, {U"rzeczywistej", Meaning::Filler}, {U"rzeczywistych", Meaning::Filler},
     {U"współrzędne", Meaning::Filler}, {U"współrzędnych", Meaning::Filler}, {U"postaci", Meaning::Filler},
-    {U"postać", Meaning::Filler}, {U"o", Meaning::Filler}, {U"a", Meaning::Filler}, {U"z", Meaning::Filler}, {U"gdzie", Meaning::Filler},
+    {U"postać", Meaning::Filler}, {U"o", Meaning::Filler}, {U"a", Meaning::Filler}, {U"z", Meaning::Filler}, {U"gdzie", Meaning::Filler}, {U"jeśli", Meaning::Filler}, {U"jeżeli", Meaning::Filler}, {U"gdy", Meaning::Filler},
     {U"spełniające", Meaning::Filler}, {U"spełniają", Meaning::Filler}, {U"spełnione", Meaning::Filler},
     {U"warunek", Meaning::Filler}, {U"warunku", Meaning::Filler}, {U"takie", Meaning::Filler}, {U"takich", Meaning::Filler}, {U"spełniały", Meaning::Filler}, {U"spełnia", Meaning::Filler}, {U"zachodzi", Meaning::Filler}, {U"warunki", Meaning::Filler}, {U"jakiej", Meaning::Filler}, {U"którym", Meaning::Filler},
     {U"wierzchołkiem", Meaning::Filler}, {U"osi", Meaning::Filler}, {U"osią", Meaning::Filler},
