@@ -296,6 +296,9 @@ private slots:
         QTest::newRow("a parameter without a condition") << "Dla jakich wartości parametru m równanie x² + mx + 4 = 0 jest?"
             << "Nie wiem, jaki warunek ma spełniać równanie: np. „ma dwa różne rozwiązania”, „nie ma rozwiązań”, „ma dwa "
                "rozwiązania dodatnie” albo x₁² + x₂² = 10 (znak 42)." << 41;
+        QTest::newRow("a condition without a parameter") << "Funkcja f(x) = x^2 + 1 przyjmuje tylko wartości dodatnie."
+            << "Warunek o rozwiązaniach albo wartościach rozumiem przy parametrze, np. Dla jakich wartości parametru m "
+               "równanie x² + mx + 4 = 0 ma dwa różne rozwiązania? (znak 24)." << 23;
         QTest::newRow("x⁵") << "x⁵ + 1 = 0" << "Stopień wielomianu jest większy niż 4 (znak 2)." << 1;
         QTest::newRow("a cubic function") << "(x + 1)(x − 2)x"
             << "To nie jest funkcja kwadratowa: po uporządkowaniu jest w niej x³ (znak 1)." << 0;

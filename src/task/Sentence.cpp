@@ -169,6 +169,9 @@ private:
         if (!words::Find(t.word)) throw ErrorAt(t.at, "Nie rozumiem słowa „" + text::Encode(t.word) + "”" + Place(t.at));
         const Meaning m = meaningOf(t);
         Wanted& w = sentence_.wanted;
+        if (w == Wanted{} && !has_ && !takes_ && (m == Meaning::Has || m == Meaning::Takes || m == Meaning::Not)) {
+            sentence_.wantedAt = t.at;
+        }
         std::size_t used = 1;
         switch (m) {
         case Meaning::Vertex: ask(Ask::Vertex); break;

@@ -119,6 +119,7 @@ struct Sentence {
     bool valuesAsked = false;  // "dla jakich wartości", "wyznacz m": a parameter's values are the answer
     std::size_t parameterAt = 0;
     Wanted wanted;
+    std::size_t wantedAt = 0;  // the first word of what is wanted
 };
 
 // A relation between the roots an equation with a parameter must meet:

@@ -56,6 +56,11 @@ private:
             if (s.kind == Statement::Kind::Definition) define(s);
         }
         if (const char32_t m = parameter()) return parametric(m);
+        if (sentence_.wanted != Wanted{}) {
+            throw ErrorAt(sentence_.wantedAt, "Warunek o rozwiązaniach albo wartościach rozumiem przy parametrze, np. Dla "
+                                              "jakich wartości parametru m równanie x² + mx + 4 = 0 ma dwa różne "
+                                              "rozwiązania?" + Place(sentence_.wantedAt));
+        }
         if (const auto roots = rootsValue()) return *roots;
         if (isFit()) {
             Fit found = ReadFit(statements_, defined_, functions_);
