@@ -330,10 +330,6 @@ Case randomCase(std::mt19937& random, int index) {
         t.expression = Expression(kind - int(Want::Relation));
         t.relation = task::Relation(pick(5));
         t.two = pick(2) == 1;
-        // With c ≡ 0 a root is 0 for every m; the solver divides by that zero
-        // product and crashes, so such an equation is not asked here.
-        while (t.expression == Expression::Reciprocals && std::all_of(t.c.begin(), t.c.end(), [](int k) { return k == 0; }))
-            t.c = randomPoly(random, pick(2));
         switch (t.expression) {
         case Expression::Squares: t.k = pick(13); break;
         case Expression::Reciprocals: t.k = pick(7) - 3; break;
@@ -481,6 +477,9 @@ private slots:
         const auto row = [](const char* name, const char* condition, const char* answer) {
             QTest::newRow(name) << QString(condition) << QString(answer);
         };
+        // c = 0 for every m: a root is always 0, and 1/x₁ + 1/x₂ never exists.
+        row("odwrotności, pierwiastek 0", "równanie x² + mx = 0 ma rozwiązania x₁, x₂ spełniające warunek 1/x₁ + 1/x₂ > 1",
+            "m ∈ ∅ (nie ma takich wartości m)");
         // Δ = m² − 16 > 0.
         row("dwa różne, a stałe", "równanie x² + mx + 4 = 0 ma dwa różne rozwiązania", "m ∈ (−∞; −4) ∪ (4; +∞)");
         // m ≠ 1, Δ = 16 − 8(m − 1) = 24 − 8m > 0; at m = 1 only 4x + 2 = 0.

@@ -238,6 +238,15 @@ private:
         const std::string& right = roots.right.text;
         const bool single = right.find_first_of(" ") == std::string::npos && !right.starts_with("−");
         const std::string said = e.absolute ? e.text + "²" : constant ? e.text : e.text + " − " + (single ? right : "(" + right + ")");
+        if (under.isZero()) {
+            // c = 0 for every m: a root is always 0, and the expression divides by it.
+            c.lines.push_back(said + " = " + through + ", a x₁ · x₂ = 0 dla każdego " + m_ +
+                              ", więc wyrażenia nie można obliczyć i warunek nie jest spełniony.");
+            c.numerator = UPoly({-1});
+            c.denominator = UPoly({1});
+            c.relation = Relation::Greater;
+            return c;
+        }
         const std::string worked = fraction(value, under);
         c.lines.push_back(said + " = " + through + " = " + put + (worked == put ? "" : " = " + worked));
         if (e.absolute) {
