@@ -223,8 +223,7 @@ private:
         } else if (constant) {
             k = roots.right.numerator.constantTerm() / roots.right.denominator.constantTerm();
         } else {
-            e.numerator = roots.left.numerator * roots.right.denominator - roots.right.numerator * roots.left.denominator;
-            e.denominator = roots.left.denominator * roots.right.denominator;
+            e = MovedLeft(roots);
         }
         const SumProductForm form = *SumProductFormOf(e);
         const auto [topN, topD] = inParameter(form.numerator);

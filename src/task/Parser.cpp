@@ -512,7 +512,7 @@ private:
 
 Parsed Parse(std::u32string_view text) {
     std::vector<Token> tokens = Tokens(text);
-    Sentence sentence = sentence::Read(text, tokens);
+    Sentence sentence = sentence::Read(tokens);
     if (tokens.front().type == T::End) throw ErrorAt(0, "W zadaniu nie ma wzoru: wpisz funkcję, równanie albo nierówność.");
     return {Parser(text, std::move(tokens)).statements(), std::move(sentence)};
 }

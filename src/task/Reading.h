@@ -63,6 +63,20 @@ inline mpq_class ConstantOf(const Node& node, const Functions& functions) {
     return value.constantTerm();
 }
 
+// Whether x₁ or x₂ stands anywhere in FORMULAS.
+inline bool hasRoots(const std::vector<Node>& formulas) {
+    return std::any_of(formulas.begin(), formulas.end(), [](const Node& n) {
+        return n.kind == Node::Kind::Root || hasRoots(n.parts);
+    });
+}
+
+// An equation or a function among STATEMENTS with the parameter M in its
+// coefficients, what its roots or values must be, and a relation of its
+// roots if one is given; a TaskError where that is not all they say, or
+// where its conditions cannot be solved.
+Parametric ReadParametric(const std::vector<Statement>& statements, const std::vector<Defined>& defined,
+                          const Functions& functions, char32_t m, const Wanted& wanted);
+
 // Conditions on an unknown function, and the formula with unknown
 // coefficients among DEFINED if any: the function they describe.
 Fit ReadFit(const std::vector<Statement>& statements, const std::vector<Defined>& defined, Functions functions);

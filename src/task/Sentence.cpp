@@ -27,7 +27,7 @@ bool isPunctuation(T type) {
 
 class Reader {
 public:
-    Reader(std::u32string_view text, const std::vector<Token>& tokens) : text_(text), in_(tokens) {}
+    explicit Reader(const std::vector<Token>& tokens) : in_(tokens) {}
 
     Sentence read(std::vector<Token>& out) {
         for (std::size_t i = 0; i < in_.size();) {
@@ -252,7 +252,6 @@ private:
         return i + used;
     }
 
-    std::u32string_view text_;
     const std::vector<Token>& in_;
     Sentence sentence_;
     Meaning previous_ = Meaning::Filler;
@@ -263,9 +262,9 @@ private:
 
 }  // namespace
 
-Sentence Read(std::u32string_view text, std::vector<Token>& tokens) {
+Sentence Read(std::vector<Token>& tokens) {
     std::vector<Token> formulas;
-    Sentence sentence = Reader(text, tokens).read(formulas);
+    Sentence sentence = Reader(tokens).read(formulas);
     tokens = std::move(formulas);
     return sentence;
 }

@@ -14,7 +14,7 @@ namespace task::sentence {
 // words of their statements ("dla x ∈", "miejsca zerowe to"), the sentences
 // between them made into commas. A TaskError thrown at a word it does not
 // know, or one it cannot join with the rest ("nie" alone).
-Sentence Read(std::u32string_view text, std::vector<lexer::Token>& tokens);
+Sentence Read(std::vector<lexer::Token>& tokens);
 
 // The words that ask ASK again, as the task's text writes them: "współrzędne wierzchołka".
 std::string AskText(Ask ask);

@@ -12,7 +12,6 @@
 #include "task/Steps.h"
 #include "task/Syntax.h"
 #include "task/SystemSolution.h"
-#include "task/ParameterSolution.h"
 #include "task/Univariate.h"
 #include "task/Viete.h"
 #include "text/Utf8.h"
@@ -55,7 +54,7 @@ private:
         for (const Statement& s : statements_) {
             if (s.kind == Statement::Kind::Definition) define(s);
         }
-        if (const char32_t m = parameter()) return parametric(m);
+        if (const char32_t m = parameter()) return ReadParametric(statements_, defined_, functions_, m, sentence_.wanted);
         if (sentence_.wanted != Wanted{}) {
             throw ErrorAt(sentence_.wantedAt, "Warunek o rozwiązaniach albo wartościach rozumiem przy parametrze, np. Dla "
                                               "jakich wartości parametru m równanie x² + mx + 4 = 0 ma dwa różne "
@@ -183,77 +182,6 @@ private:
         return letters.size() == 1 ? letters[0] : 0;
     }
 
-    // An equation or a function with the parameter M in its coefficients, and
-    // what its roots or values must be.
-    Parametric parametric(char32_t m) {
-        Parametric task;
-        task.parameter = letterText(m);
-        task.wanted = sentence_.wanted;
-        const Statement* main = nullptr;
-        for (const Statement& s : statements_) {
-            const bool roots = hasRoots(s.formulas);
-            if (roots && s.relations.size() == 1 && !task.roots) {
-                task.roots = RootsRelation{RootExpressionOf(s.formulas[0]), RootExpressionOf(s.formulas[1]), s.relations[0]};
-                checkRoots(*task.roots, s.at);
-            } else if (!roots && !main && (s.kind == Statement::Kind::Definition ||
-                                           (s.relations.size() == 1 && s.relations[0] == Relation::Equal))) {
-                main = &s;
-            } else {
-                throw ErrorAt(s.at, "Przy parametrze podaj jedno równanie albo funkcję i warunek, np. x² + mx + 4 = 0 ma dwa "
-                                    "różne rozwiązania" + Place(s.at));
-            }
-        }
-        if (!main) throw ErrorAt(0, "Brakuje równania albo funkcji z parametrem " + task.parameter + ".");
-        if (main->kind == Statement::Kind::Definition) {
-            const Defined& d = defined_[0];
-            task.task.name = NameOf(d);
-            task.task.left = TextOf(main->formulas[0]);
-            task.value = d.definition.value;
-        } else {
-            task.task = {};
-            task.task.kind = Kind::Equation;
-            task.task.left = TextOf(main->formulas[0]);
-            task.task.right = TextOf(main->formulas[1]);
-            task.value = valueOf(main->formulas[0]) - valueOf(main->formulas[1]);
-        }
-        std::u32string others = task.value.letters();
-        std::erase(others, m);
-        std::erase(others, U'x');
-        if (!others.empty()) {
-            throw ErrorAt(main->at, "W równaniu z parametrem " + task.parameter + " może stać tylko x i " + task.parameter +
-                                        ", a jest też " + listed(others) + Place(main->at));
-        }
-        if (task.value.degreeIn(U'x') > 2) throw ErrorAt(main->at, "Równanie z parametrem może być najwyżej kwadratowe" + Place(main->at));
-        const bool function = task.task.kind == Kind::Function;
-        const Wanted& w = task.wanted;
-        if (function && (w.values == 0 || task.roots)) {
-            throw ErrorAt(main->at, "O funkcję z parametrem pytam tylko, czy przyjmuje tylko wartości dodatnie albo ujemne" +
-                                        Place(main->at));
-        }
-        if (!function && w.count < 0 && w.sign == 0 && w.signs == 0 && !task.roots) {
-            throw ErrorAt(main->at, "Nie wiem, jaki warunek ma spełniać równanie: np. „ma dwa różne rozwiązania”, „nie ma "
-                                    "rozwiązań”, „ma dwa rozwiązania dodatnie” albo x₁² + x₂² = 10" + Place(main->at));
-        }
-        const auto answer = ParameterAnswerOf(task);
-        if (const auto* error = std::get_if<TaskError>(&answer)) throw ErrorAt(main->at, error->message);
-        return task;
-    }
-
-    // |E| only on the left, against a number; anything else symmetric in x₁ and x₂.
-    static void checkRoots(const RootsRelation& r, std::size_t at) {
-        if (r.right.absolute || (r.left.absolute && !(r.right.numerator.isConstant() && r.right.denominator.isConstant()))) {
-            throw ErrorAt(at, "Wartość bezwzględną porównuję tylko z liczbą, np. |x₁ − x₂| = 2" + Place(at));
-        }
-        RootExpression difference = r.left;
-        if (!r.left.absolute) {
-            difference.numerator = r.left.numerator * r.right.denominator - r.right.numerator * r.left.denominator;
-            difference.denominator = r.left.denominator * r.right.denominator;
-        }
-        if (!SumProductFormOf(difference)) {
-            throw ErrorAt(at, "Tego warunku nie da się zapisać przez x₁ + x₂ i x₁ · x₂: zmienia się, gdy zamienić x₁ z x₂" + Place(at));
-        }
-    }
-
     // An equation and an expression in its roots: "x² − 5x + 3 = 0, x₁² + x₂²".
     std::optional<RootsValue> rootsValue() {
         const auto expression = std::find_if(statements_.begin(), statements_.end(), [](const Statement& s) {
@@ -282,11 +210,6 @@ private:
         return value;
     }
 
-    static bool hasRoots(const std::vector<Node>& formulas) {
-        return std::any_of(formulas.begin(), formulas.end(), [](const Node& n) {
-            return n.kind == Node::Kind::Root || hasRoots(n.parts);
-        });
-    }
 
     // Conditions on a function not given, or a formula with unknown coefficients.
     bool isFit() {
@@ -581,22 +504,6 @@ std::string Problem::statementsText() const {
     std::string text = fit.formula.empty() ? "" : (fit.name == "y" ? "y" : fit.name + "(" + fit.letter + ")") + " = " + fit.formula;
     for (const Condition& c : fit.conditions) text += (text.empty() ? "" : ", ") + c.text;
     return text;
-}
-
-std::string Parametric::text() const {
-    const Wanted& w = wanted;
-    std::string said = "Wyznacz wartości parametru " + parameter + ", dla których ";
-    if (task.kind == Kind::Function) {
-        return said + "funkcja " + task.text() + " przyjmuje tylko wartości " + (w.values > 0 ? "dodatnie." : "ujemne.");
-    }
-    said += "równanie " + task.text();
-    const std::string sign = w.sign > 0 ? " dodatnie" : w.sign < 0 ? " ujemne" : "";
-    if (w.count == 0) return said + " nie ma rozwiązań.";
-    if (w.count == 1) return said + " ma jedno rozwiązanie" + sign + ".";
-    said += std::string(" ma ") + (w.count == 2 ? "dwa " : "") + (w.distinct ? "różne " : "") + "rozwiązania" + sign;
-    if (w.signs != 0) said += w.signs < 0 ? " różnych znaków" : " jednakowych znaków";
-    if (roots) said += " x₁, x₂ spełniające warunek " + roots->left.text + RelationText(roots->relation) + roots->right.text;
-    return said + ".";
 }
 
 std::variant<Problem, TaskError> ReadTask(std::string_view text) {

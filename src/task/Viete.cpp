@@ -121,6 +121,15 @@ RootExpression RootExpressionOf(const Node& node) {
     return e;
 }
 
+RootExpression MovedLeft(const RootsRelation& r) {
+    RootExpression moved = r.left;
+    if (!r.left.absolute) {
+        moved.numerator = r.left.numerator * r.right.denominator - r.right.numerator * r.left.denominator;
+        moved.denominator = r.left.denominator * r.right.denominator;
+    }
+    return moved;
+}
+
 std::optional<Poly> ThroughSumAndProduct(const Poly& roots) {
     if (swapped(roots) != roots) return std::nullopt;
     const Poly s = Poly::letter(firstRoot) + Poly::letter(secondRoot), p = Poly::letter(firstRoot) * Poly::letter(secondRoot);

@@ -22,6 +22,10 @@ inline constexpr int highestRootDegree = 8;
 // anything else, divides by 0, or is past highestRootDegree.
 RootExpression RootExpressionOf(const syntax::Node& node);
 
+// A relation of the roots as one expression compared with 0: left − right;
+// |E| compared with a number is left as it stands.
+RootExpression MovedLeft(const RootsRelation& r);
+
 // A polynomial symmetric in x₁ and x₂ through s and p: x₁² + x₂² is s² − 2p;
 // nullopt for one that is not symmetric, as x₁ − x₂.
 std::optional<Poly> ThroughSumAndProduct(const Poly& roots);
