@@ -25,7 +25,12 @@ private slots:
         QTest::newRow("least value") << "Podaj najmniejszą wartość funkcji f(x) = x² − 6x + 5."
                                      << "najmniejsza wartość funkcji to −4";
         QTest::newRow("zeros and axis together") << "Wyznacz miejsca zerowe funkcji f(x) = x² − 4x + 3 i oś symetrii jej wykresu."
-                                                 << "x₁ = 1, x₂ = 3, x = 2";
+                                                 << "x₁ = 1, x₂ = 3, oś symetrii x = 2";
+        // On ⟨0; 5) f(x) = (x − 2)² − 1 falls to −1 at 2, then rises towards f(5) = 8, never reached.
+        QTest::newRow("set of values on an interval")
+            << "Wyznacz zbiór wartości funkcji f(x) = x² − 4x + 3 w przedziale ⟨0; 5)."
+            << "najmniejsza wartość funkcji w przedziale ⟨0; 5) to f(2) = −1. Funkcja nie przyjmuje w tym przedziale "
+               "wartości największej; zbiór wartości funkcji w przedziale ⟨0; 5) to ⟨−1; 8)";
         // Inflections, capitals, no Polish letters, the sentence around the formulas.
         QTest::newRow("capitals without Polish letters") << "WYZNACZ WSPOLRZEDNE WIERZCHOLKA PARABOLI y = x^2 + 2x"
                                                          << "W = (−1; −1)";
@@ -40,6 +45,23 @@ private slots:
         QTest::newRow("extremes on an interval and the zeros")
             << "Wyznacz najmniejszą i największą wartość funkcji f(x) = x² − 4x + 3 w przedziale ⟨−1; 4⟩ oraz jej miejsca zerowe."
             << "najmniejsza wartość funkcji w przedziale ⟨−1; 4⟩ to f(2) = −1, największa to f(−1) = 8, x₁ = 1, x₂ = 3";
+        // Phrasings of a parameter task, answers worked out by hand.
+        // Δ = (m − 6)(m + 2) > 0, x₁ + x₂ = m < 0, x₁x₂ = m + 3 > 0.
+        QTest::newRow("the parameter named after wartości") << "Dla jakich wartości m równanie x² − mx + m + 3 = 0 ma dwa różne rozwiązania ujemne?"
+                                                            << "m ∈ (−3; −2)";
+        QTest::newRow("a count in digits, no Polish letters, m∈R")
+            << "Rownanie x^2+mx+4=0, m∈R, ma 2 rozne rozwiazania. Wyznacz m." << "m ∈ (−∞; −4) ∪ (4; +∞)";
+        QTest::newRow("common points with the x axis") << "Wyznacz wartości parametru m, dla których wykres funkcji "
+                                                          "f(x) = x² + mx + 4 ma dwa punkty wspólne z osią OX."
+                                                       << "m ∈ (−∞; −4) ∪ (4; +∞)";
+        // m = 0: 2x + 1 = 0 has a solution; else Δ = 4 − 4m ≥ 0.
+        QTest::newRow("has solutions") << "Dla jakich m równanie mx^2 + 2x + 1 = 0 ma rozwiązania?" << "m ∈ (−∞; 1⟩";
+        QTest::newRow("a function named before its formula") << "Oblicz miejsca zerowe funkcji f, gdzie f(x) = x² − 4."
+                                                             << "x₁ = −2, x₂ = 2";
+        // The axis gives b = −6; the point, 1 − 6 + c = 2.
+        QTest::newRow("the axis said in words") << "Wyznacz wzór funkcji kwadratowej f(x) = x² + bx + c, wiedząc, że punkt "
+                                                   "(1; 2) należy do wykresu i oś symetrii ma równanie x = 3."
+                                                << "f(x) = x² − 6x + 7";
         // Expressions in the roots; x² − 5x + 6 = 0 has the roots 2 and 3.
         QTest::newRow("sum of squares") << "Nie rozwiązując równania x² − 5x + 6 = 0, oblicz x₁² + x₂²." << "x₁² + x₂² = 13";
         QTest::newRow("sum of reciprocals") << "x^2 - 5x + 6 = 0, oblicz 1/x1 + 1/x2" << "1/x₁ + 1/x₂ = 5/6";
@@ -60,6 +82,7 @@ private slots:
         QTest::newRow("a negative leading coefficient") << "−x³ + 4x < 0" << "x ∈ (−2; 0) ∪ (2; +∞)";
         QTest::newRow("irrational zeros") << "x⁴ − 2x² < 0" << "x ∈ (−√2; 0) ∪ (0; √2)";
         QTest::newRow("no real zeros") << "x⁴ + 4 = 0" << "równanie nie ma rozwiązań.";
+        QTest::newRow("two double zeros") << "(x − 1)²(x + 3)² ≤ 0" << "x ∈ {−3; 1}";
         QTest::newRow("moved to one side") << "2x³ = x²" << "x = 0 lub x = 0,5";
     }
 

@@ -299,6 +299,11 @@ private slots:
         QTest::newRow("a condition without a parameter") << "Funkcja f(x) = x^2 + 1 przyjmuje tylko wartości dodatnie."
             << "Warunek o rozwiązaniach albo wartościach rozumiem przy parametrze, np. Dla jakich wartości parametru m "
                "równanie x² + mx + 4 = 0 ma dwa różne rozwiązania? (znak 24)." << 23;
+        QTest::newRow("a parameter named as a coefficient") << "Dla jakich wartości parametru a równanie x² + ax + 1 = 0 ma dwa różne rozwiązania?"
+            << "Parametr nazwij inną literą niż a, b i c, które są tu współczynnikami równania, np. m." << 0;
+        QTest::newRow("one root of a sign") << "Dla jakich m równanie x² + mx − 4 = 0 ma jedno rozwiązanie dodatnie?"
+            << "Warunku o znaku jednego rozwiązania jeszcze nie umiem; umiem np. „ma dwa różne rozwiązania dodatnie” albo "
+               "„ma jedno rozwiązanie” (znak 23)." << 22;
         QTest::newRow("x⁵") << "x⁵ + 1 = 0" << "Stopień wielomianu jest większy niż 4 (znak 2)." << 1;
         QTest::newRow("a cubic function") << "(x + 1)(x − 2)x"
             << "To nie jest funkcja kwadratowa: po uporządkowaniu jest w niej x³ (znak 1)." << 0;

@@ -162,6 +162,17 @@ solution::SolutionSet SolutionSetOf(const ExactSet& set) {
     return ranges;
 }
 
+std::string SetTextOf(const ExactSet& s) {
+    const solution::SolutionSet set = SolutionSetOf(s);
+    const bool points = !set.empty() && std::all_of(set.begin(), set.end(), [](const solution::Range& r) {
+        return r.from.kind == sketch::EndKind::Closed && r.to.kind == sketch::EndKind::Closed && r.from.text == r.to.text;
+    });
+    if (!points) return solution::SetText(set);
+    std::string listed;
+    for (const solution::Range& r : set) listed += (listed.empty() ? "" : "; ") + r.from.text;
+    return "{" + listed + "}";
+}
+
 std::vector<Surd> RealZerosOf(const Factored& f) {
     std::vector<Surd> zeros;
     for (const auto& [zero, power] : zerosWithPowers(f)) zeros.push_back(zero);

@@ -54,6 +54,10 @@ private:
 // notation and at its nearest double.
 solution::SolutionSet SolutionSetOf(const ExactSet& set);
 
+// Its text: "(−1; 0) ∪ {2}", single numbers alone listed together as school
+// lists them: "{1; 2}".
+std::string SetTextOf(const ExactSet& set);
+
 // The real zeros of the product, from the smallest, each once.
 std::vector<solution::Surd> RealZerosOf(const Factored& f);
 

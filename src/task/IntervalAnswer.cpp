@@ -30,8 +30,7 @@ Extreme extremeOf(const Polynomial& f, const std::vector<std::pair<mpq_class, bo
 
 }  // namespace
 
-std::vector<std::string> IntervalLines(const Task& task, const Interval& in, solution::Graph& graph,
-                                       std::vector<std::string>& properties) {
+IntervalSteps IntervalLines(const Task& task, const Interval& in, solution::Graph& graph) {
     const Polynomial& f = task.leftValue;
     const std::string name = LetterOf(task);
     const mpq_class p = -f.c1 / (2 * f.c2);
@@ -70,7 +69,9 @@ std::vector<std::string> IntervalLines(const Task& task, const Interval& in, sol
 
     const Bound low = Bound::of(!least.at.empty(), NumberText(least.value), Nearest(least.value));
     const Bound high = Bound::of(!greatest.at.empty(), NumberText(greatest.value), Nearest(greatest.value));
-    properties.push_back("Zbiór wartości funkcji w przedziale " + interval + ": " + solution::RangeText({low, high}));
+    const std::string set = solution::RangeText({low, high});
+    IntervalSteps steps{lines, "zbiór wartości funkcji w przedziale " + interval + " to " + set,
+                        {"Zbiór wartości funkcji w przedziale " + interval + ": " + set}};
 
     sketch::Sketch& sketch = graph.sketch;
     sketch.solutionSet = solution::SpansOf({in.range});
@@ -85,7 +86,7 @@ std::vector<std::string> IntervalLines(const Task& task, const Interval& in, sol
     sketch.least = marks(least, "min: ");
     sketch.greatest = marks(greatest, "max: ");
     graph.description += " Na osi OX zaznaczono przedział " + interval + "; " + answer.substr(answer.find(": ") + 2);
-    return lines;
+    return steps;
 }
 
 }  // namespace task

@@ -29,6 +29,9 @@ void checkRoots(const RootsRelation& r, std::size_t at) {
 Parametric ReadParametric(const std::vector<Statement>& statements, const std::vector<Defined>& defined,
                           const Functions& functions, char32_t m, const Wanted& wanted) {
     const auto valueOf = [&](const Node& node) { return Evaluator(functions).valueOf(node); };
+    if (m == U'a' || m == U'b' || m == U'c') {
+        throw ErrorAt(0, "Parametr nazwij inną literą niż a, b i c, które są tu współczynnikami równania, np. m.");
+    }
     Parametric task;
     task.parameter = letterText(m);
     task.wanted = wanted;
@@ -67,13 +70,23 @@ Parametric ReadParametric(const std::vector<Statement>& statements, const std::v
                                     ", a jest też " + listed(others) + Place(main->at));
     }
     if (task.value.degreeIn(U'x') > 2) throw ErrorAt(main->at, "Równanie z parametrem może być najwyżej kwadratowe" + Place(main->at));
-    const bool function = task.task.kind == Kind::Function;
     const Wanted& w = task.wanted;
+    // "wykres funkcji f(x) = x² + mx + 4 ma dwa punkty wspólne z osią OX": the roots of f(x) = 0.
+    if (task.task.kind == Kind::Function && w.values == 0) {
+        task.task.kind = Kind::Equation;
+        task.task.name.clear();
+        task.task.right = "0";
+    }
+    const bool function = task.task.kind == Kind::Function;
     if (function && (w.values == 0 || task.roots)) {
         throw ErrorAt(main->at, "O funkcję z parametrem pytam tylko, czy przyjmuje tylko wartości dodatnie albo ujemne" +
                                     Place(main->at));
     }
-    if (!function && w.count < 0 && w.sign == 0 && w.signs == 0 && !task.roots) {
+    if (!function && w.count == 1 && (w.sign != 0 || w.signs != 0)) {
+        throw ErrorAt(main->at, "Warunku o znaku jednego rozwiązania jeszcze nie umiem; umiem np. „ma dwa różne "
+                                "rozwiązania dodatnie” albo „ma jedno rozwiązanie”" + Place(main->at));
+    }
+    if (!function && w.count < 0 && w.sign == 0 && w.signs == 0 && !w.solvable && !task.roots) {
         throw ErrorAt(main->at, "Nie wiem, jaki warunek ma spełniać równanie: np. „ma dwa różne rozwiązania”, „nie ma "
                                 "rozwiązań”, „ma dwa rozwiązania dodatnie” albo x₁² + x₂² = 10" + Place(main->at));
     }

@@ -1,6 +1,7 @@
 #include "task/ParameterSolution.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "solution/SchoolNotation.h"
 #include "solution/SolutionSet.h"
@@ -29,6 +30,7 @@ struct Condition {
     UPoly numerator, denominator;
     Relation relation = Relation::Greater;
     std::vector<std::string> lines;  // what it is in the parameter, before it is solved
+    std::optional<bool> decided;     // met for every value, or for none, whatever the fraction
 };
 
 class Solver {
@@ -62,7 +64,10 @@ public:
             Condition& c = conditions[i];
             lines_.push_back(std::to_string(i + 1) + ") " + c.name);
             lines_.insert(lines_.end(), c.lines.begin(), c.lines.end());
-            common = common.intersected(solve(c.numerator, c.denominator, c.relation));
+            const ExactSet set = c.decided ? (*c.decided ? ExactSet::all() : ExactSet::empty())
+                                           : solve(c.numerator, c.denominator, c.relation);
+            if (c.decided) lines_.push_back(setText(set));
+            common = common.intersected(set);
         }
         if (conditions.size() > 1 || varies) lines_.push_back("Część wspólna warunków: " + setText(common));
         const ExactSet all = common.united(linear);
@@ -88,16 +93,7 @@ private:
         return t == m_ || t.find_first_not_of("0123456789") == std::string::npos ? t : "(" + t + ")";
     }
 
-    std::string setText(const ExactSet& s) const {
-        const solution::SolutionSet set = SolutionSetOf(s);
-        const bool points = !set.empty() && std::all_of(set.begin(), set.end(), [](const solution::Range& r) {
-            return r.from.kind == sketch::EndKind::Closed && r.to.kind == sketch::EndKind::Closed && r.from.text == r.to.text;
-        });
-        if (!points) return m_ + " ∈ " + solution::SetText(set);
-        std::string listed;
-        for (const solution::Range& r : set) listed += (listed.empty() ? "" : "; ") + r.from.text;
-        return m_ + " ∈ {" + listed + "}";
-    }
+    std::string setText(const ExactSet& s) const { return m_ + " ∈ " + SetTextOf(s); }
 
     // a = 0: the equation is linear, and is checked as it stands.
     ExactSet linearCase() {
@@ -125,11 +121,10 @@ private:
                 good = b == 0 && sgn(c) == task_.wanted.values;
                 says = b == 0 ? "funkcja stała" : "funkcja liniowa, przyjmuje wartości dodatnie i ujemne";
             } else if (b != 0) {
-                good = task_.wanted.count == 1 && !task_.roots &&
-                       (task_.wanted.sign == 0 || sgn(-c / b) == task_.wanted.sign);
+                good = (task_.wanted.count == 1 || task_.wanted.solvable) && !task_.roots;
                 says = "jedno rozwiązanie x = " + solution::Rational(-c / b).text();
             } else {
-                good = c != 0 && task_.wanted.count == 0;
+                good = c != 0 ? task_.wanted.count == 0 : task_.wanted.solvable && !task_.roots;
                 says = c != 0 ? "równanie sprzeczne, brak rozwiązań" : "równanie tożsamościowe, nieskończenie wiele rozwiązań";
             }
             lines_.push_back(is + form + ": " + says + (good ? " — warunek spełniony." : " — warunek nie jest spełniony."));
@@ -139,20 +134,20 @@ private:
     }
 
     Condition deltaCondition(Relation r) const {
-        Condition c{"Δ" + RelationText(r) + "0", b_ * b_ - a_ * c_.scaled(4), UPoly({1}), r, {}};
+        Condition c{"Δ" + RelationText(r) + "0", b_ * b_ - a_ * c_.scaled(4), UPoly({1}), r, {}, std::nullopt};
         c.lines.push_back("Δ = b² − 4ac = " + bracketed(text(b_)) + "² − 4 · " + factor(a_) + " · " + factor(c_) + " = " +
                           text(c.numerator));
         return c;
     }
 
     Condition sumCondition(Relation r) const {
-        Condition c{"x₁ + x₂" + RelationText(r) + "0", b_.scaled(-1), a_, r, {}};
+        Condition c{"x₁ + x₂" + RelationText(r) + "0", b_.scaled(-1), a_, r, {}, std::nullopt};
         c.lines.push_back("x₁ + x₂ = −b/a = " + fraction(c.numerator, c.denominator));
         return c;
     }
 
     Condition productCondition(Relation r) const {
-        Condition c{"x₁ · x₂" + RelationText(r) + "0", c_, a_, r, {}};
+        Condition c{"x₁ · x₂" + RelationText(r) + "0", c_, a_, r, {}, std::nullopt};
         c.lines.push_back("x₁ · x₂ = c/a = " + fraction(c.numerator, c.denominator));
         return c;
     }
@@ -162,21 +157,12 @@ private:
         std::vector<Condition> all;
         if (task_.task.kind == Kind::Function) {
             all.push_back({std::string("a") + (w.values > 0 ? " > 0" : " < 0"), a_, UPoly({1}),
-                           w.values > 0 ? Relation::Greater : Relation::Less, {}});
+                           w.values > 0 ? Relation::Greater : Relation::Less, {}, std::nullopt});
             all.push_back(deltaCondition(Relation::Less));
             return all;
         }
         if (w.count == 0) return {deltaCondition(Relation::Less)};
-        if (w.count == 1) {
-            all.push_back(deltaCondition(Relation::Equal));
-            if (w.sign != 0) {
-                Condition c{std::string("x₀") + (w.sign > 0 ? " > 0" : " < 0"), b_.scaled(-1), a_.scaled(2),
-                            w.sign > 0 ? Relation::Greater : Relation::Less, {}};
-                c.lines.push_back("x₀ = −b/(2a) = " + fraction(c.numerator, c.denominator));
-                all.push_back(c);
-            }
-            return all;
-        }
+        if (w.count == 1) return {deltaCondition(Relation::Equal)};
         all.push_back(deltaCondition(w.distinct || w.count == 2 ? Relation::Greater : Relation::GreaterOrEqual));
         if (w.sign != 0) {
             all.push_back(sumCondition(w.sign > 0 ? Relation::Greater : Relation::Less));
@@ -215,9 +201,7 @@ private:
                 const bool always = roots.relation == Relation::Greater || roots.relation == Relation::GreaterOrEqual;
                 c.lines.push_back(e.text + " ≥ 0 > " + solution::Rational(k).text() + ", więc warunek " +
                                   (always ? "jest spełniony zawsze." : "nie jest spełniony nigdy."));
-                c.numerator = UPoly({always ? 1 : -1});
-                c.denominator = UPoly({1});
-                c.relation = Relation::Greater;
+                c.decided = always;
                 return c;
             }
         } else if (constant) {
@@ -241,12 +225,11 @@ private:
             // c = 0 for every m: a root is always 0, and the expression divides by it.
             c.lines.push_back(said + " = " + through + ", a x₁ · x₂ = 0 dla każdego " + m_ +
                               ", więc wyrażenia nie można obliczyć i warunek nie jest spełniony.");
-            c.numerator = UPoly({-1});
-            c.denominator = UPoly({1});
-            c.relation = Relation::Greater;
+            c.decided = false;
             return c;
         }
-        const std::string worked = fraction(value, under);
+        const auto [top, bottom] = cancelled(value, under);
+        const std::string worked = fraction(Expanded(top), Expanded(bottom));
         c.lines.push_back(said + " = " + through + " = " + put + (worked == put ? "" : " = " + worked));
         if (e.absolute) {
             c.lines.push_back("Obie strony są nieujemne, więc podnosimy je do kwadratu: " + fraction(value, under) +
@@ -260,56 +243,83 @@ private:
         return c;
     }
 
-    // NUM/DEN in relation R to 0 solved for the parameter, its lines written.
+    // NUM/DEN in relation R to 0 solved for the parameter, its lines written:
+    // the factors of both, those they share cancelled, the denominator's zeros
+    // left out; a fraction equal to 0 where its numerator is, and of the sign
+    // of the product of its numerator and denominator.
     ExactSet solve(const UPoly& num, const UPoly& den, Relation r) {
-        UPoly p = num;
-        std::vector<solution::Surd> excluded;
-        if (den.degree() > 0) {
-            lines_.push_back(fraction(num, den) + RelationText(r) + "0");
-            const auto under = factored(den);
-            excluded = RealZerosOf(under);
-            lines_.push_back("Mnożymy obie strony przez " + factor(den) + "² > 0:");
-            p = num * den;
-        } else {
-            p = num.scaled(1 / den.leading());
-        }
         const std::string relation = RelationText(r);
-        lines_.push_back(text(p) + relation + "0");
-        if (p.degree() <= 0) {
-            const bool always = Holds(p.isZero() ? 0 : sgn(p.leading()), r);
-            lines_.push_back(always ? "Nierówność jest prawdziwa dla każdego " + m_ + "."
-                                    : "Ten warunek nie jest spełniony dla żadnego " + m_ + ".");
-            ExactSet all = always ? ExactSet::all() : ExactSet::empty();
-            for (const solution::Surd& z : excluded) all = all.without(z);
-            lines_.push_back(setText(all));
-            return all;
+        const std::string stated = fraction(num, den) + relation + "0";
+        // A line the condition's own lines end with is not said again.
+        if (lines_.empty() || !lines_.back().ends_with(stated)) lines_.push_back(stated);
+        // The denominator's zeros before any factor is cancelled: there the fraction has no value.
+        const std::vector<solution::Surd> excluded = RealZerosOf(factored(den));
+        auto [top, bottom] = cancelled(num, den);
+        if (!excluded.empty()) {
+            std::string listed;
+            for (const solution::Surd& z : excluded) listed += (listed.empty() ? "" : " i ") + m_ + " ≠ " + solution::SurdText(z);
+            lines_.push_back("Mianownik nie może być równy 0: " + listed + ".");
         }
-        const Factored f = factored(p);
-        const std::string product = FactoredText(f, m_);
-        // Factors said where they tell more than the polynomial: not a number times one quadratic.
-        const bool tells = f.factors.size() > 1 || f.factors[0].power > 1 || f.factors[0].p.degree() == 1;
-        if (p.degree() > 1 && tells && product != text(p)) lines_.push_back(product + relation + "0");
-        const std::vector<solution::Surd> zeros = RealZerosOf(f);
-        if (p.degree() > 1) {
-            std::string said;
-            for (const solution::Surd& z : zeros) said += (said.empty() ? "" : " lub ") + m_ + " = " + solution::SurdText(z);
-            lines_.push_back(zeros.empty() ? "Wielomian nie ma miejsc zerowych." : "Miejsca zerowe: " + said);
+        Factored f = top;
+        if (r == Relation::Equal) {
+            if (den.degree() > 0) lines_.push_back("Ułamek jest równy 0, gdy jego licznik jest równy 0:");
+        } else {
+            // The quotient and the product of its numerator and denominator have one sign.
+            f.leading *= bottom.leading;
+            f.factors.insert(f.factors.end(), bottom.factors.begin(), bottom.factors.end());
+            if (!bottom.factors.empty()) lines_.push_back("Iloraz ma taki sam znak jak iloczyn licznika i mianownika:");
         }
-        ExactSet set = WhereSign(f, r);
+        ExactSet set = ExactSet::empty();
+        if (num.isZero() || f.factors.empty()) {
+            const bool always = Holds(num.isZero() ? 0 : sgn(f.leading), r);
+            lines_.push_back(std::string(always ? "Warunek jest spełniony dla każdego " : "Warunek nie jest spełniony dla żadnego ") +
+                             m_ + ".");
+            if (always) set = ExactSet::all();
+        } else {
+            const std::string product = FactoredText(f, m_), polynomial = text(Expanded(f));
+            // Factors said where they tell more than the polynomial: not a number times one quadratic.
+            const bool tells = f.factors.size() > 1 || f.factors[0].power > 1 || f.factors[0].p.degree() == 1;
+            if (lines_.back().ends_with(":") || (tells && product != polynomial)) {
+                lines_.push_back((tells ? product : polynomial) + relation + "0");
+            }
+            const std::vector<solution::Surd> zeros = RealZerosOf(f);
+            if (Expanded(f).degree() > 1) {
+                std::string said;
+                for (const solution::Surd& z : zeros) said += (said.empty() ? "" : " lub ") + m_ + " = " + solution::SurdText(z);
+                lines_.push_back(zeros.empty() ? "Wielomian nie ma miejsc zerowych." : "Miejsca zerowe: " + said);
+            }
+            set = WhereSign(f, r);
+        }
         for (const solution::Surd& z : excluded) set = set.without(z);
         lines_.push_back(setText(set));
         return set;
     }
 
+    // NUM and DEN factored, the factors they share cancelled.
+    std::pair<Factored, Factored> cancelled(const UPoly& num, const UPoly& den) const {
+        Factored top = num.isZero() ? Factored{0, {}} : factored(num), bottom = factored(den);
+        for (Factor& t : top.factors) {
+            for (Factor& b : bottom.factors) {
+                if (t.p != b.p) continue;
+                const int common = std::min(t.power, b.power);
+                t.power -= common;
+                b.power -= common;
+            }
+        }
+        for (Factored* f : {&top, &bottom}) std::erase_if(f->factors, [](const Factor& x) { return x.power == 0; });
+        return {top, bottom};
+    }
+
     Factored factored(const UPoly& p) const {
+        if (p.degree() == 0) return {p.leading(), {}};
         if (p.degree() > 4) {
             throw ErrorAt(0, "Ten warunek prowadzi do wielomianu stopnia " + std::to_string(p.degree()) + " względem " + m_ +
                                  ", a rozwiązuję najwyżej czwartego stopnia.");
         }
         const auto f = FactorOf(p);
         if (!f) {
-            throw ErrorAt(0, "Wielomianu " + text(p) + " nie umiem rozłożyć na czynniki o współczynnikach wymiernych, "
-                             "więc tego warunku nie rozwiążę.");
+            throw ErrorAt(0, "Wielomianu " + text(p) + " nie umiem rozłożyć na czynniki stopnia najwyżej 2 o "
+                             "współczynnikach wymiernych, więc tego warunku nie rozwiążę.");
         }
         return *f;
     }

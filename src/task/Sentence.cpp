@@ -35,6 +35,8 @@ public:
             if (kept > 0) {
                 out.insert(out.end(), in_.begin() + long(i), in_.begin() + long(i + kept));
                 i += kept;
+                // "oś symetrii ma równanie x = 2" as "oś symetrii x = 2".
+                if (isWord(in_[i - 1], U"symetrii")) i += axisConnectors(i);
             } else if (startsWords(i)) {
                 i = words(i, out);
             } else if (in_[i].type == T::Stop) {
@@ -44,6 +46,9 @@ public:
                 out.push_back(in_[i++]);
             }
         }
+        // "ma rozwiązania": at least one, said alone.
+        Wanted& w = sentence_.wanted;
+        if (has_ && roots_ && w == Wanted{}) w.solvable = true;
         return sentence_;
     }
 
@@ -83,17 +88,29 @@ private:
             return type == T::Number || type == T::Minus || type == T::Plus || type == T::Open ? j - i : 0;
         }
         if (t.word == U"oś" && isWord(at(i + 1), U"symetrii")) {
-            const std::size_t j = at(i + 2).type == T::Colon ? i + 3 : i + 2;
+            const std::size_t j = i + 2 + axisConnectors(i + 2);
             return at(j).type == T::Letter && at(j + 1).type == T::Relation ? 2 : 0;
         }
         if (t.word == U"ZW") return at(i + 1).type == T::Relation;
         return 0;
     }
 
+    // How many words from I join "oś symetrii" to its equation: ":", "to", "jest", "ma równanie".
+    std::size_t axisConnectors(std::size_t i) const {
+        std::size_t j = i;
+        while (at(j).type == T::Colon || isWord(at(j), U"to") || isWord(at(j), U"jest") || isWord(at(j), U"ma") ||
+               isWord(at(j), U"równanie")) {
+            ++j;
+        }
+        return j - i;
+    }
+
     // A word, or a parameter declared as "m ∈ ℝ".
     bool startsWords(std::size_t i) const { return in_[i].type == T::Word || declaration(i); }
     bool declaration(std::size_t i) const {
-        return at(i).type == T::Letter && at(i + 1).type == T::In && isWord(at(i + 2), U"ℝ");
+        const Token& reals = at(i + 2);
+        return at(i).type == T::Letter && at(i + 1).type == T::In &&
+               (isWord(reals, U"ℝ") || (reals.type == T::Letter && reals.letter == U'R'));
     }
 
     // The words from I on, with the punctuation and the parameter among them:
@@ -110,8 +127,13 @@ private:
                 i = word(i);
             } else if (isPunctuation(t.type) && (wordAt(i + 1) || declaration(i + 1) || (roots_ && at(i + 1).type == T::Root))) {
                 ++i;
+            } else if (functionName(i)) {
+                ++i;
             } else if (t.type == T::Letter && parameterPlace(i)) {
                 declare(t);
+                ++i;
+            } else if (count(i)) {
+                sentence_.wanted.count = t.number.digits == "1" ? 1 : 2;
                 ++i;
             } else if (t.type == T::Root && roots_ && (wordAt(i + 1) || at(i + 1).type == T::Comma || isWord(at(i + 1), U"i"))) {
                 ++i;  // "rozwiązania x₁, x₂ spełniające …": the roots named
@@ -140,8 +162,25 @@ private:
         if (previous_ == Meaning::Parameter) return true;
         const char32_t l = at(i).letter;
         if (!text::IsLower(l) || l == U'x' || l == U'y') return false;
-        const bool alone = wordAt(i + 1) || (isPunctuation(at(i + 1).type) && wordAt(i + 2));
-        return previous_ == Meaning::Filler && alone;
+        return (previous_ == Meaning::Filler || previous_ == Meaning::Values) && alone(i);
+    }
+
+    // Whether the letter at I stands alone among words: "m tak, aby", "funkcji f, gdzie".
+    bool alone(std::size_t i) const {
+        const auto ends = [&](std::size_t j) { return wordAt(j) || at(j).type == T::End; };
+        return ends(i + 1) || (isPunctuation(at(i + 1).type) && ends(i + 2));
+    }
+
+    // "funkcji f, której": a function named, its formula given elsewhere.
+    bool functionName(std::size_t i) const {
+        const char32_t l = at(i).letter;
+        return at(i).type == T::Letter && (l == U'f' || l == U'g' || l == U'h') && alone(i);
+    }
+
+    // "ma 2 różne rozwiązania": a count of roots in digits.
+    bool count(std::size_t i) const {
+        const Token& t = at(i);
+        return t.type == T::Number && has_ && wordAt(i + 1) && t.number.exponent == 0 && (t.number.digits == "1" || t.number.digits == "2");
     }
 
     void declare(const Token& letter) {
@@ -237,6 +276,15 @@ private:
             used = 2;
             break;
         case Meaning::Roots: roots_ = true; break;
+        case Meaning::Point:
+            // "ma dwa punkty wspólne z osią OX": the roots, said of the graph.
+            if (has_) {
+                roots_ = true;
+                if (next(i) == Meaning::Common) used = 2;
+            } else if (next(i) == Meaning::Common) {
+                used = 2;
+            }
+            break;
         case Meaning::Positive:
         case Meaning::Negative:
             if (takes_) {

@@ -108,6 +108,7 @@ struct Wanted {
     int sign = 0;           // +1 "dodatnie", −1 "ujemne"
     int signs = 0;          // −1 "różnych znaków", +1 "jednakowych znaków"
     int values = 0;         // of a function: +1 "przyjmuje tylko wartości dodatnie", −1 ujemne
+    bool solvable = false;  // "ma rozwiązania": one at least
 
     bool operator==(const Wanted&) const = default;
 };

@@ -20,11 +20,64 @@ namespace {
 
 using solution::Facts;
 
+std::string answerOf(Ask ask, const solution::FunctionAnswers& a) {
+    switch (ask) {
+    case Ask::Vertex: return a.vertex;
+    case Ask::Canonical: return a.canonical;
+    case Ask::Factored: return a.factored;
+    case Ask::General: return a.general;
+    case Ask::Zeros: return a.zeros;
+    case Ask::Axis: return a.axis;
+    case Ask::ValueSet: return a.valueSet;
+    case Ask::Monotonic: return a.monotonic;
+    case Ask::Increasing: return a.increasing;
+    case Ask::Decreasing: return a.decreasing;
+    case Ask::Least: return a.least;
+    case Ask::Greatest: return a.greatest;
+    }
+    return {};
+}
+
+// What a sentence asks of the function NAME = VALUE, with what LINES already
+// answer, said in one "Odpowiedź:" after them; a formula found is left out
+// where a form of it is asked.
+void answerAsks(std::vector<std::string>& lines, std::vector<Ask> asks, const Polynomial& value, const std::string& name,
+                const std::optional<std::string>& intervalValues = std::nullopt) {
+    const bool interval = intervalValues.has_value();
+    // On an interval its least and greatest values are the answer already there.
+    if (interval) std::erase_if(asks, [](Ask a) { return a == Ask::Least || a == Ask::Greatest; });
+    if (asks.empty()) return;
+    const bool form = std::any_of(asks.begin(), asks.end(), [](Ask a) { return a == Ask::Canonical || a == Ask::Factored || a == Ask::General; });
+    std::vector<std::string> answers;
+    static constexpr std::string_view said = "Odpowiedź: ";
+    std::erase_if(lines, [&](const std::string& line) {
+        if (!line.starts_with(said)) return false;
+        std::string answer = line.substr(said.size());
+        if (answer.ends_with('.')) answer.pop_back();
+        if (!(form && !interval)) answers.push_back(answer);
+        return true;
+    });
+    const solution::FunctionAnswers a = solution::AnswersOf(PolynomialFacts(value), name);
+    for (const Ask ask : asks) {
+        // The set of values on the interval, not on the whole line; the axis named where it is not alone.
+        if (ask == Ask::ValueSet && interval) {
+            answers.push_back(*intervalValues);
+        } else {
+            answers.push_back((ask == Ask::Axis && asks.size() > 1 ? "oś symetrii " : "") + answerOf(ask, a));
+        }
+    }
+    std::string answer(said);
+    // A sentence among them ends at a full stop: the next one follows a semicolon.
+    const bool sentences = std::any_of(answers.begin(), answers.end(), [](const std::string& a) { return a.find(". ") != a.npos; });
+    for (std::size_t i = 0; i < answers.size(); ++i) answer += (i == 0 ? "" : sentences ? "; " : ", ") + answers[i];
+    lines.push_back(answer);
+}
+
 std::string propertiesHeading(const Task& task) {
     return task.name == "y" ? "Inne własności tej funkcji:" : "Inne własności funkcji " + LetterOf(task) + ":";
 }
 
-Steps functionSteps(const Task& task) {
+Steps functionSteps(const Task& task, const std::vector<Ask>& asks) {
     const Facts f = PolynomialFacts(task.leftValue);
     solution::Graph graph = solution::GraphOf(f);
     const std::string name = task.name.empty() ? "f(x)" : task.name;
@@ -35,13 +88,16 @@ Steps functionSteps(const Task& task) {
     if (expanded) lines.push_back(name + " = " + task.left + " = " + general);
     const solution::FunctionParts parts{.name = name, .generalForm = !expanded};
     std::vector<std::string> function = solution::FunctionLines(f, parts);
+    std::optional<std::string> intervalValues;
     if (task.interval) {
-        std::vector<std::string> properties;
-        for (std::string& line : IntervalLines(task, *task.interval, graph, properties)) lines.push_back(std::move(line));
+        IntervalSteps on = IntervalLines(task, *task.interval, graph);
+        lines.insert(lines.end(), on.lines.begin(), on.lines.end());
         lines.push_back(propertiesHeading(task));
-        lines.insert(lines.end(), properties.begin(), properties.end());
+        lines.insert(lines.end(), on.properties.begin(), on.properties.end());
+        intervalValues = on.valueSet;
     }
     lines.insert(lines.end(), function.begin(), function.end());
+    answerAsks(lines, asks, task.leftValue, name, intervalValues);
     return {lines, graph};
 }
 
@@ -71,8 +127,8 @@ Steps twoGraphsSteps(const TwoGraphs& graphs, const std::string& text) {
     return steps;
 }
 
-Steps taskSteps(const Task& task) {
-    if (task.kind == Kind::Function) return functionSteps(task);
+Steps taskSteps(const Task& task, const std::vector<Ask>& asks) {
+    if (task.kind == Kind::Function) return functionSteps(task, asks);
     // x on both sides of an equation: where the two graphs meet; f(x) = 8 of a given f: where f meets y = 8.
     const bool bothSides = task.kind == Kind::Equation && task.leftValue.degree() > 0 && task.rightValue.degree() > 0;
     const bool ofGiven = !task.given.empty() && !task.given.starts_with("y = ") &&
@@ -83,49 +139,6 @@ Steps taskSteps(const Task& task) {
     return RelationSteps(task, bothSides ? std::optional(PointsAnswer::AfterSolutions) : std::nullopt);
 }
 
-std::string answerOf(Ask ask, const solution::FunctionAnswers& a) {
-    switch (ask) {
-    case Ask::Vertex: return a.vertex;
-    case Ask::Canonical: return a.canonical;
-    case Ask::Factored: return a.factored;
-    case Ask::General: return a.general;
-    case Ask::Zeros: return a.zeros;
-    case Ask::Axis: return a.axis;
-    case Ask::ValueSet: return a.valueSet;
-    case Ask::Monotonic: return a.monotonic;
-    case Ask::Increasing: return a.increasing;
-    case Ask::Decreasing: return a.decreasing;
-    case Ask::Least: return a.least;
-    case Ask::Greatest: return a.greatest;
-    }
-    return {};
-}
-
-// What a sentence asks of the function NAME = VALUE, with what LINES already
-// answer, said in one "Odpowiedź:" after them; a formula found is left out
-// where a form of it is asked.
-void answerAsks(std::vector<std::string>& lines, std::vector<Ask> asks, const Polynomial& value, const std::string& name,
-                bool interval) {
-    // On an interval its least and greatest values are the answer already there.
-    if (interval) std::erase_if(asks, [](Ask a) { return a == Ask::Least || a == Ask::Greatest; });
-    if (asks.empty()) return;
-    const bool form = std::any_of(asks.begin(), asks.end(), [](Ask a) { return a == Ask::Canonical || a == Ask::Factored || a == Ask::General; });
-    std::vector<std::string> answers;
-    static constexpr std::string_view said = "Odpowiedź: ";
-    std::erase_if(lines, [&](const std::string& line) {
-        if (!line.starts_with(said)) return false;
-        std::string answer = line.substr(said.size());
-        if (answer.ends_with('.')) answer.pop_back();
-        if (!(form && !interval)) answers.push_back(answer);
-        return true;
-    });
-    const solution::FunctionAnswers a = solution::AnswersOf(PolynomialFacts(value), name);
-    for (const Ask ask : asks) answers.push_back(answerOf(ask, a));
-    std::string answer(said);
-    for (std::size_t i = 0; i < answers.size(); ++i) answer += (i > 0 ? ", " : "") + answers[i];
-    lines.push_back(answer);
-}
-
 }  // namespace
 
 solution::Solution SolveTask(const Problem& problem) {
@@ -133,12 +146,8 @@ solution::Solution SolveTask(const Problem& problem) {
     Steps steps;
     std::string letter = "x";
     if (const auto* task = std::get_if<Task>(&problem.what)) {
-        steps = taskSteps(*task);
+        steps = taskSteps(*task, problem.asks);
         letter = task->letter;
-        if (task->kind == Kind::Function) {
-            answerAsks(steps.lines, problem.asks, task->leftValue, task->name.empty() ? "f(x)" : task->name,
-                       task->interval.has_value());
-        }
     } else if (const auto* graphs = std::get_if<TwoGraphs>(&problem.what)) {
         steps = twoGraphsSteps(*graphs, text);
         letter = graphs->first.letter;
@@ -158,7 +167,7 @@ solution::Solution SolveTask(const Problem& problem) {
         letter = fit.letter;
         const auto formula = FitOf(fit);
         if (const auto* found = std::get_if<FitFormula>(&formula)) {
-            answerAsks(steps.lines, problem.asks, found->value, fit.name == "y" ? "y" : fit.name + "(x)", false);
+            answerAsks(steps.lines, problem.asks, found->value, fit.name == "y" ? "y" : fit.name + "(x)");
         }
     }
     // What was understood of a sentence stands first, with what it asks.

@@ -249,6 +249,14 @@ std::optional<Factored> FactorOf(const UPoly& p) {
     return f;
 }
 
+UPoly Expanded(const Factored& f) {
+    UPoly product({f.leading});
+    for (const Factor& factor : f.factors) {
+        for (int k = 0; k < factor.power; ++k) product = product * factor.p;
+    }
+    return product;
+}
+
 std::string FactoredText(const Factored& f, const std::string& letter) {
     // The factor x stands first, unbracketed: x(x + 1)(x − 3).
     std::string alone, rest;

@@ -69,6 +69,9 @@ inline constexpr unsigned long largestSearched = 1'000'000'000;
 // without any such factor stays, or the numbers are past the search's limit.
 std::optional<Factored> FactorOf(const UPoly& p);
 
+// The product multiplied out.
+UPoly Expanded(const Factored& f);
+
 // The product as school writes it: "x(x + 1)(x − 3)", "−2(x − 1)²(x² + 1)".
 std::string FactoredText(const Factored& f, const std::string& letter);
 // "x³ − 2x² − 3x"
