@@ -189,7 +189,7 @@ private slots:
     // Products of factors chosen here come apart into just those factors.
     void factorsOfProducts() {
         Random random{std::mt19937(2024)};
-        for (int i = 0; i < 4000; ++i) {
+        for (int i = 0; i < 2000; ++i) {
             const auto [p, chosen] = random.product();
             const auto f = task::FactorOf(p);
             QVERIFY(f);
@@ -214,7 +214,7 @@ private slots:
     void surdComparison() {
         Random random{std::mt19937(7)};
         const mpf_class tiny = mpf_class(1, bits) >> 500;
-        for (int i = 0; i < 20000; ++i) {
+        for (int i = 0; i < 8000; ++i) {
             const Surd a = random.surd();
             Surd b = random.surd();
             if (i % 3 == 1) {
@@ -240,7 +240,7 @@ private slots:
     // its rational zeros, points close on both sides of every zero, and any.
     void signChart() {
         Random random{std::mt19937(99)};
-        for (int i = 0; i < 2000; ++i) {
+        for (int i = 0; i < 1000; ++i) {
             const auto [p, chosen] = random.product();
             const auto f = task::FactorOf(p);
             QVERIFY(f);
@@ -291,7 +291,7 @@ private slots:
             if (random.pick(0, 2) == 0) given.push_back({{at, true}, {at, true}});
             return given;
         };
-        for (int i = 0; i < 3000; ++i) {
+        for (int i = 0; i < 1500; ++i) {
             const auto first = ranges(), second = ranges();
             const ExactSet a = ExactSet::of(first), b = ExactSet::of(second);
             const mpq_class removed = points[std::size_t(random.pick(0, int(points.size()) - 1))];
@@ -364,7 +364,7 @@ private slots:
     // Each end's double is the nearest: no neighbour of it lies closer.
     void nearestDoubles() {
         Random random{std::mt19937(11)};
-        for (int i = 0; i < 2000; ++i) {
+        for (int i = 0; i < 1000; ++i) {
             const Surd x = random.surd();
             const double nearest = task::SolutionSetOf(ExactSet::point(x))[0].from.nearest;
             const mpf_class distance = abs(mpf_class(nearest, bits) - approximation(x));
