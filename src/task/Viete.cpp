@@ -99,6 +99,17 @@ private:
 // The letters of a monomial, each with its power: "₁₁₂" as x₁²x₂.
 int countOf(const Monomial& m, char32_t l) { return int(std::count(m.begin(), m.end(), l)); }
 
+// Whether TEXT is one bracket, a power after it at most: "(x₁x₂)²", "(m/(m + 1))".
+bool enclosed(const std::string& text) {
+    if (!text.starts_with("(")) return false;
+    int depth = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        depth += text[i] == '(' ? 1 : text[i] == ')' ? -1 : 0;
+        if (depth == 0) return text.find_first_of("( /", i + 1) == std::string::npos;
+    }
+    return false;
+}
+
 std::string powerText(const std::string& base, int n) { return n == 1 ? base : base + solution::Superscript(n); }
 
 }  // namespace
@@ -192,8 +203,7 @@ std::string FormText(const SumProductForm& form, const std::string& sum, const s
     const std::string denominator = SumProductText(form.denominator, sum, product);
     // A bracket around a sum, and around a denominator but one already in brackets: "/(x₁x₂)", "/(x₁x₂)²".
     const bool bare = form.numerator.terms().size() == 1 && !numerator.starts_with("−");
-    const bool bareBelow = form.denominator.terms().size() == 1 && (denominator.starts_with("(") || sum != "(x₁ + x₂)") &&
-                           denominator.find(' ') == std::string::npos;
+    const bool bareBelow = enclosed(denominator) || (sum != "(x₁ + x₂)" && denominator.find(' ') == std::string::npos);
     std::string text = form.denominator == Poly::constant(1)
                            ? numerator
                            : (bare ? numerator : "(" + numerator + ")") + "/" + (bareBelow ? denominator : "(" + denominator + ")");
