@@ -97,6 +97,36 @@ private slots:
         QVERIFY2(std::holds_alternative<task::Problem>(again), understood.c_str());
         QCOMPARE(task::SolveTask(std::get<task::Problem>(again)).task, understood);
     }
+
+    // The whole worked solution of a parameter task, each line worked out by hand:
+    // Δ = (m − 2)² − 4(m + 1) = m² − 8m; no step said twice, none left out.
+    void parameterSteps() {
+        const auto read = task::ReadTask("Wyznacz wszystkie wartości parametru m, dla których równanie "
+                                         "x² + (m − 2)x + m + 1 = 0 ma dwa różne rozwiązania dodatnie.");
+        const QString text = QString::fromStdString(task::SolveTask(std::get<task::Problem>(read)).text);
+        QCOMPARE(text.split('\n'), QStringList({
+            "Zadanie: Wyznacz wartości parametru m, dla których równanie x² + (m − 2)x + m + 1 = 0 ma dwa różne "
+            "rozwiązania dodatnie.",
+            "a = 1, b = m − 2, c = m + 1",
+            "Warunki dla równania kwadratowego: Δ > 0, x₁ + x₂ > 0 i x₁ · x₂ > 0.",
+            "1) Δ > 0",
+            "Δ = b² − 4ac = (m − 2)² − 4 · 1 · (m + 1) = m² − 8m",
+            "m² − 8m > 0",
+            "m(m − 8) > 0",
+            "Miejsca zerowe: m = 0 lub m = 8",
+            "m ∈ (−∞; 0) ∪ (8; +∞)",
+            "2) x₁ + x₂ > 0",
+            "x₁ + x₂ = −b/a = −m + 2",
+            "−m + 2 > 0",
+            "m ∈ (−∞; 2)",
+            "3) x₁ · x₂ > 0",
+            "x₁ · x₂ = c/a = m + 1",
+            "m + 1 > 0",
+            "m ∈ (−1; +∞)",
+            "Część wspólna warunków: m ∈ (−1; 0)",
+            "Odpowiedź: m ∈ (−1; 0)",
+        }));
+    }
 };
 
 QTEST_APPLESS_MAIN(SentencesTest)

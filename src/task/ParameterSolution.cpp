@@ -277,8 +277,9 @@ private:
             if (always) set = ExactSet::all();
         } else {
             const std::string product = FactoredText(f, m_), polynomial = text(Expanded(f));
-            // Factors said where they tell more than the polynomial: not a number times one quadratic.
-            const bool tells = f.factors.size() > 1 || f.factors[0].power > 1 || f.factors[0].p.degree() == 1;
+            // Factors said where they tell more than the polynomial: not one linear factor, nor a number times one quadratic.
+            const bool tells = Expanded(f).degree() > 1 &&
+                               (f.factors.size() > 1 || f.factors[0].power > 1 || f.factors[0].p.degree() == 1);
             if (lines_.back().ends_with(":") || (tells && product != polynomial)) {
                 lines_.push_back((tells ? product : polynomial) + relation + "0");
             }
