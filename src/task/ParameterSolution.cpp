@@ -223,20 +223,25 @@ private:
         const std::string said = e.absolute ? e.text + "²" : constant ? e.text : e.text + " − " + (single ? right : "(" + right + ")");
         if (under.isZero()) {
             // c = 0 for every m: a root is always 0, and the expression divides by it.
-            c.lines.push_back(said + " = " + through + ", a x₁ · x₂ = 0 dla każdego " + m_ +
+            c.lines.push_back(Equalities({said, through}) + ", a x₁ · x₂ = 0 dla każdego " + m_ +
                               ", więc wyrażenia nie można obliczyć i warunek nie jest spełniony.");
             c.decided = false;
             return c;
         }
         const auto [top, bottom] = cancelled(value, under);
         const std::string worked = fraction(Expanded(top), Expanded(bottom));
-        c.lines.push_back(said + " = " + through + " = " + put + (worked == put ? "" : " = " + worked));
+        c.lines.push_back(Equalities({said, through, put, worked}));
         if (e.absolute) {
             c.lines.push_back("Obie strony są nieujemne, więc podnosimy je do kwadratu: " + fraction(value, under) +
                               RelationText(roots.relation) + solution::Rational(k * k).text());
             k *= k;
         } else if (constant && k != 0) {
-            c.lines.push_back(fraction(value, under) + RelationText(roots.relation) + solution::Rational(k).text());
+            // Compared with k, then moved: "(m + 1)/m > 1", "(m + 1)/m − 1 > 0".
+            const std::string relation = RelationText(roots.relation), number = solution::Rational(k).text();
+            c.lines.push_back(worked + relation + number);
+            if (under.degree() > 0) {
+                c.lines.push_back(worked + (k > 0 ? " − " + number : " + " + number.substr(std::string("−").size())) + relation + "0");
+            }
         }
         c.numerator = value - under.scaled(k);
         c.denominator = under;
@@ -264,10 +269,11 @@ private:
         if (r == Relation::Equal) {
             if (den.degree() > 0) lines_.push_back("Ułamek jest równy 0, gdy jego licznik jest równy 0:");
         } else {
-            // The quotient and the product of its numerator and denominator have one sign.
+            // Times the denominator's square, as school does: the quotient becomes the product
+            // of the numerator and the denominator, the factors they share cancelled first.
             f.leading *= bottom.leading;
             f.factors.insert(f.factors.end(), bottom.factors.begin(), bottom.factors.end());
-            if (!bottom.factors.empty()) lines_.push_back("Iloraz ma taki sam znak jak iloczyn licznika i mianownika:");
+            if (!bottom.factors.empty()) lines_.push_back("Mnożymy obie strony przez kwadrat mianownika, dodatni tam, gdzie mianownik nie jest równy 0:");
         }
         ExactSet set = ExactSet::empty();
         if (num.isZero() || f.factors.empty()) {

@@ -45,17 +45,15 @@ Steps RootsValueSteps(const RootsValue& task, const std::string& text) {
     const std::string sum = solution::Rational(s).factor(), product = solution::Rational(p).factor();
     const std::string put = FormText(*form, sum, product);
     const std::string through = FormText(*form);
-    std::string line = asked + (through == asked ? "" : " = " + through) + " = " + put;
     if (denominator == 0) {
-        lines.push_back(line);
+        lines.push_back(Equalities({asked, through, put}));
         lines.push_back("Mianownik jest równy 0, więc wyrażenia " + asked + " nie można obliczyć.");
         lines.push_back("Odpowiedź: wyrażenie " + asked + " nie istnieje (dzielenie przez 0).");
         return {lines, std::nullopt};
     }
     const mpq_class value = numerator / denominator;
     const std::string result = form->squareRoot ? squareRootText(value) : solution::Rational(value).text();
-    if (result != put) line += " = " + result;
-    lines.push_back(line);
+    lines.push_back(Equalities({asked, through, put, result}));
     lines.push_back("Odpowiedź: " + asked + " = " + result);
     return {lines, std::nullopt};
 }

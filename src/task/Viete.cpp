@@ -196,6 +196,25 @@ std::string SumProductText(const Poly& sp, const std::string& sum, const std::st
     return solution::Sum(sums);
 }
 
+std::string Equalities(const std::vector<std::string>& sides) {
+    // The same written with · or without, in brackets or without: "x₁ · x₂" and "x₁x₂", "(−2/m)" and "−2/m".
+    const auto plain = [](std::string t) {
+        for (std::size_t at; (at = t.find(" · ")) != std::string::npos;) t.erase(at, std::string(" · ").size());
+        return enclosed(t) && t.ends_with(")") ? t.substr(1, t.size() - 2) : t;
+    };
+    std::vector<std::string> kept;
+    for (const std::string& side : sides) {
+        if (kept.empty() || plain(side) != plain(kept.back())) {
+            kept.push_back(side);
+        } else if (kept.size() > 1 && side.size() < kept.back().size()) {
+            kept.back() = side;  // the plainer of two, but never in place of the side asked about
+        }
+    }
+    std::string text;
+    for (const std::string& side : kept) text += (text.empty() ? "" : " = ") + side;
+    return text;
+}
+
 std::string FormText(const SumProductForm& form) { return FormText(form, "(x₁ + x₂)", "x₁x₂"); }
 
 std::string FormText(const SumProductForm& form, const std::string& sum, const std::string& product) {

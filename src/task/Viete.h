@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "task/Algebra.h"
 #include "task/Syntax.h"
@@ -46,6 +47,9 @@ std::string SumProductText(const Poly& sp, const std::string& sum, const std::st
 
 // The form with SUM and PRODUCT put in: "(5² − 2 · 3)/3", "√(4² − 4 · m)".
 std::string FormText(const SumProductForm& form, const std::string& sum, const std::string& product);
+
+// "A = B = C", a side left out where it is the one before it, with or without brackets.
+std::string Equalities(const std::vector<std::string>& sides);
 
 // The form in school notation: "(x₁ + x₂)/(x₁x₂)", "√((x₁ + x₂)² − 4x₁x₂)".
 std::string FormText(const SumProductForm& form);
