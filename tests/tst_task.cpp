@@ -267,6 +267,9 @@ private slots:
             "P(a) = a(18 − a) = −a² + 18a",
             "Odpowiedź: najmniejsza wartość funkcji w przedziale ⟨0; 18⟩ to P(0) = P(18) = 0, największa to P(9) = 81."};
         QTest::newRow("an equation in t") << "t^2 - 5t = 0" << QStringList{"Odpowiedź: t = 0 lub t = 5"};
+        // Written x(x) it would read back as the header of a function x.
+        QTest::newRow("a letter times a bracketed letter") << "x( +x) = 9" << QStringList{"Zadanie: x · (x) = 9",
+                                                                                          "Odpowiedź: x = −3 lub x = 3"};
     }
 
     void solutions() {

@@ -76,6 +76,13 @@ bool namesFunction(const std::string& text) {
     return !t.empty() && text::IsLetter(t.back()) && (!text::IsLower(t.back()) || std::u32string_view(U"fgh").find(t.back()) != std::u32string_view::npos);
 }
 
+// "(x)": a letter alone in brackets, which after another letter would read back as a
+// function's header, x(x) = 8.
+bool oneLetter(const std::string& text) {
+    const std::u32string t = text::Decode(text);
+    return t.size() == 3 && t[0] == U'(' && text::IsLetter(t[1]) && t[2] == U')';
+}
+
 std::string powersText(std::string text, const Node& node) {
     for (std::size_t i = 0; i < node.powers.size(); ++i) {
         if (i > 0) text = "(" + text + ")";
@@ -127,7 +134,7 @@ std::string coreText(const Node& node, const Substitution& put) {
             default:
                 // Side by side as typed, unless two numbers, or letters into a word, would run together.
                 if (lexer::IsDigit(char32_t(next.front())) || (part.kind == Node::Kind::Letter && put.contains(part.letter)) ||
-                    formsWord(text, next) || (next.front() == '(' && namesFunction(text))) {
+                    formsWord(text, next) || (next.front() == '(' && (namesFunction(text) || oneLetter(next)))) {
                     text += " · ";
                 }
             }
