@@ -31,6 +31,21 @@ private slots:
             << "Wyznacz zbiór wartości funkcji f(x) = x² − 4x + 3 w przedziale ⟨0; 5)."
             << "najmniejsza wartość funkcji w przedziale ⟨0; 5) to f(2) = −1. Funkcja nie przyjmuje w tym przedziale "
                "wartości największej; zbiór wartości funkcji w przedziale ⟨0; 5) to ⟨−1; 8)";
+        // x² + x − 6 = (x + 3)(x − 2); f(0) = −6.
+        QTest::newRow("points on the x axis") << "Wyznacz punkty przecięcia wykresu funkcji f(x) = x² + x − 6 z osią OX."
+                                              << "punkty przecięcia z osią OX: (−3; 0), (2; 0)";
+        QTest::newRow("points on both axes")
+            << "Wyznacz punkty przecięcia wykresu funkcji f(x) = x² + x − 6 z osiami układu współrzędnych."
+            << "punkty przecięcia z osią OX: (−3; 0), (2; 0), punkt przecięcia z osią OY: (0; −6)";
+        QTest::newRow("the point on the y axis") << "Oblicz współrzędne punktu przecięcia paraboli y = 2x² − 3x + 5 z osią OY."
+                                                 << "punkt przecięcia z osią OY: (0; 5)";
+        // Given, not asked: a(x + 1)(x − 3) with f(1) = −4a = 8; a(x + 2)(x − 4) with f(0) = −8a = −8.
+        QTest::newRow("zeros given in words") << "Wyznacz wzór funkcji kwadratowej f, której miejscami zerowymi są x₁ = −1 "
+                                                 "i x₂ = 3, a do jej wykresu należy punkt (1; 8)."
+                                              << "f(x) = −2x² + 4x + 6";
+        QTest::newRow("a function that has its zeros") << "Funkcja kwadratowa f ma miejsca zerowe −2 i 4, a jej wykres "
+                                                          "przechodzi przez punkt (0; −8). Wyznacz wzór funkcji f."
+                                                       << "f(x) = x² − 2x − 8";
         // Inflections, capitals, no Polish letters, the sentence around the formulas.
         QTest::newRow("capitals without Polish letters") << "WYZNACZ WSPOLRZEDNE WIERZCHOLKA PARABOLI y = x^2 + 2x"
                                                          << "W = (−1; −1)";
@@ -54,6 +69,11 @@ private slots:
         QTest::newRow("common points with the x axis") << "Wyznacz wartości parametru m, dla których wykres funkcji "
                                                           "f(x) = x² + mx + 4 ma dwa punkty wspólne z osią OX."
                                                        << "m ∈ (−∞; −4) ∪ (4; +∞)";
+        // m ≠ 1, Δ = 4m(3 − 2m) > 0; 1/x₁ + 1/x₂ = −2m/(3m) = −2/3 < 1 wherever c = 3m ≠ 0.
+        QTest::newRow("a relation that is a constant") << "Wyznacz wartości parametru m, dla których równanie (m − 1)x² + "
+                                                          "2mx + 3m = 0 ma dwa rozwiązania x1, x2 spełniające warunek "
+                                                          "1/x1 + 1/x2 < 1."
+                                                       << "m ∈ (0; 1) ∪ (1; 1,5)";
         // m = 0: 2x + 1 = 0 has a solution; else Δ = 4 − 4m ≥ 0.
         QTest::newRow("has solutions") << "Dla jakich m równanie mx^2 + 2x + 1 = 0 ma rozwiązania?" << "m ∈ (−∞; 1⟩";
         QTest::newRow("a function named before its formula") << "Oblicz miejsca zerowe funkcji f, gdzie f(x) = x² − 4."

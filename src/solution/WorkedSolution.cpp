@@ -174,6 +174,15 @@ FunctionAnswers AnswersOf(const Facts& f, const std::string& name) {
     a.increasing = "funkcja jest rosnąca w przedziale " + RangeText(rises);
     a.monotonic = up ? a.decreasing + " i rosnąca w przedziale " + RangeText(rises)
                      : a.increasing + " i malejąca w przedziale " + RangeText(falls);
+    if (f.deltaSign < 0) {
+        a.xIntercepts = "wykres nie przecina osi OX";
+    } else if (f.deltaSign == 0) {
+        a.xIntercepts = "punkt wspólny z osią OX: (" + f.x1.text + "; 0)";
+    } else {
+        const auto [low, high] = ZerosInOrder(f);
+        a.xIntercepts = "punkty przecięcia z osią OX: (" + low.text + "; 0), (" + high.text + "; 0)";
+    }
+    a.yIntercept = "punkt przecięcia z osią OY: " + YInterceptText(f);
     a.least = up ? "najmniejsza " + extreme : "funkcja nie ma wartości najmniejszej";
     a.greatest = up ? "funkcja nie ma wartości największej" : "największa " + extreme;
     return a;

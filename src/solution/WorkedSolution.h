@@ -48,6 +48,7 @@ struct FunctionAnswers {
     std::string decreasing, increasing;  // "funkcja jest rosnąca w przedziale ⟨1; +∞)"
     std::string monotonic;               // both, the one from −∞ first
     std::string least, greatest;         // "najmniejsza wartość funkcji to −1"
+    std::string xIntercepts, yIntercept;  // "punkty przecięcia z osią OX: (1; 0), (3; 0)"
 };
 FunctionAnswers AnswersOf(const Facts& facts, const std::string& name);
 // "Opis wykresu: …"

@@ -84,6 +84,7 @@ private:
     }
     // num/den, divided out where den is a number: "−2m/(m − 1)", "m + 1".
     std::string fraction(const UPoly& num, const UPoly& den) const {
+        if (num.isZero()) return "0";
         if (den.degree() == 0) return text(num.scaled(1 / den.leading()));
         return (terms(num) > 1 ? "(" + text(num) + ")" : text(num)) + "/" + (terms(den) > 1 ? "(" + text(den) + ")" : text(den));
     }
@@ -228,8 +229,7 @@ private:
             c.decided = false;
             return c;
         }
-        const auto [top, bottom] = cancelled(value, under);
-        const std::string worked = fraction(Expanded(top), Expanded(bottom));
+        const std::string worked = reducedFraction(value, under);
         c.lines.push_back(Equalities({said, through, put, worked}));
         if (e.absolute) {
             c.lines.push_back("Obie strony są nieujemne, więc podnosimy je do kwadratu: " + fraction(value, under) +
@@ -254,12 +254,12 @@ private:
     // of the product of its numerator and denominator.
     ExactSet solve(const UPoly& num, const UPoly& den, Relation r) {
         const std::string relation = RelationText(r);
-        const std::string stated = fraction(num, den) + relation + "0";
-        // A line the condition's own lines end with is not said again.
-        if (lines_.empty() || !lines_.back().ends_with(stated)) lines_.push_back(stated);
         // The denominator's zeros before any factor is cancelled: there the fraction has no value.
         const std::vector<solution::Surd> excluded = RealZerosOf(factored(den));
         auto [top, bottom] = cancelled(num, den);
+        const std::string stated = fraction(Expanded(top), Expanded(bottom)) + relation + "0";
+        // A line the condition's own lines end with is not said again.
+        if (lines_.empty() || !lines_.back().ends_with(stated)) lines_.push_back(stated);
         if (!excluded.empty()) {
             std::string listed;
             for (const solution::Surd& z : excluded) listed += (listed.empty() ? "" : " i ") + m_ + " ≠ " + solution::SurdText(z);
@@ -267,13 +267,13 @@ private:
         }
         Factored f = top;
         if (r == Relation::Equal) {
-            if (den.degree() > 0) lines_.push_back("Ułamek jest równy 0, gdy jego licznik jest równy 0:");
+            if (!bottom.factors.empty() && !top.factors.empty()) lines_.push_back("Ułamek jest równy 0, gdy jego licznik jest równy 0:");
         } else {
             // Times the denominator's square, as school does: the quotient becomes the product
             // of the numerator and the denominator, the factors they share cancelled first.
             f.leading *= bottom.leading;
             f.factors.insert(f.factors.end(), bottom.factors.begin(), bottom.factors.end());
-            if (!bottom.factors.empty()) lines_.push_back("Mnożymy obie strony przez kwadrat mianownika, dodatni tam, gdzie mianownik nie jest równy 0:");
+            if (!bottom.factors.empty() && !f.factors.empty()) lines_.push_back("Mnożymy obie strony przez kwadrat mianownika, dodatni tam, gdzie mianownik nie jest równy 0:");
         }
         ExactSet set = ExactSet::empty();
         if (num.isZero() || f.factors.empty()) {
@@ -300,6 +300,16 @@ private:
         for (const solution::Surd& z : excluded) set = set.without(z);
         lines_.push_back(setText(set));
         return set;
+    }
+
+    // NUM/DEN with the factors they share cancelled, where both factor; as it stands where not.
+    std::string reducedFraction(const UPoly& num, const UPoly& den) const {
+        try {
+            const auto [top, bottom] = cancelled(num, den);
+            return fraction(Expanded(top), Expanded(bottom));
+        } catch (const TaskError&) {
+            return fraction(num, den);
+        }
     }
 
     // NUM and DEN factored, the factors they share cancelled.

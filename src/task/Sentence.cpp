@@ -200,6 +200,12 @@ private:
         if (std::find(sentence_.asks.begin(), sentence_.asks.end(), a) == sentence_.asks.end()) sentence_.asks.push_back(a);
     }
 
+    // Whether what the words before I named is given from I on: "miejscami zerowymi są x₁ = −1".
+    bool given(std::size_t i) const {
+        while (isWord(at(i), U"są") || isWord(at(i), U"to") || isWord(at(i), U"jest") || at(i).type == T::Colon) ++i;
+        return !wordAt(i) && !isPunctuation(at(i).type) && at(i).type != T::End;
+    }
+
     Meaning next(std::size_t i) const { return at(i + 1).type == T::Word ? meaningOf(at(i + 1)) : Meaning::Filler; }
 
     // The word at I read with the ones it joins; where the next word begins.
@@ -222,7 +228,7 @@ private:
             if (m == Meaning::Place && next(i) == Meaning::Zero) used = 2;
             if (has_) {
                 roots_ = true;
-            } else {
+            } else if (!given(i + used)) {
                 ask(Ask::Zeros);
             }
             break;
@@ -278,12 +284,18 @@ private:
         case Meaning::Roots: roots_ = true; break;
         case Meaning::Point:
             // "ma dwa punkty wspólne z osią OX": the roots, said of the graph.
-            if (has_) {
-                roots_ = true;
-                if (next(i) == Meaning::Common) used = 2;
-            } else if (next(i) == Meaning::Common) {
+            if (next(i) == Meaning::Common) {
+                roots_ = roots_ || has_;
+                points_ = !has_;
                 used = 2;
             }
+            break;
+        case Meaning::AxisX:
+        case Meaning::AxisY:
+        case Meaning::Axes:
+            // "punkty przecięcia wykresu z osią OX", "z osiami układu współrzędnych"
+            if (points_ && m != Meaning::AxisY) ask(Ask::XIntercepts);
+            if (points_ && m != Meaning::AxisX) ask(Ask::YIntercept);
             break;
         case Meaning::Positive:
         case Meaning::Negative:
@@ -306,6 +318,7 @@ private:
     bool has_ = false;         // "ma": what follows says what the roots are
     bool roots_ = false;       // the roots have been named
     bool takes_ = false;       // "przyjmuje": what follows says what the values are
+    bool points_ = false;      // "punkty przecięcia" asked: of the axes, if they are named
 };
 
 }  // namespace
@@ -331,6 +344,8 @@ std::string AskText(Ask ask) {
     case Ask::Decreasing: return "przedział, w którym funkcja jest malejąca";
     case Ask::Least: return "najmniejszą wartość";
     case Ask::Greatest: return "największą wartość";
+    case Ask::XIntercepts: return "punkty przecięcia wykresu z osią OX";
+    case Ask::YIntercept: return "punkt przecięcia wykresu z osią OY";
     }
     return {};
 }

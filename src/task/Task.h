@@ -98,7 +98,7 @@ struct PolynomialTask {
 
 // What a sentence asks of a function, each answered in the one "Odpowiedź:".
 enum class Ask { Vertex, Canonical, Factored, General, Zeros, Axis, ValueSet, Monotonic, Increasing, Decreasing, Least,
-                 Greatest };
+                 Greatest, XIntercepts, YIntercept };
 
 // What a sentence says the roots of an equation with a parameter must be:
 // "ma dwa różne rozwiązania dodatnie", "nie ma rozwiązań".

@@ -34,6 +34,8 @@ std::string answerOf(Ask ask, const solution::FunctionAnswers& a) {
     case Ask::Decreasing: return a.decreasing;
     case Ask::Least: return a.least;
     case Ask::Greatest: return a.greatest;
+    case Ask::XIntercepts: return a.xIntercepts;
+    case Ask::YIntercept: return a.yIntercept;
     }
     return {};
 }

@@ -46,6 +46,9 @@ enum class Meaning {
     Takes,       // "przyjmuje"
     Only,        // "tylko"
     Reals,       // "ℝ"
+    AxisX,       // "OX"
+    AxisY,       // "OY"
+    Axes,        // "osiami" (układu współrzędnych)
 };
 
 struct Entry {
@@ -84,8 +87,12 @@ inline constexpr Entry table[] = {
     {U"dany", Meaning::Filler}, {U"zadanie", Meaning::Filler}, {U"tej", Meaning::Filler}, {U"te", Meaning::Filler},
     {U"tę", Meaning::Filler}, {U"następnie", Meaning::Filler}, {U"potem", Meaning::Filler},
     {U"wyrażenia", Meaning::Filler}, {U"wyrażenie", Meaning::Filler}, {U"rzeczywiste", Meaning::Filler},
-    {U"osiami", Meaning::Filler}, {U"układu", Meaning::Filler}, {U"zbiorze", Meaning::Filler},
-    {U"liczb", Meaning::Filler}, {U"OX", Meaning::Filler}, {U"OY", Meaning::Filler},
+    {U"osiami", Meaning::Axes}, {U"układu", Meaning::Filler}, {U"zbiorze", Meaning::Filler},
+    {U"liczb", Meaning::Filler}, {U"przedstaw", Meaning::Filler}, {U"określ", Meaning::Filler},
+    {U"sprowadź", Meaning::Filler}, {U"rozłóż", Meaning::Filler}, {U"trójmian", Meaning::Filler},
+    {U"trójmianu", Meaning::Filler}, {U"która", Meaning::Filler}, {U"jakim", Meaning::Filler},
+    {U"będącej", Meaning::Filler}, {U"równaniu", Meaning::Filler}, {U"wykresem", Meaning::Filler},
+    {U"czynniki", Meaning::Filler}, {U"na", Meaning::Filler}, {U"pierwiastkach", Meaning::Roots}, {U"OX", Meaning::AxisX}, {U"OY", Meaning::AxisY},
     // Words the formulas' statements begin or join with.
     {U"dla", Meaning::Statement}, {U"w", Meaning::Statement}, {U"przedziale", Meaning::Statement},
     {U"należy", Meaning::Statement}, {U"należą", Meaning::Statement}, {U"do", Meaning::Statement},
@@ -109,7 +116,7 @@ inline constexpr Entry table[] = {
     {U"oblicz", Meaning::Compute}, {U"obliczyć", Meaning::Compute},
     // A parameter, and what its equation or function must do.
     {U"parametru", Meaning::Parameter}, {U"parametr", Meaning::Parameter}, {U"nie", Meaning::Not},
-    {U"rozwiązując", Meaning::Solving}, {U"ma", Meaning::Has}, {U"miało", Meaning::Has}, {U"miała", Meaning::Has},
+    {U"rozwiązując", Meaning::Solving}, {U"obliczając", Meaning::Solving}, {U"wyznaczając", Meaning::Solving}, {U"ma", Meaning::Has}, {U"miało", Meaning::Has}, {U"miała", Meaning::Has},
     {U"mają", Meaning::Has}, {U"posiada", Meaning::Has}, {U"dwa", Meaning::Two}, {U"dwie", Meaning::Two},
     {U"jedno", Meaning::One}, {U"jeden", Meaning::One}, {U"dokładnie", Meaning::Filler},
     {U"różne", Meaning::Distinct}, {U"różnych", Meaning::Distinct}, {U"rozwiązania", Meaning::Roots},
