@@ -68,19 +68,9 @@ solution::Bound boundOf(const ExactEnd& end) {
     return solution::Bound::of(end.closed, solution::SurdText(*end.value), nearestDouble(*end.value));
 }
 
-bool holds(int sign, Relation r) {
-    switch (r) {
-    case Relation::Equal: return sign == 0;
-    case Relation::Less: return sign < 0;
-    case Relation::Greater: return sign > 0;
-    case Relation::LessOrEqual: return sign <= 0;
-    case Relation::GreaterOrEqual: return sign >= 0;
-    }
-    return false;
-}
+}  // namespace
 
-// Each real zero with the power of its factor, from the smallest.
-std::vector<std::pair<Surd, int>> zerosWithPowers(const Factored& f) {
+std::vector<std::pair<Surd, int>> ZerosWithPowers(const Factored& f) {
     std::vector<std::pair<Surd, int>> zeros;
     for (const Factor& factor : f.factors) {
         for (const Surd& zero : RealZerosOf(factor)) zeros.emplace_back(zero, factor.power);
@@ -88,8 +78,6 @@ std::vector<std::pair<Surd, int>> zerosWithPowers(const Factored& f) {
     std::sort(zeros.begin(), zeros.end(), [](const auto& a, const auto& b) { return CompareSurds(a.first, b.first) < 0; });
     return zeros;
 }
-
-}  // namespace
 
 ExactSet ExactSet::all() { return of({{{}, {}}}); }
 
@@ -175,7 +163,7 @@ std::string SetTextOf(const ExactSet& s) {
 
 std::vector<Surd> RealZerosOf(const Factored& f) {
     std::vector<Surd> zeros;
-    for (const auto& [zero, power] : zerosWithPowers(f)) zeros.push_back(zero);
+    for (const auto& [zero, power] : ZerosWithPowers(f)) zeros.push_back(zero);
     return zeros;
 }
 
@@ -184,15 +172,15 @@ ExactSet WhereSign(const Factored& f, Relation r) {
     int sign = sgn(f.leading);
     std::vector<ExactRange> pieces;
     ExactEnd right;
-    const auto zeros = zerosWithPowers(f);
+    const auto zeros = ZerosWithPowers(f);
     for (auto zero = zeros.rbegin(); zero != zeros.rend(); ++zero) {
         const ExactEnd open{zero->first, false}, closed{zero->first, true};
-        if (holds(sign, r)) pieces.push_back({open, right});
-        if (holds(0, r)) pieces.push_back({closed, closed});
+        if (Holds(sign, r)) pieces.push_back({open, right});
+        if (Holds(0, r)) pieces.push_back({closed, closed});
         if (zero->second % 2 != 0) sign = -sign;
         right = open;
     }
-    if (holds(sign, r)) pieces.push_back({ExactEnd{}, right});
+    if (Holds(sign, r)) pieces.push_back({ExactEnd{}, right});
     return ExactSet::of(std::move(pieces));
 }
 

@@ -58,6 +58,9 @@ solution::SolutionSet SolutionSetOf(const ExactSet& set);
 // lists them: "{1; 2}".
 std::string SetTextOf(const ExactSet& set);
 
+// Each real zero of the product with the power of its factor, from the smallest.
+std::vector<std::pair<solution::Surd, int>> ZerosWithPowers(const Factored& f);
+
 // The real zeros of the product, from the smallest, each once.
 std::vector<solution::Surd> RealZerosOf(const Factored& f);
 

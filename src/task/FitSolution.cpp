@@ -241,8 +241,6 @@ Equations equationsOf(const Fit& fit, const Template& t, const std::string& name
 }
 
 // "f(x)", or "y" for y = …
-std::string nameOf(const Fit& fit) { return fit.name == "y" ? "y" : fit.name + "(x)"; }
-
 std::string missing(std::size_t n, const std::string& unknowns) {
     const std::string count = n == 1 ? "jednego warunku" : n == 2 ? "dwóch warunków" : "trzech warunków";
     const std::string points = n == 1 ? "jeszcze jeden punkt wykresu" : n == 2 ? "jeszcze dwa punkty wykresu"
@@ -366,7 +364,7 @@ std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
         return FitFormula{{}, f};
     }
     try {
-        const std::string name = nameOf(fit);
+        const std::string name = FitName(fit);
         FitFormula result;
         const Template t = templateOf(fit, name);
         Equations eqs = equationsOf(fit, t, name);
@@ -420,9 +418,10 @@ std::variant<FitFormula, TaskError> FitOf(const Fit& fit) {
     }
 }
 
-Steps FitSteps(const Fit& fit, const std::string& text) {
-    const FitFormula found = std::get<FitFormula>(FitOf(fit));
-    const std::string name = nameOf(fit);
+std::string FitName(const Fit& fit) { return fit.name == "y" ? "y" : fit.name + "(x)"; }
+
+Steps FitSteps(const Fit& fit, const FitFormula& found, const std::string& text) {
+    const std::string name = FitName(fit);
     Steps steps{{"Zadanie: " + text}, std::nullopt};
     steps.lines.insert(steps.lines.end(), found.lines.begin(), found.lines.end());
     if (fit.unknowns.empty() && !fit.formula.empty()) {

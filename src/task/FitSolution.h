@@ -20,7 +20,10 @@ struct FitFormula {
 // A TaskError where the conditions are too few, contradict one another, or give a = 0.
 std::variant<FitFormula, TaskError> FitOf(const Fit& fit);
 
-// The lines above, "Odpowiedź: f(x) = …", and the worked solution of the function found.
-Steps FitSteps(const Fit& fit, const std::string& text);
+// "f(x)", "y": the name the solution gives the function found.
+std::string FitName(const Fit& fit);
+
+// The lines above, "Odpowiedź: f(x) = …", and the worked solution of the function FOUND.
+Steps FitSteps(const Fit& fit, const FitFormula& found, const std::string& text);
 
 }  // namespace task

@@ -1,7 +1,5 @@
 #include "task/PolynomialSolution.h"
 
-#include <algorithm>
-
 #include "solution/SchoolNotation.h"
 #include "solution/SolutionSet.h"
 #include "task/ExactSet.h"
@@ -40,18 +38,13 @@ Steps PolynomialSteps(const PolynomialTask& task, const std::string& text) {
     const Factored f = *FactorOf(p);
     const std::string product = FactoredText(f, x);
     if (product != task.task.left && product != UPolyText(p, x)) lines.push_back(product + relation + "0");
-    // The zeros from the smallest, each with how many times its factor stands.
-    std::vector<std::pair<solution::Surd, int>> all;
     for (const Factor& factor : f.factors) {
-        const std::vector<solution::Surd> real = RealZerosOf(factor);
-        if (real.empty()) {
+        if (RealZerosOf(factor).empty()) {
             lines.push_back("Czynnik (" + UPolyText(factor.p, x) + ") jest dodatni dla każdego " + x + ", bo jego Δ < 0.");
         }
-        for (const solution::Surd& z : real) all.emplace_back(z, factor.power);
     }
-    std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return CompareSurds(a.first, b.first) < 0; });
     std::string zeros;
-    for (const auto& [z, power] : all) zeros += (zeros.empty() ? "" : ", ") + x + " = " + solution::SurdText(z) + multiplicity(power);
+    for (const auto& [z, power] : ZerosWithPowers(f)) zeros += (zeros.empty() ? "" : ", ") + x + " = " + solution::SurdText(z) + multiplicity(power);
     if (!zeros.empty()) lines.push_back("Miejsca zerowe: " + zeros);
     const ExactSet set = WhereSign(f, r);
     if (equation) {

@@ -67,15 +67,4 @@ void InLetter(Steps& steps, const std::string& letter) {
     }
 }
 
-bool Holds(int sign, Relation r) {
-    switch (r) {
-    case Relation::Equal: return sign == 0;
-    case Relation::Less: return sign < 0;
-    case Relation::Greater: return sign > 0;
-    case Relation::LessOrEqual: return sign <= 0;
-    case Relation::GreaterOrEqual: return sign >= 0;
-    }
-    return false;
-}
-
 }  // namespace task

@@ -28,8 +28,6 @@ mpq_class ValueAt(const Polynomial& p, const mpq_class& x);
 solution::Facts PolynomialFacts(const Polynomial& p);
 sketch::Curve CurveOf(const Polynomial& p);
 std::string LetterOf(const Task& task);
-// Whether a number of sign SIGN (−1, 0, 1) stands in relation R to 0.
-bool Holds(int sign, Relation r);
 
 // The steps written in x said in the task's own LETTER: every x that stands
 // alone ("x₁", "2x²", "f(x)", "x ∈"), never one inside a word ("max"); the

@@ -176,5 +176,7 @@ inline constexpr std::size_t longestNumber = 10'000;
 std::variant<Problem, TaskError> ReadTask(std::string_view text);
 
 std::string RelationText(Relation relation);  // " ≤ "
+// Whether a number of sign SIGN (−1, 0, 1) stands in relation R to 0.
+bool Holds(int sign, Relation r);
 
 }  // namespace task

@@ -476,6 +476,17 @@ std::string RelationText(Relation relation) {
     return " = ";
 }
 
+bool Holds(int sign, Relation r) {
+    switch (r) {
+    case Relation::Equal: return sign == 0;
+    case Relation::Less: return sign < 0;
+    case Relation::Greater: return sign > 0;
+    case Relation::LessOrEqual: return sign <= 0;
+    case Relation::GreaterOrEqual: return sign >= 0;
+    }
+    return false;
+}
+
 std::string Task::text() const {
     std::string text = kind == Kind::Function ? (name.empty() ? "" : name + " = ") + left
                                               : (given.empty() ? "" : given + ", ") + left + RelationText(relation) + right;

@@ -165,12 +165,10 @@ solution::Solution SolveTask(const Problem& problem) {
         letter = polynomial->task.letter;
     } else {
         const Fit& fit = std::get<Fit>(problem.what);
-        steps = FitSteps(fit, text);
+        const FitFormula found = std::get<FitFormula>(FitOf(fit));
+        steps = FitSteps(fit, found, text);
         letter = fit.letter;
-        const auto formula = FitOf(fit);
-        if (const auto* found = std::get_if<FitFormula>(&formula)) {
-            answerAsks(steps.lines, problem.asks, found->value, fit.name == "y" ? "y" : fit.name + "(x)");
-        }
+        answerAsks(steps.lines, problem.asks, found.value, FitName(fit));
     }
     // What was understood of a sentence stands first, with what it asks.
     if (!problem.asks.empty()) {
